@@ -1,0 +1,5 @@
+#include "app/tinto.h"
+
+namespace tinto {
+int RunTinto(Platform&) { return 0; }
+}  // namespace tinto

@@ -1,0 +1,130 @@
+// Block transfers between bitmaps.
+#include "gfx/bitmap.h"
+
+#include <cassert>
+
+namespace tinto::gfx {
+
+Bitmap::Bitmap(int width, int height, Pixel fill)
+    : width_(width < 0 ? 0 : width),
+      height_(height < 0 ? 0 : height),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
+
+namespace {
+
+// Clips a copy of src_rect to dst_at so that both source and destination lie inside their
+// bitmaps. Returns false when nothing is left.
+bool ClipCopy(Size dst, Point& dst_at, Size src, Rect& src_rect) {
+  if (src_rect.left < 0) {
+    dst_at.x -= src_rect.left;
+    src_rect.width += src_rect.left;
+    src_rect.left = 0;
+  }
+  if (src_rect.top < 0) {
+    dst_at.y -= src_rect.top;
+    src_rect.height += src_rect.top;
+    src_rect.top = 0;
+  }
+  if (dst_at.x < 0) {
+    src_rect.left -= dst_at.x;
+    src_rect.width += dst_at.x;
+    dst_at.x = 0;
+  }
+  if (dst_at.y < 0) {
+    src_rect.top -= dst_at.y;
+    src_rect.height += dst_at.y;
+    dst_at.y = 0;
+  }
+  src_rect.width = std::min({src_rect.width, src.width - src_rect.left, dst.width - dst_at.x});
+  src_rect.height =
+      std::min({src_rect.height, src.height - src_rect.top, dst.height - dst_at.y});
+  return src_rect.width > 0 && src_rect.height > 0;
+}
+
+inline void Put(Pixel& d, Pixel s, RasterOp op) { d = (op == RasterOp::kOr) ? (d | s) : s; }
+
+}  // namespace
+
+void Blit(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, RasterOp op) {
+  if (!ClipCopy(dst.size(), dst_at, src.size(), src_rect)) return;
+  const bool same = &dst == &src;
+  // Overlapping copies within one bitmap go through a scratch copy of the source rows.
+  Bitmap scratch;
+  const Bitmap* from = &src;
+  if (same) {
+    scratch = Bitmap(src_rect.width, src_rect.height);
+    for (int y = 0; y < src_rect.height; ++y) {
+      const Pixel* s = src.row(src_rect.top + y) + src_rect.left;
+      std::copy(s, s + src_rect.width, scratch.row(y));
+    }
+    from = &scratch;
+    src_rect.left = 0;
+    src_rect.top = 0;
+  }
+  for (int y = 0; y < src_rect.height; ++y) {
+    const Pixel* s = from->row(src_rect.top + y) + src_rect.left;
+    Pixel* d = dst.row(dst_at.y + y) + dst_at.x;
+    if (op == RasterOp::kCopy) {
+      std::copy(s, s + src_rect.width, d);
+    } else {
+      for (int x = 0; x < src_rect.width; ++x) d[x] |= s[x];
+    }
+  }
+}
+
+void StretchBlit(Bitmap& dst, Rect dst_rect, const Bitmap& src, Rect src_rect, RasterOp op) {
+  if (dst_rect.empty() || src_rect.empty()) return;
+  if (dst_rect.width == src_rect.width && dst_rect.height == src_rect.height) {
+    Blit(dst, {dst_rect.left, dst_rect.top}, src, src_rect, op);
+    return;
+  }
+  const Bitmap copy = (&dst == &src) ? src : Bitmap();
+  const Bitmap& from = (&dst == &src) ? copy : src;
+  const Rect visible = Intersect(dst_rect, dst.bounds());
+  for (int y = visible.top; y < visible.bottom(); ++y) {
+    const std::int64_t sy = src_rect.top + (static_cast<std::int64_t>(y - dst_rect.top) * 2 + 1) *
+                                               src_rect.height / (2 * std::int64_t{dst_rect.height});
+    if (sy < 0 || sy >= from.height()) continue;
+    const Pixel* s = from.row(static_cast<int>(sy));
+    Pixel* d = dst.row(y);
+    for (int x = visible.left; x < visible.right(); ++x) {
+      const std::int64_t sx =
+          src_rect.left + (static_cast<std::int64_t>(x - dst_rect.left) * 2 + 1) *
+                              src_rect.width / (2 * std::int64_t{dst_rect.width});
+      if (sx < 0 || sx >= from.width()) continue;
+      Put(d[x], s[sx], op);
+    }
+  }
+}
+
+void Fill(Bitmap& dst, Rect rect, Pixel colour) {
+  const Rect r = Intersect(rect, dst.bounds());
+  for (int y = r.top; y < r.bottom(); ++y) {
+    Pixel* d = dst.row(y);
+    std::fill(d + r.left, d + r.right(), colour);
+  }
+}
+
+Mask MaskFromKey(const Bitmap& src, Rect src_rect, Pixel key) {
+  Mask mask(src.width(), src.height());
+  const Rect r = Intersect(src_rect, src.bounds());
+  for (int y = r.top; y < r.bottom(); ++y) {
+    const Pixel* s = src.row(y);
+    for (int x = r.left; x < r.right(); ++x) mask.set(x, y, s[x] == key);
+  }
+  return mask;
+}
+
+void ExpandMask(Bitmap& dst, Point dst_at, const Mask& mask, Rect src_rect, Pixel text_colour,
+                Pixel bk_colour, RasterOp op) {
+  if (!ClipCopy(dst.size(), dst_at, {mask.width(), mask.height()}, src_rect)) return;
+  for (int y = 0; y < src_rect.height; ++y) {
+    Pixel* d = dst.row(dst_at.y + y) + dst_at.x;
+    for (int x = 0; x < src_rect.width; ++x) {
+      const bool on = mask.at(src_rect.left + x, src_rect.top + y);
+      Put(d[x], on ? bk_colour : text_colour, op);
+    }
+  }
+}
+
+}  // namespace tinto::gfx

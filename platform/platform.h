@@ -1,0 +1,173 @@
+// The platform layer: the narrow set of services the application asks of the windowing
+// system, the clock, the sound and music facilities and the shell. The application only
+// ever talks to this interface; one backend implements it on a real desktop, another on
+// simulated time and scripted input.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gfx/bitmap.h"
+#include "gfx/geometry.h"
+#include "gfx/region.h"
+#include "platform/keys.h"
+
+namespace tinto {
+
+using WindowId = int;
+using TimerId = int;
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+// Modifier keys held with an input event.
+struct ShiftState {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+  bool any() const { return shift || ctrl || alt; }
+};
+
+// What the application receives for one of its windows. Coordinates are client
+// coordinates of that window.
+class WindowEvents {
+ public:
+  virtual ~WindowEvents() = default;
+  // The window needs its picture again (shown, uncovered): draw the back buffer onto it.
+  virtual void OnPaint() = 0;
+  virtual void OnMouseDown(MouseButton, ShiftState, int /*x*/, int /*y*/) {}
+  virtual void OnMouseMove(ShiftState, int /*x*/, int /*y*/) {}
+  virtual void OnMouseUp(MouseButton, ShiftState, int /*x*/, int /*y*/) {}
+  virtual void OnDoubleClick(ShiftState, int /*x*/, int /*y*/) {}
+  virtual void OnKeyDown(int /*vk*/, ShiftState) {}
+  virtual void OnKeyUp(int /*vk*/, ShiftState) {}
+  virtual void OnMouseWheel(ShiftState, int /*delta*/, int /*x*/, int /*y*/) {}
+  virtual void OnDropFiles(const std::vector<std::string>& /*paths*/) {}
+  // The window system or the session asks the window to close (not sent to dialogs that
+  // are not open).
+  virtual void OnCloseRequest() {}
+};
+
+struct WindowSpec {
+  std::string name;   // short name: main, message, picker, password, manual
+  std::string title;  // window title as other programs see it
+  int width = 0;      // client size
+  int height = 0;
+  bool topmost = false;
+  bool resizable = false;  // a framed, resizable tool window (the manual)
+};
+
+enum class CursorShape { kNormal, kBusy };
+
+struct LocalTime {
+  int year = 2026;
+  int month = 1;  // 1..12
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  int millisecond = 0;
+};
+
+// How a periodic timer's coming ticks matter. The loop may sleep through ticks that can
+// change nothing; ticks that only keep books are replayed, each at its own tick count,
+// just before anything else is dispatched, so the application sees exactly the ticks it
+// would have seen had the loop woken for each.
+struct TickPlan {
+  enum class Mode {
+    kEvery,      // every tick may matter
+    kSkipUntil,  // ticks before until_tick do nothing at all
+    kSkipAll,    // no tick does anything until the plan changes
+    kReplayAll,  // no tick is visible, but each must still run (bookkeeping)
+  };
+  Mode mode = Mode::kEvery;
+  std::uint32_t until_tick = 0;  // for kSkipUntil: tick count of the first tick that may matter
+};
+
+struct TimerSpec {
+  WindowId owner = 0;
+  std::uint32_t interval_ms = 0;
+  std::function<void()> on_tick;
+  std::function<TickPlan()> plan;  // empty: every tick matters
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // --- the application and other programs
+  virtual std::string ExecutablePath() = 0;
+  virtual std::vector<std::string> Arguments() = 0;
+  // Looks for a running copy by its application title; when found, restores it if it was
+  // minimised, brings it to the front and returns true.
+  virtual bool ActivateRunningCopy(const std::string& title) = 0;
+  // Takes the application title so that later copies find this one.
+  virtual void ClaimTitle(const std::string& title) = 0;
+  // True when a top-level window of the host game's window class is present.
+  virtual bool HostWindowExists(const std::string& class_name) = 0;
+  virtual gfx::Size ScreenSize() = 0;
+  virtual void MinimiseApplication() = 0;
+  // The standard error message of the platform (shown modally, or recorded).
+  virtual void ShowError(const std::string& text) = 0;
+
+  // --- windows
+  virtual WindowId CreateWindow(const WindowSpec& spec, WindowEvents* events) = 0;
+  virtual void DestroyWindow(WindowId id) = 0;
+  virtual void ShowWindow(WindowId id) = 0;
+  virtual void HideWindow(WindowId id) = 0;
+  virtual bool IsWindowVisible(WindowId id) = 0;
+  virtual void SetWindowRegion(WindowId id, const gfx::Region& region) = 0;
+  virtual void MoveWindow(WindowId id, gfx::Point top_left) = 0;
+  virtual gfx::Point WindowPosition(WindowId id) = 0;
+  // Draws src_rect of a bitmap onto the window's client area at dst.
+  virtual void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
+                            gfx::Point dst) = 0;
+  // Asks the window to paint itself now (OnPaint).
+  virtual void Repaint(WindowId id) = 0;
+  virtual void AcceptDroppedFiles(WindowId id, bool accept) = 0;
+  // True when the window is the active window holding the keyboard focus.
+  virtual bool HasFocus(WindowId id) = 0;
+
+  // --- the message loop
+  // Runs until Quit.
+  virtual void RunMessageLoop() = 0;
+  virtual void Quit() = 0;
+  // Shows the window modally and runs a nested loop until EndModal; hides it and returns
+  // the modal result. Other windows get no input meanwhile; timers keep running.
+  virtual int RunModal(WindowId id) = 0;
+  virtual void EndModal(WindowId id, int result) = 0;
+
+  // --- time
+  virtual TimerId SetTimer(const TimerSpec& spec) = 0;
+  virtual void KillTimer(TimerId id) = 0;
+  // Milliseconds since some start, wrapping at 2^32.
+  virtual std::uint32_t TickCount() = 0;
+  // A blocking wait: nothing else is handled meanwhile.
+  virtual void Sleep(int ms) = 0;
+  virtual LocalTime Now() = 0;
+  virtual std::uint32_t RandomSeed() = 0;
+
+  // --- input state and cursor
+  virtual bool IsKeyDown(int vk) = 0;
+  // Changes the cursor display counter by +1 (show) or -1 (hide) and returns it; the
+  // cursor is visible while the counter is 0 or more.
+  virtual int ShowCursor(bool show) = 0;
+  virtual void SetCursorShape(CursorShape shape) = 0;
+
+  // --- sound effects: one at a time, asynchronous, a missing file is silent
+  virtual void PlayWave(const std::string& path, bool loop) = 0;
+  virtual void StopWaves() = 0;
+
+  // --- music: one file at a time
+  // Opens a MIDI, MP3 or WAV file; returns its length in milliseconds, or nothing when
+  // it cannot be opened or measured.
+  virtual std::optional<std::uint32_t> MusicOpen(const std::string& path) = 0;
+  virtual bool MusicPlay() = 0;
+  virtual void MusicStop() = 0;
+  virtual void MusicClose() = 0;
+};
+
+}  // namespace tinto

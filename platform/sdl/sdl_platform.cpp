@@ -1,0 +1,1 @@
+// Desktop backend (to come).

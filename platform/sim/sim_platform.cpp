@@ -1,0 +1,1 @@
+// Simulated backend (to come).

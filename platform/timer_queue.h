@@ -1,0 +1,82 @@
+// The periodic timers of all windows, shared by every backend.
+//
+// Ticks fall due on each timer's own grid (start + k * interval). When the loop is free,
+// due ticks run in due order. When the loop was blocked (a blocking wait, a long handler),
+// a timer whose ticks fell due meanwhile runs once, late, like a window timer whose
+// messages were merged, and its grid goes on after that moment.
+//
+// A timer may publish a plan of its coming ticks. The loop then needs to wake only for
+// ticks that can matter: ticks that do nothing are dropped, ticks that only keep books are
+// replayed, each with its own tick count, before anything else is dispatched. The
+// application therefore sees exactly the ticks it would have seen with a loop that woke
+// for every one of them; the reference mode (skipping off) does exactly that.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace tinto {
+
+class TimerQueue {
+ public:
+  // now: a monotonic millisecond clock; tick_base: the tick count when now() is 0.
+  TimerQueue(std::function<std::uint64_t()> now, std::uint32_t tick_base);
+
+  TimerId Add(const TimerSpec& spec);
+  void Remove(TimerId id);
+  void RemoveOwner(WindowId owner);
+
+  // When the loop must next wake (in the now() clock), or nothing when no timer can
+  // matter until some other event changes a plan.
+  std::optional<std::uint64_t> NextWake() const;
+
+  // Runs every tick due at or before now(). Call whenever the loop is free: when it wakes
+  // and before it dispatches any input.
+  void RunDue();
+
+  // A blocking wait ran from `from` to `to`: ticks due in between are merged into one.
+  void NoteBlockingWait(std::uint64_t from, std::uint64_t to);
+
+  // The tick counter as the application reads it: during a replayed tick, that tick's
+  // own time.
+  std::uint32_t TickCount() const;
+
+  // Off: wake for every tick and run it (the reference behaviour).
+  void set_skipping(bool on) { skipping_ = on; }
+
+  // Number of ticks run and replayed so far (for measurements).
+  std::uint64_t ticks_run() const { return ticks_run_; }
+  std::uint64_t ticks_replayed() const { return ticks_replayed_; }
+
+ private:
+  struct Timer {
+    TimerId id;
+    TimerSpec spec;
+    std::uint64_t next_due;  // on the grid
+    bool late;               // fell due during a blocking wait: runs once, at the next chance
+    bool alive;
+  };
+  TickPlan PlanOf(const Timer& t) const;
+  std::uint32_t TickAt(std::uint64_t time) const {
+    return static_cast<std::uint32_t>(tick_base_ + time);
+  }
+  // Whether a tick of t at `time` may be skipped (dropped or replayed) under its plan.
+  bool Quiet(const TickPlan& plan, std::uint64_t time) const;
+  Timer* Find(TimerId id);
+  void Fire(TimerId id, std::uint64_t at, bool replay);
+
+  std::function<std::uint64_t()> now_;
+  std::uint32_t tick_base_;
+  std::vector<Timer> timers_;
+  TimerId next_id_ = 1;
+  bool skipping_ = true;
+  std::optional<std::uint64_t> replay_time_;
+  std::uint64_t ticks_run_ = 0;
+  std::uint64_t ticks_replayed_ = 0;
+};
+
+}  // namespace tinto

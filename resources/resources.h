@@ -1,0 +1,14 @@
+// Resources built into the program: the skin bitmaps (type "BMP") and the wallpapers of
+// its own (type "JPG"), looked up by type and name as the program's module holds them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tinto::resources {
+
+// The raw bytes of a resource, or an empty span when there is none of that type and name.
+std::span<const std::uint8_t> Find(std::string_view type, std::string_view name);
+
+}  // namespace tinto::resources
