@@ -1,5 +1,20 @@
+// The program entry: a second copy hands the focus to the running one and ends; the first
+// creates its five windows and runs until the main window closes.
 #include "app/tinto.h"
 
+#include "app/application.h"
+
 namespace tinto {
-int RunTinto(Platform&) { return 0; }
+
+int RunTinto(Platform& platform) {
+  if (platform.ActivateRunningCopy(kApplicationTitle)) return 0;
+  platform.ClaimTitle(kApplicationTitle);
+  Application app(platform);
+  platform.SetSkinLookup([&app](std::string_view name) { return app.skin().Find(name); });
+  app.CreateWindows();
+  platform.RunMessageLoop();
+  platform.SetSkinLookup({});
+  return 0;
+}
+
 }  // namespace tinto

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gfx/bitmap.h"
@@ -49,7 +50,11 @@ class WindowEvents {
   // The window system or the session asks the window to close (not sent to dialogs that
   // are not open).
   virtual void OnCloseRequest() {}
+  // The window's back buffer, for inspection by the simulator.
+  virtual const gfx::Bitmap* BackBuffer() const { return nullptr; }
 };
+
+enum class DialogKind { kNotice, kQuestion };
 
 struct WindowSpec {
   std::string name;   // short name: main, message, picker, password, manual
@@ -112,6 +117,11 @@ class Platform {
   virtual void MinimiseApplication() = 0;
   // The standard error message of the platform (shown modally, or recorded).
   virtual void ShowError(const std::string& text) = 0;
+  // The message window is about to show a notice or a question (recorded by the
+  // simulator; nothing to do on a desktop).
+  virtual void NoteDialog(DialogKind /*kind*/, const std::string& /*text*/) {}
+  // Lets the simulator look at the skin bitmaps by name.
+  virtual void SetSkinLookup(std::function<const gfx::Bitmap*(std::string_view)> /*lookup*/) {}
 
   // --- windows
   virtual WindowId CreateWindow(const WindowSpec& spec, WindowEvents* events) = 0;

@@ -1,0 +1,93 @@
+// The main window: the skinned three-hexagon window with the colour panels, the viewer
+// transport, the clock, the music player and the countdown.
+#pragma once
+
+#include "app/frame_clock.h"
+#include "app/main_canvas.h"
+#include "gfx/region.h"
+#include "platform/platform.h"
+
+namespace tinto {
+
+class Application;
+struct MainHotspot;
+
+class TTintoMainFM : public WindowEvents {
+ public:
+  explicit TTintoMainFM(Application& app);
+  ~TTintoMainFM() override;
+
+  WindowId window() const { return window_; }
+  MainCanvas& canvas() { return canvas_; }
+  const MainCanvas& canvas() const { return canvas_; }
+  FrameClock& frame_clock() { return frame_clock_; }
+  const gfx::Region& region_union() const { return region_union_; }
+  bool colours_changed() const { return colours_changed_; }
+  void set_colours_changed(bool on) { colours_changed_ = on; }
+
+  // Creates the window and runs the start-up.
+  void FormCreate();
+  // Closes the main window, which ends the program (the close is never refused).
+  void Close();
+
+  // Window events.
+  void OnPaint() override { FormPaint(); }
+  void OnMouseDown(MouseButton button, ShiftState shift, int x, int y) override {
+    FormMouseDown(button, shift, x, y);
+  }
+  void OnMouseMove(ShiftState shift, int x, int y) override { FormMouseMove(shift, x, y); }
+  void OnMouseUp(MouseButton button, ShiftState shift, int x, int y) override {
+    FormMouseUp(button, shift, x, y);
+  }
+  void OnKeyUp(int vk, ShiftState shift) override { FormKeyUp(vk, shift); }
+  void OnMouseWheel(ShiftState shift, int delta, int x, int y) override {
+    FormMouseWheel(shift, delta, x, y);
+  }
+  void OnCloseRequest() override { Close(); }
+  const gfx::Bitmap* BackBuffer() const override { return &canvas_.surface().back(); }
+
+  void FormShow();
+  void FormPaint();
+  void FormClose();
+  void FormDestroy();
+  void FormMouseDown(MouseButton button, ShiftState shift, int x, int y);
+  void FormMouseMove(ShiftState shift, int x, int y);
+  void FormMouseUp(MouseButton button, ShiftState shift, int x, int y);
+  void FormKeyUp(int vk, ShiftState shift);
+  void FormMouseWheel(ShiftState shift, int delta, int x, int y);
+  void Timer1Timer();
+  void Timer2Timer();
+
+ private:
+  void StartUp();
+  void BuildAlarmSoundList();
+  void CountBuiltinSongs();
+  void PlaceWindow();
+  void ShapeWindow();
+  void ApplyRegion();
+  bool HostGameRunning();
+  void FirstTick();
+  void DoHotspot(const MainHotspot& hotspot, ShiftState shift);
+  void PressLook(const MainHotspot& hotspot);
+  void Wait(int ms);
+  void ShowHelpPicture();
+  void StepAlarmSound(int step);
+
+  Application& app_;
+  Platform& platform_;
+  MainCanvas canvas_;
+  FrameClock frame_clock_;
+  WindowId window_ = 0;
+  TimerId timer1_ = 0;
+  TimerId timer2_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  gfx::Region region_union_;  // the master copy; the window gets fresh copies
+  bool colours_changed_ = false;
+  bool dragging_ = false;
+  gfx::Point grab_{};
+  bool first_tick_ = true;
+  bool closed_ = false;
+};
+
+}  // namespace tinto

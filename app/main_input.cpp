@@ -1,0 +1,264 @@
+// The main window's mouse, key and wheel input: the alarm check, the right button, the
+// hotspot table of the left button in its order of testing, and dragging.
+#include "app/TintoMainU.h"
+#include "app/application.h"
+#include "app/main_hotspots.h"
+#include "app/pad.h"
+#include "clock/countdown.h"
+#include "platform/keys.h"
+
+namespace tinto {
+
+namespace {
+constexpr int kPressDelay = 100;
+constexpr int kLongPressDelay = 300;
+constexpr int kHelpPictureTime = 4000;
+constexpr int kCountdownX = 301;
+constexpr int kCountdownY = 295;
+constexpr int kAlarmNumberX = 341;
+constexpr int kAlarmNumberY = 268;
+// The point the space key presses: the tournament password button.
+constexpr gfx::Point kSpacePoint{244, 265};
+
+bool InBox(int x, int y, const gfx::Rect& box) {
+  return PointInBox(x, y, box.left, box.top, box.width, box.height);
+}
+}  // namespace
+
+void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, int Y) {
+  const int x = X - kSkinOffset.x;
+  const int y = Y - kSkinOffset.y;
+  if (app_.AlarmRinging()) {
+    app_.StopAlarm();
+    return;
+  }
+  if (button == MouseButton::kRight) {
+    // Photo-film and movie buttons toggle their availability; anywhere else the viewer
+    // shows its placeholder. Both belong to the viewer, which answers with effect 68
+    // until it exists.
+    app_.PlayEffect(68);
+    return;
+  }
+  if (button == MouseButton::kMiddle) return;
+  for (const MainHotspot& hotspot : kMainHotspots) {
+    if (!InBox(x, y, hotspot.box)) continue;
+    // Photo-film and movie buttons take the left button only while available.
+    if (hotspot.action == MainAction::kPhotoFilm || hotspot.action == MainAction::kMovie) continue;
+    DoHotspot(hotspot, shift);
+    return;
+  }
+  dragging_ = true;
+  grab_ = {X, Y};
+}
+
+void TTintoMainFM::PressLook(const MainHotspot& hotspot) {
+  canvas_.BeginRects();
+  for (int i = 0; i < hotspot.pressed_count; ++i) {
+    const gfx::Rect& r = hotspot.pressed[static_cast<std::size_t>(i)];
+    canvas_.AddRect(r.left, r.top, r.width, r.height);
+  }
+  canvas_.ShowPressed();
+}
+
+void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
+  using A = MainAction;
+  ClockState& clock = app_.clock();
+  ViewerRecord& viewer = app_.viewer();
+  SoundEffects& effects = app_.effects();
+  if (hotspot.pressed_count > 0) PressLook(hotspot);
+
+  switch (hotspot.action) {
+    case A::kMinimise:
+      effects.PlayEffect(28);
+      Wait(kLongPressDelay);
+      platform_.MinimiseApplication();
+      canvas_.ShowNormal();
+      return;
+    case A::kClose:
+      effects.PlayEffect(21);
+      Wait(kLongPressDelay);
+      Close();
+      return;
+    case A::kAlarmPreview:
+      effects.PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
+                             clock.alarm_loop);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kAlarmPrevious:
+      StepAlarmSound(-1);
+      return;
+    case A::kAlarmNext:
+      StepAlarmSound(+1);
+      return;
+    case A::kAlarmLoop:
+      clock.alarm_loop = !clock.alarm_loop;
+      if (!clock.alarm_loop) effects.StopAll();
+      Wait(kPressDelay);
+      canvas_.ShowToggle(clock.alarm_loop);
+      return;
+    case A::kMusicPlayStop:
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kContinuousPlay: {
+      MusicState& music = app_.music();
+      music.continuous_play = !music.continuous_play;
+      effects.PlayEffectChoice(music.continuous_play, 30, 31);
+      Wait(kPressDelay);
+      canvas_.ShowToggle(music.continuous_play);
+      return;
+    }
+    case A::kZoom:
+      effects.PlayEffect(67);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kSongPrevious:
+    case A::kSongNext:
+    case A::kSpeed:
+    case A::kPassword:
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kStepForward:
+    case A::kStepReverse:
+      effects.PlayEffect(2);
+      Wait(kLongPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kStop:
+      effects.PlayEffect(2);
+      Wait(kLongPressDelay);
+      viewer.state = ViewerState::kClosed;
+      frame_clock_.paused = false;
+      canvas_.ShowNormal();
+      return;
+    case A::kSpeedMinus:
+    case A::kSpeedPlus:
+      effects.PlayEffect(0);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kSpeedReset:
+      effects.PlayEffect(3);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kPhotoFilm:
+    case A::kMovie:
+      return;  // unavailable buttons never get here
+    case A::kPhotoFilmRotation:
+    case A::kMovieRotation: {
+      const std::size_t group = hotspot.action == A::kPhotoFilmRotation ? 0 : 1 + static_cast<std::size_t>(hotspot.arg);
+      viewer.rotation[group] = !viewer.rotation[group];
+      effects.PlayEffectChoice(viewer.rotation[group], 30, 31);
+      Wait(kPressDelay);
+      canvas_.ShowToggle(viewer.rotation[group]);
+      return;
+    }
+    case A::kMovieSound: {
+      const std::size_t row = static_cast<std::size_t>(hotspot.arg);
+      viewer.movie_sound[row] = !viewer.movie_sound[row];
+      effects.PlayEffectChoice(viewer.movie_sound[row], 36, 51);
+      Wait(kPressDelay);
+      canvas_.ShowToggle(viewer.movie_sound[row]);
+      return;
+    }
+    case A::kWallpaper:
+      effects.PlayEffect(2);
+      canvas_.ShowNormal();
+      return;
+    case A::kTimeOrDate:
+      clock.date_mode = !clock.date_mode;
+      effects.PlayEffectChoice(clock.date_mode, 68, 69);
+      Wait(kPressDelay);
+      canvas_.ShowToggle(clock.date_mode);
+      if (clock.date_mode) {
+        canvas_.DrawDate(244, 109, platform_.Now());
+      } else {
+        canvas_.DrawTime(244, 109, clock.hours, clock.minutes, clock.seconds);
+      }
+      return;
+    case A::kCountdownMinus:
+    case A::kCountdownPlus: {
+      const bool hour_step = shift.shift || shift.alt;
+      const int effect = hotspot.action == A::kCountdownMinus ? StepCountdownDown(clock, hour_step)
+                                                             : StepCountdownUp(clock, hour_step);
+      canvas_.DrawTime(kCountdownX, kCountdownY, clock.countdown_hours, clock.countdown_minutes,
+                       clock.countdown_seconds);
+      effects.PlayEffect(effect);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      clock.countdown_state = 1;
+      return;
+    }
+    case A::kCountdownReset:
+      clock.countdown_hours = clock.countdown_minutes = clock.countdown_seconds = 0;
+      canvas_.DrawTime(kCountdownX, kCountdownY, 0, 0, 0);
+      effects.PlayEffect(40);
+      Wait(kPressDelay);
+      clock.countdown_state = 0;
+      return;
+    case A::kPanelFigure:
+      return;
+    case A::kPanelLoad:
+    case A::kPanelSave:
+    case A::kPanelRandom:
+    case A::kPanelPart:
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kHelp:
+      ShowHelpPicture();
+      return;
+  }
+}
+
+void TTintoMainFM::StepAlarmSound(int step) {
+  ClockState& clock = app_.clock();
+  clock.alarm_index += step;
+  if (clock.alarm_index < 10) clock.alarm_index = clock.last_index;
+  if (clock.alarm_index > clock.last_index) clock.alarm_index = 10;
+  const int entry = clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)];
+  canvas_.DrawNumber(kAlarmNumberX, kAlarmNumberY, entry, 2, 0);
+  app_.effects().PlayAlarmSound(entry, clock.alarm_loop);
+  Wait(kPressDelay);
+  canvas_.ShowNormal();
+}
+
+void TTintoMainFM::ShowHelpPicture() {
+  app_.viewer().state = ViewerState::kClosed;
+  frame_clock_.paused = false;
+  const gfx::Bitmap& help = app_.skin()[kBase5];
+  canvas_.surface().DrawOnWindowOnly(help, help.bounds(), kSkinOffset);
+  app_.PlayEffect(2);
+  while (platform_.ShowCursor(false) >= 0) {
+  }
+  Wait(kHelpPictureTime);
+  platform_.ShowCursor(true);
+  canvas_.PaintAll();
+}
+
+void TTintoMainFM::FormMouseMove(ShiftState, int X, int Y) {
+  if (!dragging_) return;
+  const gfx::Point at = platform_.WindowPosition(window_);
+  platform_.MoveWindow(window_, {at.x + X - grab_.x, at.y + Y - grab_.y});
+}
+
+void TTintoMainFM::FormMouseUp(MouseButton, ShiftState, int, int) { dragging_ = false; }
+
+void TTintoMainFM::FormKeyUp(int key, ShiftState shift) {
+  if (key == vk::kSpace && !shift.any()) {
+    FormMouseDown(MouseButton::kLeft, {}, kSpacePoint.x + kSkinOffset.x, kSpacePoint.y + kSkinOffset.y);
+  } else if (key == vk::kF1) {
+    app_.ShowManual();
+  }
+}
+
+void TTintoMainFM::FormMouseWheel(ShiftState, int, int, int) { app_.ShowManual(); }
+
+}  // namespace tinto

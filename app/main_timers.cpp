@@ -1,0 +1,91 @@
+// The main window's two timers: the 10 ms frame clock of the viewer and the 125 ms main
+// tick (frame clock, clock and countdown, and once after start-up the host game check
+// that shows the window).
+#include <array>
+
+#include "app/TintoMainU.h"
+#include "app/application.h"
+#include "app/messages.h"
+#include "clock/countdown.h"
+
+namespace tinto {
+
+namespace {
+// Window classes of the host game's windows, looked for in this order.
+constexpr std::array<const char*, 3> kHostGameClasses = {"TFM", "TSPFM", "TkeyFM"};
+constexpr int kClockX = 244;
+constexpr int kClockY = 109;
+constexpr int kCountdownX = 301;
+constexpr int kCountdownY = 295;
+}  // namespace
+
+void TTintoMainFM::Timer1Timer() {
+  if (app_.closing) return;
+  const std::uint32_t now = platform_.TickCount();
+  if (!frame_clock_.Due(now)) return;
+  // The viewer's playback tick runs here once the viewer exists; while it is closed a due
+  // frame only moves the clock on.
+  frame_clock_.FrameDone(now);
+}
+
+void TTintoMainFM::Timer2Timer() {
+  if (app_.closing) return;
+  Timer1Timer();
+
+  ClockState& clock = app_.clock();
+  const LocalTime time = platform_.Now();
+  clock.hours = static_cast<std::uint16_t>(time.hour);
+  clock.minutes = static_cast<std::uint16_t>(time.minute);
+  clock.seconds = static_cast<std::uint16_t>(time.second);
+  clock.milliseconds = static_cast<std::uint16_t>(time.millisecond);
+  if (clock.seconds != clock.last_seconds) {
+    clock.last_seconds = clock.seconds;
+    if (!clock.date_mode) canvas_.DrawTime(kClockX, kClockY, clock.hours, clock.minutes, clock.seconds);
+    if (clock.countdown_state == 1) {
+      SubtractTime(clock, 0, 0, 1);
+      canvas_.DrawTime(kCountdownX, kCountdownY, clock.countdown_hours, clock.countdown_minutes,
+                       clock.countdown_seconds);
+      if (clock.countdown_hours + clock.countdown_minutes + clock.countdown_seconds == 0)
+        clock.countdown_state = 2;
+    } else if (clock.countdown_state == 2) {
+      // The alarm: one second change after the countdown reached zero. The viewer closes
+      // and the music stops.
+      clock.countdown_state = 3;
+      app_.viewer().state = ViewerState::kClosed;
+      frame_clock_.paused = false;
+      app_.effects().PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
+                                    clock.alarm_loop);
+    }
+  }
+
+  // The ringing panel blinks every main tick until a press stops the alarm.
+  if (clock.countdown_state == 3) {
+    canvas_.ShowAlarmLit();
+    clock.countdown_state = 4;
+  } else if (clock.countdown_state == 4) {
+    canvas_.ShowAlarmNormal();
+    clock.countdown_state = 3;
+  }
+
+  if (first_tick_) {
+    first_tick_ = false;
+    FirstTick();
+  }
+}
+
+bool TTintoMainFM::HostGameRunning() {
+  for (const char* cls : kHostGameClasses)
+    if (platform_.HostWindowExists(cls)) return true;
+  return false;
+}
+
+void TTintoMainFM::FirstTick() {
+  if (HostGameRunning() && app_.AskOkCancel(messages::kHostGameRunning)) {
+    Close();  // never shown; the program ends
+    return;
+  }
+  app_.PlayEffect(11);
+  platform_.ShowWindow(window_);
+}
+
+}  // namespace tinto

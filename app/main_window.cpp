@@ -1,0 +1,133 @@
+// The main window's life: creation and start-up, placement and the three-hexagon shape,
+// painting, closing and destruction.
+#include <array>
+
+#include "app/TintoMainU.h"
+#include "app/application.h"
+#include "app/messages.h"
+#include "app/pad.h"
+
+namespace tinto {
+
+namespace {
+
+// The skin's hexagonal cell, relative to its origin.
+constexpr std::array<gfx::Point, 6> kHexagon = {{{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
+
+// A hexagon with its origin at a skin point, in window coordinates.
+gfx::Region HexagonAt(int x, int y) {
+  std::array<gfx::Point, 6> points{};
+  for (std::size_t i = 0; i < kHexagon.size(); ++i)
+    points[i] = {kHexagon[i].x + x + kSkinOffset.x, kHexagon[i].y + y + kSkinOffset.y};
+  return gfx::Region::FromPolygon(points);
+}
+
+}  // namespace
+
+TTintoMainFM::TTintoMainFM(Application& app)
+    : app_(app), platform_(app.platform()), canvas_(app.platform(), app.skin()) {}
+
+TTintoMainFM::~TTintoMainFM() {
+  if (window_ != 0) platform_.DestroyWindow(window_);
+}
+
+void TTintoMainFM::FormCreate() {
+  width_ = kSkinOffset.x + kSkinWidth;
+  height_ = kSkinOffset.y + kSkinHeight;
+  window_ = platform_.CreateWindow(
+      {.name = "main", .title = kApplicationTitle, .width = width_, .height = height_}, this);
+  canvas_.surface().Attach(window_);
+  // Timer1, the frame clock, sleeps while it cannot change anything; Timer2 is the main tick.
+  timer1_ = platform_.SetTimer({.owner = window_,
+                                .interval_ms = 10,
+                                .on_tick = [this] { Timer1Timer(); },
+                                .plan = [this] {
+                                  if (app_.closing) return TickPlan{TickPlan::Mode::kSkipAll, 0};
+                                  return frame_clock_.Plan(app_.viewer().state == ViewerState::kClosed);
+                                }});
+  timer2_ = platform_.SetTimer({.owner = window_, .interval_ms = 125, .on_tick = [this] { Timer2Timer(); }});
+  StartUp();
+}
+
+void TTintoMainFM::StartUp() {
+  app_.random().Seed(platform_.RandomSeed());
+  app_.skin().Load();
+  canvas_.surface().Create(width_, height_);
+  gfx::Blit(canvas_.surface().back(), kSkinOffset, app_.skin()[kBase0], app_.skin()[kBase0].bounds());
+  BuildAlarmSoundList();
+  CountBuiltinSongs();
+  PlaceWindow();
+  ShapeWindow();
+  FormShow();
+}
+
+void TTintoMainFM::BuildAlarmSoundList() {
+  ClockState& clock = app_.clock();
+  clock.alarm_sounds[10] = 10;
+  clock.last_index = 10;
+  clock.alarm_index = 10;
+  for (int nn = 11; nn <= 99; ++nn) {
+    if (!app_.folder().Exists(SoundEffects::EffectFileName(nn))) continue;
+    ++clock.last_index;
+    clock.alarm_sounds[static_cast<std::size_t>(clock.last_index)] = nn;
+  }
+}
+
+void TTintoMainFM::CountBuiltinSongs() {
+  int count = 0;
+  for (int n = 1; n <= 16; ++n)
+    if (app_.folder().Exists("Z" + ZeroPad(2, n) + ".mid")) ++count;
+  app_.music().builtin_song_count = count;
+}
+
+void TTintoMainFM::PlaceWindow() {
+  const gfx::Size screen = platform_.ScreenSize();
+  // Centred, then 25 pixels to the left; the division truncates toward zero.
+  platform_.MoveWindow(window_, {(screen.width - width_) / 2 - 25, (screen.height - height_) / 2});
+}
+
+void TTintoMainFM::ShapeWindow() {
+  gfx::Region region = HexagonAt(0, 209);
+  region.Union(HexagonAt(0, 0));
+  region.Union(HexagonAt(181, 104));
+  region_union_ = std::move(region);
+  ApplyRegion();
+}
+
+void TTintoMainFM::ApplyRegion() { platform_.SetWindowRegion(window_, region_union_); }
+
+void TTintoMainFM::FormShow() { platform_.AcceptDroppedFiles(window_, true); }
+
+void TTintoMainFM::FormPaint() { canvas_.PaintAll(); }
+
+void TTintoMainFM::Close() {
+  if (closed_) return;
+  closed_ = true;
+  FormClose();
+  FormDestroy();
+  platform_.DestroyWindow(window_);
+  window_ = 0;
+  canvas_.surface().Attach(0);
+  platform_.Quit();
+}
+
+void TTintoMainFM::FormClose() {
+  if (app_.closing || !colours_changed_) return;
+  Wait(100);
+  app_.PlayEffect(67);
+  app_.ShowNotice(messages::kRestartHostGame);
+}
+
+void TTintoMainFM::FormDestroy() {
+  app_.closing = true;
+  platform_.KillTimer(timer1_);
+  platform_.KillTimer(timer2_);
+  canvas_.surface().Free();
+  app_.skin().Free();
+  region_union_ = {};
+  app_.effects().StopAll();
+}
+
+void TTintoMainFM::Wait(int ms) { platform_.Sleep(ms); }
+
+}  // namespace tinto

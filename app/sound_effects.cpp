@@ -1,0 +1,23 @@
+// Playing the numbered sound effects.
+#include "app/sound_effects.h"
+
+#include "app/pad.h"
+
+namespace tinto {
+
+std::string SoundEffects::EffectFileName(int n) { return "Y_q" + ZeroPad(2, n) + ".wav"; }
+
+void SoundEffects::PlayEffect(int n) {
+  platform_.PlayWave(folder_.Resolve(EffectFileName(n)).string(), false);
+}
+
+void SoundEffects::PlayEffectLoop(int n) {
+  platform_.PlayWave(folder_.Resolve(EffectFileName(n)).string(), true);
+}
+
+void SoundEffects::PlayRandomEffect(int a, int b, int first, int second, int p, int q) {
+  if (random_.Below(a + b) >= a) return;
+  PlayEffect(random_.Below(p + q) < p ? first : second);
+}
+
+}  // namespace tinto

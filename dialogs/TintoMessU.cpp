@@ -1,0 +1,133 @@
+// The message window.
+#include "dialogs/TintoMessU.h"
+
+#include <array>
+
+#include "app/application.h"
+#include "app/pad.h"
+#include "platform/keys.h"
+
+namespace tinto {
+
+namespace {
+constexpr int kWidth = 447;
+constexpr int kHeight = 161;
+constexpr gfx::Rect kOkBox{239, 120, 29, 23};
+constexpr gfx::Point kOkPressed{346, 139};
+constexpr gfx::Rect kCancelBox{182, 126, 57, 11};
+constexpr gfx::Point kCancelPressed{289, 145};
+constexpr gfx::Rect kLabel{97, 39, 344, 79};
+// Enter and Space press OK here.
+constexpr gfx::Point kOkPoint{241, 122};
+constexpr int kButtonDelay = 300;
+constexpr std::array<gfx::Point, 14> kOutline = {{{40, 0},
+                                                  {156, 0},
+                                                  {169, 22},
+                                                  {278, 22},
+                                                  {291, 0},
+                                                  {407, 0},
+                                                  {447, 69},
+                                                  {406, 139},
+                                                  {288, 139},
+                                                  {275, 161},
+                                                  {172, 161},
+                                                  {159, 139},
+                                                  {41, 139},
+                                                  {0, 69}}};
+
+bool InBox(int x, int y, const gfx::Rect& b) { return PointInBox(x, y, b.left, b.top, b.width, b.height); }
+}  // namespace
+
+TTintoMessFM::TTintoMessFM(Application& app)
+    : SkinnedDialog(app, {.name = "message",
+                          .title = "Quiro EDIT - message",
+                          .width = kWidth,
+                          .height = kHeight,
+                          .topmost = true}) {}
+
+void TTintoMessFM::FormCreate() {
+  CreateWindowAndBuffer();
+  const gfx::Bitmap& face = app_.skin()[kBase3];
+  gfx::Blit(surface_.back(), {0, 0}, face, face.bounds());
+  platform_.SetWindowRegion(window_, gfx::Region::FromPolygon(kOutline));
+  font_ = gfx::Font::Open("ＭＳ Ｐゴシック", 12);
+}
+
+void TTintoMessFM::ShowNotice(const std::string& text) {
+  if (platform_.HasFocus(window_)) return;
+  platform_.NoteDialog(DialogKind::kNotice, text);
+  Show(text, false);
+}
+
+bool TTintoMessFM::AskOkCancel(const std::string& text) {
+  if (platform_.HasFocus(window_)) return false;
+  platform_.NoteDialog(DialogKind::kQuestion, text);
+  return Show(text, true) == kResultOk;
+}
+
+int TTintoMessFM::Show(const std::string& text, bool question) {
+  text_ = text;
+  question_ = question;
+  FormShow();
+  return ShowCentredModal();
+}
+
+void TTintoMessFM::FormShow() {
+  const gfx::Bitmap& face = app_.skin()[kBase3];
+  if (question_) {
+    surface_.Copy(face, kCancelBox, {kCancelBox.left, kCancelBox.top});
+  } else {
+    // The background pixel under the button's left end is stretched over it.
+    const gfx::Rect pixel{kCancelBox.left, kCancelBox.bottom(), 1, 1};
+    gfx::StretchBlit(surface_.back(), kCancelBox, face, pixel);
+    surface_.Present(kCancelBox);
+  }
+  DrawLabel();
+}
+
+void TTintoMessFM::DrawLabel() {
+  const gfx::Bitmap& face = app_.skin()[kBase3];
+  gfx::Blit(surface_.back(), {kLabel.left, kLabel.top}, face, kLabel);
+  if (font_) font_->DrawLines(surface_.back(), kLabel, text_, gfx::MakePixel(255, 255, 255));
+  surface_.Present(kLabel);
+}
+
+void TTintoMessFM::PressButton(gfx::Rect window_rect, gfx::Point pressed_image, int result) {
+  const gfx::Bitmap& face = app_.skin()[kBase3];
+  surface_.Copy(face, {pressed_image.x, pressed_image.y, window_rect.width, window_rect.height},
+                {window_rect.left, window_rect.top});
+  app_.PlayEffect(2);
+  platform_.Sleep(kButtonDelay);
+  surface_.Copy(face, window_rect, {window_rect.left, window_rect.top});
+  EndModal(result);
+  platform_.Sleep(kButtonDelay / 10);
+}
+
+void TTintoMessFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
+  if (app_.AlarmRinging()) {
+    app_.StopAlarm();
+    return;
+  }
+  if (button != MouseButton::kLeft) return;
+  if (InBox(x, y, kOkBox)) {
+    PressButton(kOkBox, kOkPressed, kResultOk);
+  } else if (question_ && InBox(x, y, kCancelBox)) {
+    PressButton(kCancelBox, kCancelPressed, kResultCancel);
+  } else {
+    BeginDrag(x, y);
+  }
+}
+
+void TTintoMessFM::FormKeyUp(int key, ShiftState shift) {
+  if (key == vk::kReturn || (key == vk::kSpace && !shift.any())) {
+    FormMouseDown(MouseButton::kLeft, {}, kOkPoint.x, kOkPoint.y);
+  } else if (key == vk::kEscape) {
+    EndModal(kResultCancel);
+  } else if (key == vk::kF1) {
+    app_.ShowManual();
+  }
+}
+
+void TTintoMessFM::OnMouseWheel(ShiftState, int, int, int) { app_.ShowManual(); }
+
+}  // namespace tinto

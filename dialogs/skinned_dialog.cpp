@@ -1,0 +1,36 @@
+// The skinned dialog windows' shared behaviour.
+#include "dialogs/skinned_dialog.h"
+
+#include "app/application.h"
+
+namespace tinto {
+
+SkinnedDialog::SkinnedDialog(Application& app, WindowSpec spec)
+    : app_(app), platform_(app.platform()), spec_(std::move(spec)), surface_(app.platform()) {}
+
+SkinnedDialog::~SkinnedDialog() {
+  if (window_ != 0) platform_.DestroyWindow(window_);
+}
+
+void SkinnedDialog::CreateWindowAndBuffer() {
+  window_ = platform_.CreateWindow(spec_, this);
+  surface_.Attach(window_);
+  surface_.Create(spec_.width, spec_.height);
+}
+
+int SkinnedDialog::ShowCentredModal() {
+  const gfx::Size screen = platform_.ScreenSize();
+  platform_.MoveWindow(window_, {(screen.width - spec_.width) / 2, (screen.height - spec_.height) / 2});
+  dragging_ = false;
+  return platform_.RunModal(window_);
+}
+
+void SkinnedDialog::EndModal(int result) { platform_.EndModal(window_, result); }
+
+void SkinnedDialog::OnMouseMove(ShiftState, int x, int y) {
+  if (!dragging_) return;
+  const gfx::Point at = platform_.WindowPosition(window_);
+  platform_.MoveWindow(window_, {at.x + x - drag_start_.x, at.y + y - drag_start_.y});
+}
+
+}  // namespace tinto

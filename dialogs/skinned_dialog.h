@@ -1,0 +1,47 @@
+// What the skinned dialog windows share: a window of fixed size with a back buffer it is
+// painted from, shown modally at the centre of the screen, dragged by a press outside its
+// buttons.
+#pragma once
+
+#include "app/window_surface.h"
+#include "platform/platform.h"
+
+namespace tinto {
+
+class Application;
+
+class SkinnedDialog : public WindowEvents {
+ public:
+  ~SkinnedDialog() override;
+  WindowId window() const { return window_; }
+  WindowSurface& surface() { return surface_; }
+
+  void OnPaint() override { surface_.PresentAll(); }
+  const gfx::Bitmap* BackBuffer() const override { return &surface_.back(); }
+  void OnMouseMove(ShiftState, int x, int y) override;
+  void OnMouseUp(MouseButton, ShiftState, int, int) override { dragging_ = false; }
+
+ protected:
+  SkinnedDialog(Application& app, WindowSpec spec);
+  // Creates the window and a back buffer of its client size.
+  void CreateWindowAndBuffer();
+  // Centres the window on the screen and shows it modally; returns the modal result.
+  int ShowCentredModal();
+  void EndModal(int result);
+  void BeginDrag(int x, int y) {
+    dragging_ = true;
+    drag_start_ = {x, y};
+  }
+
+  Application& app_;
+  Platform& platform_;
+  WindowSpec spec_;
+  WindowSurface surface_;
+  WindowId window_ = 0;
+
+ private:
+  bool dragging_ = false;
+  gfx::Point drag_start_{};
+};
+
+}  // namespace tinto

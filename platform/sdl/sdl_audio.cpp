@@ -1,0 +1,81 @@
+// The mixer: one effect channel and the music stream.
+#include "platform/sdl/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "music/media_length.h"
+
+namespace tinto::sdl {
+
+namespace {
+constexpr int kEffectChannel = 0;
+}  // namespace
+
+SdlAudio::SdlAudio() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  Mix_Init(MIX_INIT_MID | MIX_INIT_MP3);
+  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return;
+  }
+  open_ = true;
+}
+
+SdlAudio::~SdlAudio() {
+  MusicClose();
+  if (!open_) return;
+  Mix_HaltChannel(-1);
+  if (chunk_ != nullptr) Mix_FreeChunk(chunk_);
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlAudio::PlayWave(const std::string& path, bool loop) {
+  if (!open_) return;
+  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (chunk == nullptr) return;
+  Mix_HaltChannel(kEffectChannel);
+  if (chunk_ != nullptr) Mix_FreeChunk(chunk_);
+  chunk_ = chunk;
+  Mix_PlayChannel(kEffectChannel, chunk_, loop ? -1 : 0);
+}
+
+void SdlAudio::StopWaves() {
+  if (open_) Mix_HaltChannel(kEffectChannel);
+}
+
+std::optional<std::uint32_t> SdlAudio::MusicOpen(const std::string& path) {
+  MusicClose();
+  const std::optional<std::uint32_t> length = MediaLengthMs(path);
+  if (!length) return std::nullopt;
+  if (open_) {
+    music_ = Mix_LoadMUS(path.c_str());
+    if (music_ == nullptr) return std::nullopt;
+  }
+  measured_ = true;
+  return length;
+}
+
+bool SdlAudio::MusicPlay() {
+  if (!measured_) return false;
+  if (!open_) return true;  // no device: the song runs its length in silence
+  return Mix_PlayMusic(music_, 1) == 0;
+}
+
+void SdlAudio::MusicStop() {
+  if (open_) Mix_HaltMusic();
+}
+
+void SdlAudio::MusicClose() {
+  if (music_ != nullptr) {
+    Mix_HaltMusic();
+    Mix_FreeMusic(music_);
+    music_ = nullptr;
+  }
+  measured_ = false;
+}
+
+}  // namespace tinto::sdl

@@ -1,0 +1,45 @@
+// Sound effects and music on SDL_mixer.
+//
+// Effects play on one mixer channel, so a new effect cuts the one sounding. Music is the
+// mixer's music stream: MIDI (through FluidSynth and its default General MIDI
+// soundfont), MP3 and WAV. Without a sound device everything is silent and nothing
+// fails: music files are still measured, so songs last as long as they would sound.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct Mix_Chunk;
+struct _Mix_Music;
+
+namespace tinto::sdl {
+
+class SdlAudio {
+ public:
+  SdlAudio();  // opens the sound device, if there is one
+  ~SdlAudio();
+  SdlAudio(const SdlAudio&) = delete;
+  SdlAudio& operator=(const SdlAudio&) = delete;
+
+  bool has_device() const { return open_; }
+
+  // A missing or unreadable file plays nothing and leaves the sounding effect alone.
+  void PlayWave(const std::string& path, bool loop);
+  void StopWaves();
+
+  // The file's length in milliseconds, or nothing when it cannot be opened or measured.
+  std::optional<std::uint32_t> MusicOpen(const std::string& path);
+  // Starts the opened file once, without waiting; silently "plays" without a device.
+  bool MusicPlay();
+  void MusicStop();
+  void MusicClose();
+
+ private:
+  bool open_ = false;
+  Mix_Chunk* chunk_ = nullptr;
+  _Mix_Music* music_ = nullptr;
+  bool measured_ = false;  // a file is open (measured, and loaded when there is a device)
+};
+
+}  // namespace tinto::sdl

@@ -1,0 +1,140 @@
+// The desktop backend: the platform layer on SDL2 windows and events, SDL_mixer sound
+// and, where SDL stops short, Xlib (window shapes, other programs' windows, the live
+// keyboard state).
+//
+// One thread does everything. The message loop runs the shared timer queue and sleeps in
+// SDL_WaitEventTimeout until the next tick that matters or the next event. A modal window
+// runs the same loop nested, with input for every other window dropped.
+#pragma once
+
+#include <SDL.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/single_instance.h"
+#include "platform/sdl/x11_desktop.h"
+#include "platform/timer_queue.h"
+
+namespace tinto::sdl {
+
+class SdlPlatform : public Platform {
+ public:
+  // Starts SDL's video (and, when possible, audio); nothing when there is no display to
+  // open, with the reason in *error.
+  static std::unique_ptr<SdlPlatform> Create(int argc, char** argv, std::string* error);
+  ~SdlPlatform() override;
+
+  // --- the application and other programs
+  std::string ExecutablePath() override;
+  std::vector<std::string> Arguments() override { return arguments_; }
+  bool ActivateRunningCopy(const std::string& title) override;
+  void ClaimTitle(const std::string& title) override;
+  bool HostWindowExists(const std::string& class_name) override;
+  gfx::Size ScreenSize() override;
+  void MinimiseApplication() override;
+  void ShowError(const std::string& text) override;
+
+  // --- windows
+  WindowId CreateWindow(const WindowSpec& spec, WindowEvents* events) override;
+  void DestroyWindow(WindowId id) override;
+  void ShowWindow(WindowId id) override;
+  void HideWindow(WindowId id) override;
+  bool IsWindowVisible(WindowId id) override;
+  void SetWindowRegion(WindowId id, const gfx::Region& region) override;
+  void MoveWindow(WindowId id, gfx::Point top_left) override;
+  gfx::Point WindowPosition(WindowId id) override;
+  void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
+                    gfx::Point dst) override;
+  void Repaint(WindowId id) override;
+  void AcceptDroppedFiles(WindowId id, bool accept) override;
+  bool HasFocus(WindowId id) override;
+
+  // --- the message loop
+  void RunMessageLoop() override;
+  void Quit() override { quit_ = true; }
+  int RunModal(WindowId id) override;
+  void EndModal(WindowId id, int result) override;
+
+  // --- time
+  TimerId SetTimer(const TimerSpec& spec) override { return timers_.Add(spec); }
+  void KillTimer(TimerId id) override { timers_.Remove(id); }
+  std::uint32_t TickCount() override { return timers_.TickCount(); }
+  void Sleep(int ms) override;
+  LocalTime Now() override;
+  std::uint32_t RandomSeed() override;
+
+  // --- input state and cursor
+  bool IsKeyDown(int vk) override;
+  int ShowCursor(bool show) override;
+  void SetCursorShape(CursorShape shape) override;
+
+  // --- sound effects and music
+  void PlayWave(const std::string& path, bool loop) override { audio_->PlayWave(path, loop); }
+  void StopWaves() override { audio_->StopWaves(); }
+  std::optional<std::uint32_t> MusicOpen(const std::string& path) override {
+    return audio_->MusicOpen(path);
+  }
+  bool MusicPlay() override { return audio_->MusicPlay(); }
+  void MusicStop() override { audio_->MusicStop(); }
+  void MusicClose() override { audio_->MusicClose(); }
+
+  // The timer queue, for measurements.
+  const TimerQueue& timers() const { return timers_; }
+
+ private:
+  struct Win {
+    WindowId id = 0;
+    SDL_Window* window = nullptr;
+    WindowEvents* events = nullptr;
+    WindowSpec spec;
+    bool visible = false;
+    bool accept_drops = false;
+    std::vector<std::string> dropped;  // files of the drop in progress
+  };
+  struct ModalLevel {
+    WindowId id = 0;
+    bool ended = false;
+    int result = 0;
+  };
+
+  explicit SdlPlatform(std::vector<std::string> arguments);
+
+  Win* Find(WindowId id);
+  Win* FindSdl(Uint32 sdl_window_id);
+  // Runs timers and events until the test says stop or Quit is called.
+  template <typename Done>
+  void Pump(Done done);
+  int WaitTimeout();
+  void Dispatch(const SDL_Event& ev);
+  void DispatchWindowEvent(const SDL_WindowEvent& ev);
+  void DispatchDrop(const SDL_DropEvent& ev);
+  // The window that may take input now: any while no modal window is open, else only the
+  // topmost modal one.
+  bool TakesInput(WindowId id) const;
+  ShiftState Shift() const;
+  void GiveFocus(WindowId id);
+  WindowId FocusedWindow();
+
+  std::vector<std::string> arguments_;
+  TimerQueue timers_;
+  X11Desktop desktop_;
+  SingleInstance instance_{desktop_};
+  std::unique_ptr<SdlAudio> audio_;
+
+  std::map<WindowId, std::unique_ptr<Win>> windows_;
+  WindowId next_id_ = 1;
+  WindowId first_window_ = 0;  // the main window: it takes the session's quit
+  std::vector<ModalLevel> modal_;
+  bool quit_ = false;
+
+  int cursor_counter_ = 0;
+  SDL_Cursor* arrow_ = nullptr;
+  SDL_Cursor* busy_ = nullptr;
+};
+
+}  // namespace tinto::sdl

@@ -1,0 +1,62 @@
+// Window shape and drop-target advertising through Xlib on SDL's own connection.
+#include "platform/sdl/x11_window.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace tinto::sdl {
+
+namespace {
+
+struct X11Handle {
+  Display* display = nullptr;
+  Window window = 0;
+};
+
+X11Handle HandleOf(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (window == nullptr || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    return {};
+  return {info.info.x11.display, info.info.x11.window};
+}
+
+short ClampShort(int v) { return static_cast<short>(std::clamp(v, -32768, 32767)); }
+unsigned short ClampSize(int v) { return static_cast<unsigned short>(std::clamp(v, 0, 65535)); }
+
+}  // namespace
+
+void ShapeWindow(SDL_Window* window, const gfx::Region& region) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  int event_base = 0, error_base = 0;
+  if (!XShapeQueryExtension(x.display, &event_base, &error_base)) return;
+  // The region's bands are already sorted by rows and, within a row, by x: YX-banded.
+  std::vector<XRectangle> rects;
+  for (const gfx::Rect& r : region.Bands())
+    rects.push_back({ClampShort(r.left), ClampShort(r.top), ClampSize(r.width), ClampSize(r.height)});
+  XShapeCombineRectangles(x.display, x.window, ShapeBounding, 0, 0, rects.data(),
+                          static_cast<int>(rects.size()), ShapeSet, YXBanded);
+  XFlush(x.display);
+}
+
+void SetDropTarget(SDL_Window* window, bool accept) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  const Atom aware = XInternAtom(x.display, "XdndAware", False);
+  if (accept) {
+    const Atom version = 5;
+    XChangeProperty(x.display, x.window, aware, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&version), 1);
+  } else {
+    XDeleteProperty(x.display, x.window, aware);
+  }
+  XFlush(x.display);
+}
+
+}  // namespace tinto::sdl
