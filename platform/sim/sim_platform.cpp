@@ -84,7 +84,7 @@ SimPlatform::SimPlatform(SimSetUp setup, std::vector<Command> commands, std::siz
       next_(first),
       log_(log),
       timers_([this] { return now_; }, setup_.tickcount) {
-  setup_.folder = std::filesystem::absolute(setup_.folder).lexically_normal().string();
+  if (!setup_.folder.empty()) setup_.folder = std::filesystem::absolute(setup_.folder).lexically_normal().string();
 }
 
 SimPlatform::~SimPlatform() = default;
