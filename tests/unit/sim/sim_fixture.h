@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include <fstream>
 
 #include "gfx/bitmap.h"
 #include "gfx/bmp.h"

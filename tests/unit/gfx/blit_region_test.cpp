@@ -1,0 +1,134 @@
+// Block transfers and regions: exact copies, the OR copy, masks, stretching, clipping,
+// and region areas under union and difference.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "gfx/bitmap.h"
+#include "gfx/region.h"
+
+namespace tinto::gfx {
+namespace {
+
+Bitmap Pattern(int w, int h, Pixel salt) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.set(x, y, (static_cast<Pixel>(x * 7 + y * 131) ^ salt) & 0xFFFFFF);
+  return b;
+}
+
+TEST(Blit, CopiesExactlyAndClipsAtEveryEdge) {
+  const Bitmap src = Pattern(20, 10, 0x123456);
+  Bitmap dst(16, 16, MakePixel(9, 9, 9));
+  Blit(dst, {-3, 12}, src, {2, 1, 10, 8});
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const int sx = x + 3 + 2, sy = y - 12 + 1;
+      const bool inside = x < 7 && y >= 12;
+      EXPECT_EQ(dst.at(x, y), inside ? src.at(sx, sy) : MakePixel(9, 9, 9)) << x << "," << y;
+    }
+  }
+  // A source rectangle partly outside the source leaves the rest of the destination alone.
+  Bitmap d2(4, 4, 5);
+  Blit(d2, {0, 0}, src, {18, 8, 4, 4});
+  EXPECT_EQ(d2.at(1, 1), src.at(19, 9));
+  EXPECT_EQ(d2.at(2, 2), 5u);
+}
+
+TEST(Blit, OverlappingCopyWithinOneBitmap) {
+  Bitmap b = Pattern(10, 10, 0);
+  const Bitmap before = b;
+  Blit(b, {1, 1}, b, {0, 0, 9, 9});
+  for (int y = 1; y < 10; ++y)
+    for (int x = 1; x < 10; ++x) EXPECT_EQ(b.at(x, y), before.at(x - 1, y - 1));
+}
+
+TEST(Blit, OrCopyCombinesBits) {
+  Bitmap dst(2, 1);
+  dst.set(0, 0, 0x00F000);
+  dst.set(1, 0, 0);
+  Bitmap src(2, 1);
+  src.set(0, 0, 0x000F0F);
+  src.set(1, 0, 0xABCDEF);
+  Blit(dst, {0, 0}, src, src.bounds(), RasterOp::kOr);
+  EXPECT_EQ(dst.at(0, 0), 0x00FF0Fu);
+  EXPECT_EQ(dst.at(1, 0), 0xABCDEFu);
+}
+
+TEST(Mask, KeyColourRoundTripRecoloursOnlyTheKey) {
+  // The recolouring of the character previews: key pixels become the new colour on a black
+  // destination, every other pixel leaves the destination as it was.
+  Bitmap pattern(6, 3, MakePixel(1, 2, 3));
+  pattern.set(2, 1, MakePixel(255, 119, 170));
+  pattern.set(4, 2, MakePixel(255, 119, 170));
+  const Mask mask = MaskFromKey(pattern, {1, 0, 5, 3}, MakePixel(255, 119, 170));
+  EXPECT_TRUE(mask.at(2, 1));
+  EXPECT_FALSE(mask.at(0, 0));
+  Bitmap dst(6, 3, 0);
+  dst.set(0, 0, MakePixel(40, 40, 40));
+  ExpandMask(dst, {0, 0}, mask, {0, 0, 6, 3}, 0, MakePixel(10, 200, 30), RasterOp::kOr);
+  EXPECT_EQ(dst.at(2, 1), MakePixel(10, 200, 30));
+  EXPECT_EQ(dst.at(4, 2), MakePixel(10, 200, 30));
+  EXPECT_EQ(dst.at(0, 0), MakePixel(40, 40, 40));
+  EXPECT_EQ(dst.at(3, 1), 0u);
+}
+
+TEST(Stretch, DoublesByPixelReplicationAndKeepsExactSizeCopies) {
+  const Bitmap src = Pattern(3, 2, 0x777);
+  Bitmap dst(6, 4);
+  StretchBlit(dst, {0, 0, 6, 4}, src, {0, 0, 3, 2});
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(dst.at(x, y), src.at(x / 2, y / 2));
+  Bitmap one(5, 5);
+  Bitmap px(1, 1, MakePixel(7, 8, 9));
+  StretchBlit(one, {1, 1, 3, 2}, px, {0, 0, 1, 1});
+  EXPECT_EQ(one.at(3, 2), MakePixel(7, 8, 9));
+  EXPECT_EQ(one.at(4, 2), 0u);
+  Fill(one, {-2, -2, 3, 3}, 4);
+  EXPECT_EQ(one.at(0, 0), 4u);
+  EXPECT_EQ(one.at(1, 1), MakePixel(7, 8, 9));
+}
+
+TEST(RegionTest, RectanglesUnionAndDifference) {
+  Region r = Region::FromRect({0, 0, 10, 10});
+  r.Union(Region::FromRect({5, 5, 10, 10}));
+  EXPECT_EQ(r.Area(), 175);
+  EXPECT_TRUE(r.Contains(14, 14));
+  EXPECT_FALSE(r.Contains(14, 0));
+  r.Subtract(Region::FromRect({0, 0, 15, 5}));
+  EXPECT_EQ(r.Area(), 125);
+  r.Subtract(r);
+  EXPECT_TRUE(r.empty());
+  // The viewer's rectangles go in and out of the region without a trace.
+  Region hex = Region::FromRect({430, 0, 100, 100});
+  const Region before = hex;
+  hex.Union(Region::FromRect({220, 125, 214, 160}));
+  hex.Subtract(Region::FromRect({220, 125, 214, 160}));
+  hex.Union(Region::FromRect({430, 125, 4, 160}));  // the part that lay inside the skin
+  EXPECT_EQ(hex.Area(), before.Area() + 4 * 160 - 4 * 0);
+}
+
+TEST(RegionTest, PolygonsCoverPixelCentres) {
+  // An axis-aligned polygon covers exactly its rectangle; a triangle its half.
+  const std::array<Point, 4> square = {{{2, 3}, {12, 3}, {12, 8}, {2, 8}}};
+  EXPECT_EQ(Region::FromPolygon(square), Region::FromRect({2, 3, 10, 5}));
+  const std::array<Point, 3> triangle = {{{0, 0}, {100, 0}, {0, 100}}};
+  EXPECT_EQ(Region::FromPolygon(triangle).Area(), 5050 - 100);
+  // Winding: a self-overlapping outline counts its overlap once.
+  const std::array<Point, 8> twice = {{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {10, 0}, {10, 10}, {0, 10}}};
+  EXPECT_EQ(Region::FromPolygon(twice).Area(), 100);
+  // The skin's hexagon: the shoelace area, and neighbouring cells do not touch.
+  const std::array<Point, 6> hex = {{{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
+  const Region h = Region::FromPolygon(hex);
+  EXPECT_EQ(h.Area(), 35074);
+  EXPECT_EQ(h.Bounds(), (Rect{0, 0, 233, 201}));
+  std::int64_t band_area = 0;
+  for (const Rect& b : h.Bands()) band_area += static_cast<std::int64_t>(b.width) * b.height;
+  EXPECT_EQ(band_area, h.Area());
+  const Mask m = h.ToMask(240, 210);
+  EXPECT_TRUE(m.at(116, 100));
+  EXPECT_FALSE(m.at(0, 0));
+}
+
+}  // namespace
+}  // namespace tinto::gfx
