@@ -4,6 +4,7 @@
 
 #include "app/frame_clock.h"
 #include "app/main_canvas.h"
+#include "colour/preview.h"
 #include "gfx/region.h"
 #include "platform/platform.h"
 
@@ -19,6 +20,7 @@ class TTintoMainFM : public WindowEvents {
 
   WindowId window() const { return window_; }
   MainCanvas& canvas() { return canvas_; }
+  CharacterPreview& preview() { return preview_; }
   const MainCanvas& canvas() const { return canvas_; }
   FrameClock& frame_clock() { return frame_clock_; }
   const gfx::Region& region_union() const { return region_union_; }
@@ -72,10 +74,13 @@ class TTintoMainFM : public WindowEvents {
   void Wait(int ms);
   void ShowHelpPicture();
   void StepAlarmSound(int step);
+  void DoPanelHotspot(const MainHotspot& hotspot);
+  void LoadColours();
 
   Application& app_;
   Platform& platform_;
   MainCanvas canvas_;
+  CharacterPreview preview_;
   FrameClock frame_clock_;
   WindowId window_ = 0;
   TimerId timer1_ = 0;

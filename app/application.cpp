@@ -43,6 +43,8 @@ bool Application::AskOkCancel(const std::string& text) { return message_->AskOkC
 
 void Application::ShowManual() { manual_->ShowManual(); }
 
+void Application::ShowColourPicker(int v, int p) { picker_->ShowColourPicker(v, p); }
+
 void Application::StopAlarm() {
   effects_.PlayEffect(32);
   if (main_) main_->canvas().ShowAlarmNormal();

@@ -11,6 +11,8 @@
 #include "app/skin.h"
 #include "app/sound_effects.h"
 #include "clock/clock_state.h"
+#include "colour/colour_model.h"
+#include "unlock/points.h"
 #include "music/music_state.h"
 #include "platform/platform.h"
 #include "viewer/viewer_record.h"
@@ -44,6 +46,8 @@ class Application {
   ClockState& clock() { return clock_; }
   ViewerRecord& viewer() { return viewer_; }
   MusicState& music() { return music_; }
+  ColourModel& colours() { return colours_; }
+  Points& points() { return points_; }
 
   TTintoMainFM& main_window() { return *main_; }
   TTintoMessFM& message_window() { return *message_; }
@@ -57,10 +61,14 @@ class Application {
   bool AskOkCancel(const std::string& text);
   // The manual window.
   void ShowManual();
+  // The colour picker for part p of variant v.
+  void ShowColourPicker(int v, int p);
   // A press while the countdown alarm rings only silences it.
   bool AlarmRinging() const { return clock_.AlarmRinging(); }
   void StopAlarm();
   void PlayEffect(int n) { effects_.PlayEffect(n); }
+  // Reports a failed file operation through the platform's standard error message.
+  void ReportError(const std::string& text) { platform_.ShowError(text); }
 
  private:
   Platform& platform_;
@@ -71,6 +79,8 @@ class Application {
   ClockState clock_;
   ViewerRecord viewer_;
   MusicState music_;
+  ColourModel colours_;
+  Points points_;
 
   std::unique_ptr<TTintoMainFM> main_;
   std::unique_ptr<TTintoMessFM> message_;

@@ -5,6 +5,7 @@
 #include "app/main_hotspots.h"
 #include "app/pad.h"
 #include "clock/countdown.h"
+#include "colour/colour_file.h"
 #include "platform/keys.h"
 
 namespace tinto {
@@ -203,17 +204,60 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
       clock.countdown_state = 0;
       return;
     case A::kPanelFigure:
-      return;
     case A::kPanelLoad:
     case A::kPanelSave:
     case A::kPanelRandom:
     case A::kPanelPart:
-      effects.PlayEffect(2);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      DoPanelHotspot(hotspot);
       return;
     case A::kHelp:
       ShowHelpPicture();
+      return;
+  }
+}
+
+void TTintoMainFM::DoPanelHotspot(const MainHotspot& hotspot) {
+  using A = MainAction;
+  const int v = hotspot.arg;
+  SoundEffects& effects = app_.effects();
+  switch (hotspot.action) {
+    case A::kPanelFigure:
+      effects.PlayEffectChoice(preview_.TogglePose(v), 33, 34);
+      return;
+    case A::kPanelLoad:
+      // Loading replaces both variants, so both panels are drawn again.
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      LoadColours();
+      preview_.RenderPreview(CharacterPreview::kBothPanels);
+      canvas_.ShowNormal();
+      preview_.ShowPanel(CharacterPreview::kBothPanels);
+      return;
+    case A::kPanelSave:
+      colours_changed_ = true;
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      if (const FileResult r = SaveColourFile(app_.colours(), app_.folder()); !r.ok) app_.ReportError(r.error);
+      canvas_.ShowNormal();
+      return;
+    case A::kPanelRandom: {
+      const bool randomised = app_.colours().CycleVariant(v, app_.random(), app_.points().ColoursPerPart());
+      effects.PlayEffectChoice(randomised, 2, 31);
+      Wait(kPressDelay);
+      preview_.RenderPreview(v);
+      canvas_.ShowNormal();
+      preview_.ShowPanel(v);
+      return;
+    }
+    case A::kPanelPart:
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      app_.ShowColourPicker(v, hotspot.arg2);
+      preview_.RenderPreview(v);
+      canvas_.ShowNormal();
+      preview_.ShowPanel(v);
+      return;
+    default:
       return;
   }
 }

@@ -6,6 +6,8 @@
 #include "app/application.h"
 #include "app/messages.h"
 #include "app/pad.h"
+#include "colour/colour_file.h"
+#include "colour/free_colours.h"
 
 namespace tinto {
 
@@ -25,7 +27,10 @@ gfx::Region HexagonAt(int x, int y) {
 }  // namespace
 
 TTintoMainFM::TTintoMainFM(Application& app)
-    : app_(app), platform_(app.platform()), canvas_(app.platform(), app.skin()) {}
+    : app_(app),
+      platform_(app.platform()),
+      canvas_(app.platform(), app.skin()),
+      preview_(app.skin(), app.colours(), canvas_) {}
 
 TTintoMainFM::~TTintoMainFM() {
   if (window_ != 0) platform_.DestroyWindow(window_);
@@ -54,11 +59,23 @@ void TTintoMainFM::StartUp() {
   app_.skin().Load();
   canvas_.surface().Create(width_, height_);
   gfx::Blit(canvas_.surface().back(), kSkinOffset, app_.skin()[kBase0], app_.skin()[kBase0].bounds());
+  app_.colours().LoadDefaultColours();
+  LoadColours();
+  preview_.RenderPreview(CharacterPreview::kBothPanels);
+  preview_.ShowPanel(CharacterPreview::kBothPanels);
+  // A free-colour key that cannot be read is reported; the other keys still load.
+  if (const FileResult r = ReadFreeColours(app_.colours(), app_.folder(), -1); !r.ok) app_.ReportError(r.error);
+  app_.points().LoadPoints(app_.folder());
   BuildAlarmSoundList();
   CountBuiltinSongs();
   PlaceWindow();
   ShapeWindow();
   FormShow();
+}
+
+void TTintoMainFM::LoadColours() {
+  // A colour file that cannot be read is reported and changes no colour.
+  if (const FileResult r = LoadColourFile(app_.colours(), app_.folder()); !r.ok) app_.ReportError(r.error);
 }
 
 void TTintoMainFM::BuildAlarmSoundList() {

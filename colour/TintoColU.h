@@ -9,6 +9,9 @@ class TTintoColFM : public SkinnedDialog {
  public:
   explicit TTintoColFM(Application& app);
   void FormCreate() { CreateWindowAndBuffer(); }
+  // Opens the picker for part p of variant v; the picker's window arrives in a later step,
+  // until then the variant keeps its colours.
+  void ShowColourPicker(int /*v*/, int /*p*/) {}
 };
 
 }  // namespace tinto

@@ -1,0 +1,81 @@
+// Rendering and showing the character previews.
+#include "colour/preview.h"
+
+#include "colour/recolour.h"
+
+namespace tinto {
+
+namespace {
+constexpr int kPanelStep = 209;
+// The blank panel, kept in two halves in the skin's invisible right-hand corners: black
+// under the pattern's silhouette, the panel background elsewhere.
+constexpr gfx::Rect kBlankUpper{271, 13, 136, 88};
+constexpr gfx::Rect kBlankLower{271, 310, 136, 88};
+// The poses in COLPTN lie at x 93 + 75 * pose; the icons at (36, 42).
+constexpr gfx::Rect kIcons{36, 42, 55, 117};
+}  // namespace
+
+void CharacterPreview::RenderPreview(int v) {
+  if (v == kBothPanels) {
+    RenderOne(0);
+    RenderOne(1);
+  } else {
+    RenderOne(v);
+  }
+}
+
+void CharacterPreview::RenderOne(int v) {
+  const int f = kPanelStep * v;
+  const int row = VariantRow(v);
+  const gfx::Bitmap& pattern = skin_[kColptn];
+  for (int slot : {kBase0, kBase1}) {
+    gfx::Bitmap& s = skin_[slot];
+    gfx::Blit(s, {32, f + 13}, s, kBlankUpper);
+    gfx::Blit(s, {32, f + 101}, s, kBlankLower);
+  }
+  for (int pose = 0; pose <= 1; ++pose) {
+    gfx::Bitmap& s = skin_[pose == 0 ? kBase0 : kBase1];
+    for (int index = 1; index <= 15; ++index)
+      RecolourPart(s, pattern, colours_, row, index, 93, f + 13, 93 + 75 * pose, 13, 74, 176);
+  }
+  gfx::Bitmap work(kIcons.width, kIcons.height);
+  for (int index = 1; index <= 15; ++index)
+    RecolourPart(work, pattern, colours_, row, index, 0, 0, kIcons.left, kIcons.top, kIcons.width, kIcons.height);
+  for (int slot : {kBase0, kBase1})
+    gfx::Blit(skin_[slot], {kIcons.left, f + kIcons.top}, work, work.bounds(), gfx::RasterOp::kOr);
+}
+
+void CharacterPreview::ShowPanel(int v) {
+  if (v == kBothPanels) {
+    ShowOne(0);
+    ShowOne(1);
+  } else {
+    ShowOne(v);
+  }
+}
+
+void CharacterPreview::ShowOne(int v) {
+  const int f = kPanelStep * v;
+  canvas_.BeginRects();
+  canvas_.AddRect(96, f + 13, 71, 176);
+  canvas_.AddRect(93, f + 29, 3, 14);  // where pose 1 reaches further left
+  if (panel_pose_[static_cast<std::size_t>(v)]) {
+    canvas_.ShowNormal();
+  } else {
+    canvas_.ShowPressed();
+  }
+  canvas_.BeginRects();
+  canvas_.AddRect(32, f + 39, 59, 42);
+  canvas_.AddRect(61, f + 45, 34, 111);
+  canvas_.AddRect(32, f + 120, 59, 42);
+  canvas_.ShowNormal();
+}
+
+bool CharacterPreview::TogglePose(int v) {
+  bool& pose = panel_pose_[static_cast<std::size_t>(v)];
+  pose = !pose;
+  ShowOne(v);
+  return pose;
+}
+
+}  // namespace tinto
