@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic timgm6mb-soundfont
   xvfb xauth xdotool x11-utils imagemagick
   sox libsox-fmt-mp3 lame
+  gdk-pixbuf-tests
 )
 
 missing=()

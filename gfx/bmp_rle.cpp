@@ -1,0 +1,89 @@
+// Decoding run-length encoded bitmaps (RLE8 and RLE4).
+//
+// The data is a sequence of byte pairs, rows from the bottom up. A pair (n, c) with n > 0
+// is a run of n pixels: colour index c for RLE8, the two nibbles of c in turn for RLE4.
+// A pair (0, e) is an escape: 0 ends the line, 1 ends the picture, 2 is followed by two
+// bytes (right, up) that move the position, and 3 or more is an absolute run of e indexes
+// stored plainly and padded to an even number of bytes. The picture starts black, so that
+// whatever the data skips stays black.
+#include <algorithm>
+
+#include "gfx/bmp_header.h"
+
+namespace tinto::gfx {
+
+std::optional<Bitmap> DecodeBmpRle(std::span<const std::uint8_t> data, const BmpHeader& h,
+                                   std::string& error) {
+  const auto fail = [&error](const char* why) -> std::optional<Bitmap> {
+    error = why;
+    return std::nullopt;
+  };
+  if (h.pixel_offset >= data.size()) return fail("pixel data is missing");
+  const std::span<const std::uint8_t> src = data.subspan(h.pixel_offset);
+  const bool rle4 = h.coding == BmpCoding::kRle4;
+  const std::int64_t width = h.width;
+  const std::int64_t height = h.height;
+  Bitmap out(h.width, h.height, 0);
+
+  std::int64_t x = 0;
+  std::int64_t y = 0;  // rows counted from the bottom
+  // Checks that n pixels fit at the position before a run writes them.
+  const auto fits = [&](std::int64_t n) { return y < height && x + n <= width; };
+  const auto put = [&](unsigned index) {
+    const Pixel p = index < h.palette.size() ? h.palette[index] : 0;
+    out.set(static_cast<int>(x), static_cast<int>(height - 1 - y), p);
+    ++x;
+  };
+
+  std::size_t pos = 0;
+  while (true) {
+    if (src.size() - pos < 2) {
+      // Data that stops without an end-of-picture marker is accepted only when every row
+      // has been reached.
+      if (y >= height) return out;
+      return fail("compressed data ends before the picture is complete");
+    }
+    const unsigned count = src[pos];
+    const unsigned code = src[pos + 1];
+    pos += 2;
+    if (count > 0) {
+      if (!fits(count)) return fail("RLE run goes past the end of a row");
+      for (unsigned i = 0; i < count; ++i) {
+        put(rle4 ? ((i & 1) ? (code & 0x0F) : (code >> 4)) : code);
+      }
+      continue;
+    }
+    switch (code) {
+      case 0:  // end of line
+        if (y >= height) return fail("RLE data goes past the last row");
+        x = 0;
+        ++y;
+        break;
+      case 1:  // end of picture
+        return out;
+      case 2: {  // delta
+        if (src.size() - pos < 2) return fail("compressed data ends inside a delta");
+        x += src[pos];
+        y += src[pos + 1];
+        pos += 2;
+        if (x > width || y >= height) return fail("RLE delta moves out of the picture");
+        break;
+      }
+      default: {  // absolute run of `code` indexes
+        const std::size_t bytes = rle4 ? (code + 1) / 2 : code;
+        if (src.size() - pos < bytes) return fail("compressed data ends inside a run");
+        if (!fits(code)) return fail("RLE run goes past the end of a row");
+        for (unsigned i = 0; i < code; ++i) {
+          const unsigned byte = src[pos + (rle4 ? i / 2 : i)];
+          put(rle4 ? ((i & 1) ? (byte & 0x0F) : (byte >> 4)) : byte);
+        }
+        // Runs are padded to an even number of bytes; a missing pad at the very end of
+        // the data is forgiven.
+        pos += std::min(bytes + (bytes & 1), src.size() - pos);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace tinto::gfx

@@ -1,0 +1,122 @@
+// The fontconfig search behind Font::Open (see font_finder.h).
+#include "gfx/font_finder.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace tinto::gfx {
+
+namespace {
+
+struct ConfigDeleter {
+  void operator()(FcConfig* c) const { FcConfigDestroy(c); }
+};
+struct PatternDeleter {
+  void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+struct FontSetDeleter {
+  void operator()(FcFontSet* s) const { FcFontSetDestroy(s); }
+};
+struct ObjectSetDeleter {
+  void operator()(FcObjectSet* s) const { FcObjectSetDestroy(s); }
+};
+using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
+using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+using FontSetPtr = std::unique_ptr<FcFontSet, FontSetDeleter>;
+using ObjectSetPtr = std::unique_ptr<FcObjectSet, ObjectSetDeleter>;
+
+const FcChar8* Fc(const char* s) {
+  return reinterpret_cast<const FcChar8*>(s);
+}
+
+// The fixed-pitch Windows faces, by their Japanese and their Latin names.
+constexpr std::array<std::string_view, 4> kFixedPitchNames = {"ＭＳ ゴシック", "MS Gothic",
+                                                              "ＭＳ 明朝", "MS Mincho"};
+
+bool IsFixedPitchFont(const FcPattern* font) {
+  int spacing = FC_PROPORTIONAL;
+  if (FcPatternGetInteger(font, FC_SPACING, 0, &spacing) != FcResultMatch) return false;
+  return spacing == FC_MONO || spacing == FC_DUAL || spacing == FC_CHARCELL;
+}
+
+bool CoversJapanese(const FcPattern* font) {
+  FcLangSet* langs = nullptr;
+  if (FcPatternGetLangSet(font, FC_LANG, 0, &langs) != FcResultMatch) return false;
+  return FcLangSetHasLang(langs, Fc("ja")) == FcLangEqual;
+}
+
+class Collector {
+ public:
+  void Add(const FcPattern* font) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch || file == nullptr) return;
+    int index = 0;
+    if (FcPatternGetInteger(font, FC_INDEX, 0, &index) != FcResultMatch) index = 0;
+    FontFile f{reinterpret_cast<const char*>(file), index};
+    if (std::find(files_.begin(), files_.end(), f) == files_.end()) files_.push_back(f);
+  }
+  std::vector<FontFile> Take() { return std::move(files_); }
+
+ private:
+  std::vector<FontFile> files_;
+};
+
+// Adds every installed font whose family is exactly `family` (fontconfig compares family
+// names ignoring case and blanks), without any substitution.
+void AddFamily(FcConfig* config, const std::string& family, Collector& out) {
+  PatternPtr pattern(FcPatternCreate());
+  if (!pattern) return;
+  FcPatternAddString(pattern.get(), FC_FAMILY, Fc(family.c_str()));
+  ObjectSetPtr objects(FcObjectSetBuild(FC_FILE, FC_INDEX, static_cast<char*>(nullptr)));
+  if (!objects) return;
+  FontSetPtr fonts(FcFontList(config, pattern.get(), objects.get()));
+  if (!fonts) return;
+  for (int i = 0; i < fonts->nfont; ++i) out.Add(fonts->fonts[i]);
+}
+
+// Adds the fonts that cover Japanese, in fontconfig's order of preference for the name
+// (so that aliases of the system's configuration count), those of the wanted pitch first.
+void AddJapanese(FcConfig* config, const std::string& family, bool fixed, Collector& out) {
+  PatternPtr pattern(FcPatternCreate());
+  if (!pattern) return;
+  FcPatternAddString(pattern.get(), FC_FAMILY, Fc(family.c_str()));
+  FcPatternAddString(pattern.get(), FC_LANG, Fc("ja"));
+  if (fixed) FcPatternAddInteger(pattern.get(), FC_SPACING, FC_DUAL);
+  if (!FcConfigSubstitute(config, pattern.get(), FcMatchPattern)) return;
+  FcDefaultSubstitute(pattern.get());
+  FcResult result = FcResultNoMatch;
+  FontSetPtr fonts(FcFontSort(config, pattern.get(), FcFalse, nullptr, &result));
+  if (!fonts) return;
+  for (const bool want_fixed : {fixed, !fixed}) {
+    for (int i = 0; i < fonts->nfont; ++i) {
+      const FcPattern* font = fonts->fonts[i];
+      if (CoversJapanese(font) && IsFixedPitchFont(font) == want_fixed) out.Add(font);
+    }
+  }
+}
+
+}  // namespace
+
+bool IsFixedPitchFaceName(std::string_view face_name) {
+  return std::find(kFixedPitchNames.begin(), kFixedPitchNames.end(), face_name) !=
+         kFixedPitchNames.end();
+}
+
+std::vector<FontFile> FindFontFiles(std::string_view face_name) {
+  // A configuration of our own, so that nothing is left in fontconfig's global state.
+  ConfigPtr config(FcInitLoadConfigAndFonts());
+  if (!config) return {};
+  const std::string name(face_name);
+  const bool fixed = IsFixedPitchFaceName(face_name);
+  Collector out;
+  if (!name.empty()) AddFamily(config.get(), name, out);
+  AddFamily(config.get(), fixed ? "IPAGothic" : "IPAPGothic", out);
+  AddFamily(config.get(), fixed ? "IPAPGothic" : "IPAGothic", out);
+  AddJapanese(config.get(), name, fixed, out);
+  return out.Take();
+}
+
+}  // namespace tinto::gfx

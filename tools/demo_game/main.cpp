@@ -1,0 +1,28 @@
+// demo_game OUTDIR: fills OUTDIR with demo content of the host game, for trying the
+// program without the game itself: the numbered sound effects and alarm sounds, and the
+// songs. Running it again over the same folder rewrites nothing that is already right.
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "tools/demo_game/effects.h"
+#include "tools/demo_game/songs.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTDIR\n", argc > 0 ? argv[0] : "demo_game");
+    return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error || !std::filesystem::is_directory(folder)) {
+    std::fprintf(stderr, "demo_game: cannot make the folder %s\n", argv[1]);
+    return 1;
+  }
+  if (!tinto::demo::WriteEffects(folder) || !tinto::demo::WriteSongs(folder)) {
+    std::fprintf(stderr, "demo_game: cannot write into %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
