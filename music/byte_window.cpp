@@ -1,6 +1,7 @@
 // The sliding read window of the length probes (see byte_window.h).
 #include "music/byte_window.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <system_error>
@@ -9,7 +10,7 @@ namespace tinto::media {
 
 namespace {
 
-constexpr std::size_t kWindowBytes = 64 * 1024;
+constexpr std::size_t kWindowBytes = std::size_t{64} * 1024;
 
 }  // namespace
 
@@ -27,9 +28,10 @@ ByteWindow::ByteWindow(const std::filesystem::path& path) {
 
 std::optional<std::uint8_t> ByteWindow::Fetch(std::uint64_t offset) {
   if (!ok_ || offset >= size_) return std::nullopt;
-  // Start the window a little before the byte asked for, so that a probe stepping back a
-  // few bytes (a header just read) does not refill it.
-  const std::uint64_t back = offset < 64 ? offset : 64;
+  // Start the window well before the byte asked for: a probe that looks a few frames
+  // ahead and then steps back finds the bytes it left still in the window, instead of
+  // refilling it twice for every byte it scans.
+  const std::uint64_t back = std::min<std::uint64_t>(offset, kWindowBytes / 4);
   start_ = offset - back;
   filled_ = 0;
   file_.clear();
@@ -91,8 +93,8 @@ std::optional<std::uint32_t> ByteWindow::Be16(std::uint64_t offset) {
 std::optional<std::uint32_t> ByteWindow::Be32(std::uint64_t offset) {
   const auto b = Bytes<4>(*this, offset);
   if (!b) return std::nullopt;
-  return std::uint32_t{(*b)[0]} << 24 | std::uint32_t{(*b)[1]} << 16 |
-         std::uint32_t{(*b)[2]} << 8 | std::uint32_t{(*b)[3]};
+  return std::uint32_t{(*b)[0]} << 24 | std::uint32_t{(*b)[1]} << 16 | std::uint32_t{(*b)[2]} << 8 |
+         std::uint32_t{(*b)[3]};
 }
 
 }  // namespace tinto::media

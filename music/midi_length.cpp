@@ -183,8 +183,9 @@ std::optional<std::uint32_t> MidiLengthMs(ByteWindow& bytes, std::uint64_t begin
       if (scan.too_many_tempos) return std::nullopt;
       // Within a track tempo changes come in tick order; merging keeps changes at the
       // same tick in track order, so the later track's tempo wins there.
-      std::inplace_merge(tempos.begin(), tempos.begin() + first_tempo, tempos.end(),
-                         [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
+      std::inplace_merge(
+          tempos.begin(), tempos.begin() + first_tempo, tempos.end(),
+          [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
       end_tick = std::max(end_tick, scan.last_tick);
       ++tracks_found;
     }

@@ -16,7 +16,7 @@ namespace tinto::media {
 namespace {
 
 // How far past the front tags the first frame is looked for.
-constexpr std::uint64_t kFirstFrameSearch = 64 * 1024;
+constexpr std::uint64_t kFirstFrameSearch = std::uint64_t{64} * 1024;
 
 struct Located {
   std::uint64_t offset;
@@ -45,7 +45,8 @@ std::uint64_t SkipFrontTags(ByteWindow& bytes) {
     if (!bytes.Read(pos + 3, h)) break;
     // Version, revision, flags, then a size of four 7-bit bytes not counting the header
     // (nor the footer that flag 0x10 announces).
-    const std::uint64_t size = std::uint64_t{h[3] & 0x7Fu} << 21 | std::uint64_t{h[4] & 0x7Fu} << 14 |
+    const std::uint64_t size = std::uint64_t{h[3] & 0x7Fu} << 21 |
+                               std::uint64_t{h[4] & 0x7Fu} << 14 |
                                std::uint64_t{h[5] & 0x7Fu} << 7 | (h[6] & 0x7Fu);
     pos += 10 + size + ((h[2] & 0x10) ? 10 : 0);
   }
@@ -220,11 +221,13 @@ std::optional<std::uint32_t> Mp3LengthMs(ByteWindow& bytes) {
   const std::uint64_t frames = walk.Count(start, frame.stream_key);
   std::uint64_t samples = frames * frame.samples;
   if (info && info->delay) {
-    // A stream cut short still lost the encoder's delay at its start; its padding went
-    // with the missing end.
-    const bool whole = info->frames && frames == *info->frames;
-    const std::uint64_t lost = whole ? trim : *info->delay;
-    samples = samples >= lost ? samples - lost : 0;
+    // A stream cut short still starts with the encoder's delay; the padding at its end
+    // may have gone with the missing frames, but no more than the whole stream plays.
+    samples = samples >= *info->delay ? samples - *info->delay : 0;
+    if (info->frames) {
+      const std::uint64_t whole = std::uint64_t{*info->frames} * frame.samples;
+      if (whole >= trim) samples = std::min(samples, whole - trim);
+    }
   }
   return Milliseconds(samples, frame.sample_rate);
 }

@@ -26,7 +26,9 @@ int BitrateRow(int version, int layer) {
   return layer == 1 ? 3 : 4;
 }
 
-int RateRow(int version) { return version == 1 ? 0 : version == 2 ? 1 : 2; }
+int RateRow(int version) {
+  return version == 1 ? 0 : version == 2 ? 1 : 2;
+}
 
 std::uint32_t FrameBytes(int version, int layer, std::uint32_t kbps, std::uint32_t rate,
                          std::uint32_t padding) {

@@ -8,13 +8,13 @@
 namespace tinto::media {
 
 struct MpegFrame {
-  int version = 1;              // 1 for MPEG-1, 2 for MPEG-2, 25 for MPEG-2.5
-  int layer = 3;                // 1, 2 or 3
-  bool has_crc = false;         // a 16-bit check word follows the header
-  bool mono = false;            // single channel
+  int version = 1;       // 1 for MPEG-1, 2 for MPEG-2, 25 for MPEG-2.5
+  int layer = 3;         // 1, 2 or 3
+  bool has_crc = false;  // a 16-bit check word follows the header
+  bool mono = false;     // single channel
   std::uint32_t sample_rate = 0;
-  std::uint32_t samples = 0;    // samples per channel the frame decodes to
-  std::uint32_t bytes = 0;      // length of the frame, header included
+  std::uint32_t samples = 0;  // samples per channel the frame decodes to
+  std::uint32_t bytes = 0;    // length of the frame, header included
   // Frames of one stream agree on these bits (version, layer and sample rate).
   std::uint32_t stream_key = 0;
 };

@@ -14,7 +14,9 @@ namespace {
 // Format tags whose samples are whole blocks of fixed size: plain PCM, IEEE float, A-law
 // and mu-law. Anything else (ADPCM and other coded formats) is measured from its sample
 // count or its byte rate.
-bool IsBlockFormat(std::uint32_t tag) { return tag == 1 || tag == 3 || tag == 6 || tag == 7; }
+bool IsBlockFormat(std::uint32_t tag) {
+  return tag == 1 || tag == 3 || tag == 6 || tag == 7;
+}
 
 constexpr std::uint32_t kExtensibleTag = 0xFFFE;
 

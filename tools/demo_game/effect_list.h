@@ -8,7 +8,7 @@
 namespace tinto::demo {
 
 struct EffectEntry {
-  int number;     // the file is "Y_q" + two digits + ".wav"
+  int number;  // the file is "Y_q" + two digits + ".wav"
   int length_ms;
 };
 

@@ -16,17 +16,37 @@ namespace {
 
 // MIDI key numbers of the notes used below.
 enum Key {
-  kD4 = 62, kG4 = 67, kE5 = 76, kG5 = 79, kA5 = 81, kB5 = 83, kC6 = 84, kCs6 = 85,
-  kD6 = 86, kE6 = 88, kG6 = 91, kA6 = 93, kC7 = 96, kE7 = 100, kG7 = 103, kC5 = 72,
+  kD4 = 62,
+  kG4 = 67,
+  kC5 = 72,
+  kE5 = 76,
+  kG5 = 79,
+  kA5 = 81,
+  kB5 = 83,
+  kC6 = 84,
+  kCs6 = 85,
+  kD6 = 86,
+  kE6 = 88,
+  kG6 = 91,
+  kA6 = 93,
+  kC7 = 96,
+  kE7 = 100,
+  kG7 = 103,
 };
 
 // Two notes one after the other, the second ringing longer.
 void TwoNotes(Sound& s, int first, int second, double gap_ms, double length_ms, Timbre timbre,
               double decay_ms) {
-  s.Add({.start_ms = 0, .length_ms = gap_ms, .hz = KeyHz(first), .timbre = timbre,
+  s.Add({.start_ms = 0,
+         .length_ms = gap_ms,
+         .hz = KeyHz(first),
+         .timbre = timbre,
          .decay_ms = decay_ms});
-  s.Add({.start_ms = gap_ms, .length_ms = length_ms - gap_ms, .hz = KeyHz(second),
-         .timbre = timbre, .decay_ms = decay_ms * 1.5});
+  s.Add({.start_ms = gap_ms,
+         .length_ms = length_ms - gap_ms,
+         .hz = KeyHz(second),
+         .timbre = timbre,
+         .decay_ms = decay_ms * 1.5});
 }
 
 // Notes at a steady pace, each ringing on under the next.
@@ -34,8 +54,12 @@ void Arpeggio(Sound& s, std::initializer_list<int> keys, double start_ms, double
               double ring_ms, Timbre timbre, double decay_ms, double level = 1.0) {
   double at = start_ms;
   for (const int key : keys) {
-    s.Add({.start_ms = at, .length_ms = ring_ms, .hz = KeyHz(key), .level = level,
-           .timbre = timbre, .decay_ms = decay_ms});
+    s.Add({.start_ms = at,
+           .length_ms = ring_ms,
+           .hz = KeyHz(key),
+           .level = level,
+           .timbre = timbre,
+           .decay_ms = decay_ms});
     at += step_ms;
   }
 }
@@ -45,8 +69,13 @@ void AlarmBeeps(Sound& s) {
   for (const double group : {0.0, 750.0}) {
     for (int i = 0; i < 4; ++i) {
       const double at = group + i * 130;
-      s.Add({.start_ms = at, .length_ms = 90, .hz = 1760, .timbre = Timbre::kSquare, .attack_ms = 2});
-      s.Add({.start_ms = at, .length_ms = 90, .hz = 880, .level = 0.5, .timbre = Timbre::kSine,
+      s.Add(
+          {.start_ms = at, .length_ms = 90, .hz = 1760, .timbre = Timbre::kSquare, .attack_ms = 2});
+      s.Add({.start_ms = at,
+             .length_ms = 90,
+             .hz = 880,
+             .level = 0.5,
+             .timbre = Timbre::kSine,
              .attack_ms = 2});
     }
   }
@@ -59,32 +88,61 @@ void AlarmTune(Sound& s) {
 
 void AlarmCall(Sound& s) {
   for (const double at : {0.0, 720.0}) {
-    s.Add({.start_ms = at, .length_ms = 340, .hz = 660, .end_hz = 990, .timbre = Timbre::kSine,
+    s.Add({.start_ms = at,
+           .length_ms = 340,
+           .hz = 660,
+           .end_hz = 990,
+           .timbre = Timbre::kSine,
            .attack_ms = 20});
-    s.Add({.start_ms = at + 340, .length_ms = 340, .hz = 990, .end_hz = 660,
+    s.Add({.start_ms = at + 340,
+           .length_ms = 340,
+           .hz = 990,
+           .end_hz = 660,
            .timbre = Timbre::kSine});
-    s.Add({.start_ms = at, .length_ms = 680, .hz = 1320, .end_hz = 1320, .level = 0.15,
-           .timbre = Timbre::kBell, .decay_ms = 200});
+    s.Add({.start_ms = at,
+           .length_ms = 680,
+           .hz = 1320,
+           .end_hz = 1320,
+           .level = 0.15,
+           .timbre = Timbre::kBell,
+           .decay_ms = 200});
   }
 }
 
 void AlarmCuckoo(Sound& s) {
   for (const double at : {0.0, 500.0, 1000.0}) {
-    s.Add({.start_ms = at, .length_ms = 160, .hz = KeyHz(kB5), .timbre = Timbre::kSine,
-           .attack_ms = 10, .decay_ms = 300});
-    s.Add({.start_ms = at + 180, .length_ms = 260, .hz = KeyHz(kG5), .timbre = Timbre::kSine,
-           .attack_ms = 10, .decay_ms = 300});
+    s.Add({.start_ms = at,
+           .length_ms = 160,
+           .hz = KeyHz(kB5),
+           .timbre = Timbre::kSine,
+           .attack_ms = 10,
+           .decay_ms = 300});
+    s.Add({.start_ms = at + 180,
+           .length_ms = 260,
+           .hz = KeyHz(kG5),
+           .timbre = Timbre::kSine,
+           .attack_ms = 10,
+           .decay_ms = 300});
   }
 }
 
 void Fanfare(Sound& s) {
   Arpeggio(s, {kC5, kE5, kG5}, 0, 140, 150, Timbre::kBrass, 0, 0.8);
   for (const int key : {kC5, kE5, kG5, kC6}) {
-    s.Add({.start_ms = 420, .length_ms = 780, .hz = KeyHz(key), .level = key == kC6 ? 1.0 : 0.5,
-           .timbre = Timbre::kBrass, .attack_ms = 15, .decay_ms = 500});
+    s.Add({.start_ms = 420,
+           .length_ms = 780,
+           .hz = KeyHz(key),
+           .level = key == kC6 ? 1.0 : 0.5,
+           .timbre = Timbre::kBrass,
+           .attack_ms = 15,
+           .decay_ms = 500});
   }
-  s.Add({.start_ms = 420, .length_ms = 600, .hz = KeyHz(kG7), .level = 0.15,
-         .timbre = Timbre::kBell, .decay_ms = 150});
+  s.Add({.start_ms = 420,
+         .length_ms = 600,
+         .hz = KeyHz(kG7),
+         .level = 0.15,
+         .timbre = Timbre::kBell,
+         .decay_ms = 150});
 }
 
 void Sparkle(Sound& s) {
@@ -93,16 +151,24 @@ void Sparkle(Sound& s) {
 }
 
 void Buzz(Sound& s, double at, double length_ms, double hz) {
-  s.Add({.start_ms = at, .length_ms = length_ms, .hz = hz, .timbre = Timbre::kBuzz, .attack_ms = 5});
-  s.Add({.start_ms = at, .length_ms = length_ms, .hz = hz * 1.06, .level = 0.6,
-         .timbre = Timbre::kBuzz, .attack_ms = 5});
+  s.Add(
+      {.start_ms = at, .length_ms = length_ms, .hz = hz, .timbre = Timbre::kBuzz, .attack_ms = 5});
+  s.Add({.start_ms = at,
+         .length_ms = length_ms,
+         .hz = hz * 1.06,
+         .level = 0.6,
+         .timbre = Timbre::kBuzz,
+         .attack_ms = 5});
 }
 
 // The effect's notes, and how loud its loudest sample is.
 double Compose(int number, Sound& s) {
   switch (number) {
     case 0:
-      s.Add({.length_ms = 50, .hz = KeyHz(kC7), .timbre = Timbre::kMarimba, .attack_ms = 1,
+      s.Add({.length_ms = 50,
+             .hz = KeyHz(kC7),
+             .timbre = Timbre::kMarimba,
+             .attack_ms = 1,
              .decay_ms = 12});
       return 0.35;
     case 1:
@@ -146,7 +212,11 @@ double Compose(int number, Sound& s) {
       TwoNotes(s, kG6, kC6, 90, 240, Timbre::kBell, 70);
       return 0.5;
     case 32:
-      s.Add({.length_ms = 120, .hz = 300, .end_hz = 1000, .timbre = Timbre::kSine, .attack_ms = 2,
+      s.Add({.length_ms = 120,
+             .hz = 300,
+             .end_hz = 1000,
+             .timbre = Timbre::kSine,
+             .attack_ms = 2,
              .decay_ms = 40});
       return 0.55;
     case 33:
@@ -163,7 +233,10 @@ double Compose(int number, Sound& s) {
       return 0.5;
     case 40:
       s.Noise(0, 10, 0.5, 2);
-      s.Add({.length_ms = 90, .hz = 1000, .timbre = Timbre::kMarimba, .attack_ms = 1,
+      s.Add({.length_ms = 90,
+             .hz = 1000,
+             .timbre = Timbre::kMarimba,
+             .attack_ms = 1,
              .decay_ms = 15});
       return 0.5;
     case 50:

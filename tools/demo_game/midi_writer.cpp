@@ -46,7 +46,8 @@ void MidiTrack::Push(std::uint64_t tick, int rank, std::string bytes) {
 
 void MidiTrack::Tempo(std::uint64_t tick, std::uint32_t micros_per_quarter) {
   Push(tick, kRankOther,
-       Meta(0x51, Bytes({static_cast<int>(micros_per_quarter >> 16), static_cast<int>(micros_per_quarter >> 8),
+       Meta(0x51, Bytes({static_cast<int>(micros_per_quarter >> 16),
+                         static_cast<int>(micros_per_quarter >> 8),
                          static_cast<int>(micros_per_quarter)})));
 }
 
@@ -66,8 +67,7 @@ void MidiTrack::Controller(std::uint64_t tick, int channel, int controller, int 
   Push(tick, kRankOther, Bytes({0xB0 | channel, controller, value}));
 }
 
-void MidiTrack::Note(std::uint64_t tick, std::uint64_t length, int channel, int key,
-                     int velocity) {
+void MidiTrack::Note(std::uint64_t tick, std::uint64_t length, int channel, int key, int velocity) {
   Push(tick, kRankOther, Bytes({0x90 | channel, key, velocity}));
   // A note on with velocity 0 is a note off, and keeps running status going.
   Push(tick + length, kRankOff, Bytes({0x90 | channel, key, 0}));
@@ -94,7 +94,8 @@ std::string MidiTrack::Encode(bool running_status) const {
     tick = e->tick;
     const int status = static_cast<unsigned char>(e->bytes[0]);
     const bool channel_message = status < 0xF0;
-    body += (running_status && channel_message && status == running) ? e->bytes.substr(1) : e->bytes;
+    body +=
+        (running_status && channel_message && status == running) ? e->bytes.substr(1) : e->bytes;
     running = channel_message ? status : 0;
   }
   const std::uint64_t end = has_end_ ? std::max(end_tick_, tick) : tick;

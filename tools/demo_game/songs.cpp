@@ -54,7 +54,9 @@ constexpr MotifNote kMotifA[] = {{0, 1, 2}, {1, 1, 3}, {2, 2, 4}, {4, 1, 3}, {5,
 constexpr MotifNote kMotifB[] = {{0, 2, 3}, {3, 1, 2}, {4, 1, 1}, {5, 1, 2}, {6, 1, 3}, {7, 1, 4}};
 constexpr MotifNote kEnding[] = {{0, 2, 2}, {2, 2, 1}, {4, 4, 0}};
 
-std::uint32_t BarStart(int bar) { return static_cast<std::uint32_t>(bar) * kBarTicks; }
+std::uint32_t BarStart(int bar) {
+  return static_cast<std::uint32_t>(bar) * kBarTicks;
+}
 
 MidiTrack Conductor(const SongPlan& plan) {
   MidiTrack track;
@@ -72,9 +74,10 @@ MidiTrack Lead(const SongPlan& plan) {
   for (int bar = 0; bar < plan.bars; ++bar) {
     const bool last = bar == plan.bars - 1;
     const Chord chord = last ? kProgression[0] : kProgression[bar % kProgression.size()];
-    const std::span<const MotifNote> motif = last ? std::span<const MotifNote>(kEnding)
-                                             : (bar % 2 == 0 ? std::span<const MotifNote>(kMotifA)
-                                                             : std::span<const MotifNote>(kMotifB));
+    const std::span<const MotifNote> motif =
+        last ? std::span<const MotifNote>(kEnding)
+             : (bar % 2 == 0 ? std::span<const MotifNote>(kMotifA)
+                             : std::span<const MotifNote>(kMotifB));
     for (const MotifNote& n : motif) {
       const int key = plan.key - 12 + chord.root + ChordTone(chord, n.tone);
       track.Note(BarStart(bar) + n.start * kEighth, n.length * kEighth - 20, kLeadChannel,

@@ -16,7 +16,7 @@ std::filesystem::path FreshTestDir() {
   for (char& c : name) {
     if (c == '/') c = '_';
   }
-  const std::filesystem::path dir = std::filesystem::path(TINTO_BINARY_DIR) / "test-media" / name;
+  std::filesystem::path dir = std::filesystem::path(TINTO_BINARY_DIR) / "test-media" / name;
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
@@ -24,7 +24,7 @@ std::filesystem::path FreshTestDir() {
 
 std::filesystem::path WriteBytes(const std::filesystem::path& dir, std::string_view name,
                                  std::string_view bytes) {
-  const std::filesystem::path path = dir / name;
+  std::filesystem::path path = dir / name;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return path;
@@ -45,7 +45,8 @@ std::optional<std::string> RunCommand(const std::string& command) {
   std::string output;
   std::array<char, 256> buffer{};
   std::size_t got = 0;
-  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), got);
+  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    output.append(buffer.data(), got);
   if (pclose(pipe) != 0) return std::nullopt;
   return output;
 }

@@ -31,15 +31,16 @@ std::string Header(int format, int tracks, int division) {
   return Chunk("MThd", Be(format, 2) + Be(tracks, 2) + Be(division, 2));
 }
 
-std::string Tempo(std::uint32_t micros) { return B({0xFF, 0x51, 0x03}) + Be(micros, 3); }
+std::string Tempo(std::uint32_t micros) {
+  return B({0xFF, 0x51, 0x03}) + Be(micros, 3);
+}
 const std::string kEnd = B({0xFF, 0x2F, 0x00});
 
 // Format 0, 96 ticks a quarter: a note at 120 bpm, then the tempo doubles at tick 96 and
 // a second note runs to tick 288; the track ends at 384. 500 ms + 3 quarters of 250 ms.
 const std::string kTempoChangeTrack =
-    Vlq(0) + Tempo(500000) + Vlq(0) + B({0x90, 0x3C, 0x64}) + Vlq(96) + B({0x3C, 0x00}) +
-    Vlq(0) + Tempo(250000) + Vlq(0) + B({0x90, 0x3E, 0x64}) + Vlq(192) + B({0x3E, 0x00}) +
-    Vlq(96) + kEnd;
+    Vlq(0) + Tempo(500000) + Vlq(0) + B({0x90, 0x3C, 0x64}) + Vlq(96) + B({0x3C, 0x00}) + Vlq(0) +
+    Tempo(250000) + Vlq(0) + B({0x90, 0x3E, 0x64}) + Vlq(192) + B({0x3E, 0x00}) + Vlq(96) + kEnd;
 const std::string kTempoChangeFile = Header(0, 1, 96) + Chunk("MTrk", kTempoChangeTrack);
 
 // Format 1, 480 ticks a quarter: the tempo map is spread over a conductor track (0.6 s a
@@ -70,9 +71,9 @@ TEST(MidiLength, MeasuresTheTempoMapAndTicks) {
   const std::vector<MidiCase> cases = {
       {"tempo change mid-song", kTempoChangeFile, 1250},
       {"tempo changes in several tracks of format 1", kFormat1File, 1200},
-      {"no tempo event: 120 bpm", Header(0, 1, 480) + Chunk("MTrk", Vlq(0) + B({0x90, 60, 100}) +
-                                                                   Vlq(1920) + B({0x80, 60, 0}) +
-                                                                   Vlq(0) + kEnd),
+      {"no tempo event: 120 bpm",
+       Header(0, 1, 480) + Chunk("MTrk", Vlq(0) + B({0x90, 60, 100}) + Vlq(1920) +
+                                             B({0x80, 60, 0}) + Vlq(0) + kEnd),
        2000},
       {"no end of track: the last event counts",
        Header(0, 1, 480) + Chunk("MTrk", Vlq(0) + B({0x90, 60, 100}) + Vlq(960) + B({0x80, 60, 0})),
@@ -82,17 +83,20 @@ TEST(MidiLength, MeasuresTheTempoMapAndTicks) {
                                              Vlq(4320) + kEnd),
        5000},
       {"running status kept across a meta event",
-       Header(0, 1, 96) +
-           Chunk("MTrk", Vlq(0) + B({0x90, 0x3C, 0x64}) + Vlq(96) + B({0x3C, 0x00}) + Vlq(0) +
-                             Tempo(250000) + Vlq(0) + B({0x3E, 0x64}) + Vlq(192) + B({0x3E, 0x00}) +
-                             Vlq(96) + kEnd),
+       Header(0, 1, 96) + Chunk("MTrk", Vlq(0) + B({0x90, 0x3C, 0x64}) + Vlq(96) + B({0x3C, 0x00}) +
+                                            Vlq(0) + Tempo(250000) + Vlq(0) + B({0x3E, 0x64}) +
+                                            Vlq(192) + B({0x3E, 0x00}) + Vlq(96) + kEnd),
        1250},
       {"system exclusive and meta events with long lengths",
        Header(0, 1, 480) + Chunk("MTrk", sysex_track), 1500},
-      {"25 frames x 40 ticks a second", Header(0, 1, 0xE728) + Chunk("MTrk", Vlq(2500) + kEnd), 2500},
-      {"24 frames x 10 ticks a second", Header(0, 1, 0xE80A) + Chunk("MTrk", Vlq(240) + kEnd), 1000},
-      {"30 frames x 4 ticks, rounded down", Header(0, 1, 0xE204) + Chunk("MTrk", Vlq(119) + kEnd), 991},
-      {"30 drop-frame is 29.97 a second", Header(0, 1, 0xE364) + Chunk("MTrk", Vlq(3000) + kEnd), 1001},
+      {"25 frames x 40 ticks a second", Header(0, 1, 0xE728) + Chunk("MTrk", Vlq(2500) + kEnd),
+       2500},
+      {"24 frames x 10 ticks a second", Header(0, 1, 0xE80A) + Chunk("MTrk", Vlq(240) + kEnd),
+       1000},
+      {"30 frames x 4 ticks, rounded down", Header(0, 1, 0xE204) + Chunk("MTrk", Vlq(119) + kEnd),
+       991},
+      {"30 drop-frame is 29.97 a second", Header(0, 1, 0xE364) + Chunk("MTrk", Vlq(3000) + kEnd),
+       1001},
       {"time-code division ignores tempo events",
        Header(0, 1, 0xE728) + Chunk("MTrk", Vlq(0) + Tempo(100000) + Vlq(1000) + kEnd), 1000},
       {"a RIFF MIDI file",
@@ -113,24 +117,24 @@ TEST(MidiLength, CopesWithOddChunks) {
       {"fewer tracks than announced", Header(1, 4, 96) + track, 1250},
       {"tracks beyond the announced count are not played",
        Header(0, 1, 96) + track + Chunk("MTrk", Vlq(100000) + kEnd), 1250},
-      {"header length past the end", "MThd" + Be(0xFFFFFF00, 4) + Be(0, 2) + Be(1, 2) + Be(96, 2) + track,
-       std::nullopt},
+      {"header length past the end",
+       "MThd" + Be(0xFFFFFF00, 4) + Be(0, 2) + Be(1, 2) + Be(96, 2) + track, std::nullopt},
       {"format 2 is not measured", Header(2, 1, 96) + track, std::nullopt},
       {"division 0", Header(0, 1, 0) + track, std::nullopt},
       {"unknown frame rate", Header(0, 1, 0xE928) + track, std::nullopt},
       {"no track at all", Header(0, 1, 96), std::nullopt},
       {"header cut short", "MThd" + Be(6, 4) + Be(0, 2), std::nullopt},
       {"data byte with no status to run on",
-       Header(0, 1, 96) + Chunk("MTrk", Vlq(96) + Tempo(500000) + Vlq(96) + B({0x3C, 0x40}) +
-                                            Vlq(96) + kEnd),
+       Header(0, 1, 96) +
+           Chunk("MTrk", Vlq(96) + Tempo(500000) + Vlq(96) + B({0x3C, 0x40}) + Vlq(96) + kEnd),
        500},
       {"a system common message ends the track",
-       Header(0, 1, 96) + Chunk("MTrk", Vlq(96) + B({0x90, 60, 100}) + Vlq(96) + B({0xF1, 0x00}) +
-                                            Vlq(96) + kEnd),
+       Header(0, 1, 96) +
+           Chunk("MTrk", Vlq(96) + B({0x90, 60, 100}) + Vlq(96) + B({0xF1, 0x00}) + Vlq(96) + kEnd),
        500},
       {"a variable-length quantity of five bytes ends the track",
-       Header(0, 1, 96) + Chunk("MTrk", Vlq(96) + B({0x90, 60, 100}) +
-                                            B({0x81, 0x80, 0x80, 0x80, 0x00}) + kEnd),
+       Header(0, 1, 96) +
+           Chunk("MTrk", Vlq(96) + B({0x90, 60, 100}) + B({0x81, 0x80, 0x80, 0x80, 0x00}) + kEnd),
        500},
   };
   for (const MidiCase& c : cases) EXPECT_EQ(Measure(c.bytes), c.ms) << c.what;

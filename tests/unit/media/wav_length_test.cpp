@@ -17,13 +17,15 @@ namespace {
 using testing::Le;
 
 std::string Chunk(std::string_view id, std::string_view body) {
-  std::string out = std::string(id) + Le(static_cast<std::uint32_t>(body.size()), 4) + std::string(body);
+  std::string out =
+      std::string(id) + Le(static_cast<std::uint32_t>(body.size()), 4) + std::string(body);
   if (body.size() % 2) out += '\0';
   return out;
 }
 
 std::string Riff(std::string_view chunks) {
-  return "RIFF" + Le(static_cast<std::uint32_t>(4 + chunks.size()), 4) + "WAVE" + std::string(chunks);
+  return "RIFF" + Le(static_cast<std::uint32_t>(4 + chunks.size()), 4) + "WAVE" +
+         std::string(chunks);
 }
 
 struct Format {
@@ -42,7 +44,9 @@ std::string Fmt(const Format& f) {
                            Le(align, 2) + Le(f.bits, 2));
 }
 
-std::string Data(std::size_t bytes) { return Chunk("data", std::string(bytes, '\x01')); }
+std::string Data(std::size_t bytes) {
+  return Chunk("data", std::string(bytes, '\x01'));
+}
 
 std::optional<std::uint32_t> Measure(std::string_view bytes, std::string_view name = "sound.wav") {
   return MediaLengthMs(testing::WriteBytes(testing::FreshTestDir(), name, bytes));
@@ -59,14 +63,18 @@ TEST(WavLength, MeasuresDataOverSampleRateAndBlockAlign) {
       "fmt ", Le(0xFFFE, 2) + Le(2, 2) + Le(48000, 4) + Le(48000 * 6, 4) + Le(6, 2) + Le(24, 2) +
                   Le(22, 2) + Le(24, 2) + Le(3, 4) + Le(1, 2) + std::string(14, '\x07'));
   const std::vector<WavCase> cases = {
-      {"22050 Hz mono 16-bit", Riff(Fmt({}) + Data(22050 * 2)), 1000},
+      {"22050 Hz mono 16-bit", Riff(Fmt({}) + Data(std::size_t{22050} * 2)), 1000},
       {"44100 Hz stereo 16-bit, rounded down",
        Riff(Fmt({.channels = 2, .rate = 44100}) + Data(4 * 44100 * 3 / 2 + 4)), 1500},
       {"8000 Hz mono 8-bit", Riff(Fmt({.rate = 8000, .bits = 8}) + Data(12345)), 1543},
       {"a partial block at the end does not play",
        Riff(Fmt({.channels = 2, .rate = 1000}) + Data(4 * 999 + 3)), 999},
-      {"32-bit float", Riff(Fmt({.tag = 3, .channels = 2, .rate = 32000, .bits = 32}) + Data(8 * 16000)), 500},
-      {"extensible 24-bit stereo with a longer format chunk", Riff(extensible_fmt + Data(6 * 12000)), 250},
+      {"32-bit float",
+       Riff(Fmt({.tag = 3, .channels = 2, .rate = 32000, .bits = 32}) +
+            Data(std::size_t{8} * 16000)),
+       500},
+      {"extensible 24-bit stereo with a longer format chunk",
+       Riff(extensible_fmt + Data(std::size_t{6} * 12000)), 250},
       {"wrong byte rate is not used for PCM",
        Riff(Fmt({.rate = 1000, .byte_rate = 7}) + Data(2000)), 1000},
       {"chunks of odd size before and between",
@@ -74,10 +82,14 @@ TEST(WavLength, MeasuresDataOverSampleRateAndBlockAlign) {
       {"data before the format", Riff(Data(4000) + Fmt({.rate = 1000})), 2000},
       {"IMA ADPCM: the fact chunk's sample count",
        Riff(Fmt({.tag = 0x11, .rate = 8000, .bits = 4, .block_align = 256, .byte_rate = 4055}) +
-            Chunk("fact", Le(20000, 4)) + Data(5 * 256)),
+            Chunk("fact", Le(20000, 4)) + Data(std::size_t{5} * 256)),
        2500},
       {"coded format without fact: the byte rate",
-       Riff(Fmt({.tag = 0x55, .channels = 2, .rate = 44100, .bits = 0, .block_align = 1,
+       Riff(Fmt({.tag = 0x55,
+                 .channels = 2,
+                 .rate = 44100,
+                 .bits = 0,
+                 .block_align = 1,
                  .byte_rate = 16000}) +
             Data(24000)),
        1500},
