@@ -1,7 +1,6 @@
 // Looking for the host game's process under /proc.
 #include "platform/sdl/host_process.h"
 
-#include <strings.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -13,7 +12,8 @@ namespace tinto::sdl {
 
 bool IsProgram(std::string_view command, std::string_view executable) {
   const std::size_t slash = command.find_last_of("/\\");
-  const std::string_view base = slash == std::string_view::npos ? command : command.substr(slash + 1);
+  const std::string_view base =
+      slash == std::string_view::npos ? command : command.substr(slash + 1);
   if (base.size() != executable.size()) return false;
   for (std::size_t i = 0; i < base.size(); ++i)
     if (std::tolower(static_cast<unsigned char>(base[i])) !=

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <unistd.h>
 
 #include "music/media_length.h"
 
@@ -13,6 +14,11 @@ constexpr int kEffectChannel = 0;
 }  // namespace
 
 SdlAudio::SdlAudio() {
+  // The desktop sound servers, and the sound card directly only where there is one (ALSA
+  // fills the terminal with complaints otherwise). A driver the user chose wins: the
+  // environment variable overrides the hint.
+  SDL_SetHint(SDL_HINT_AUDIODRIVER,
+              access("/dev/snd", F_OK) == 0 ? "pulseaudio,pipewire,alsa" : "pulseaudio,pipewire");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
   Mix_Init(MIX_INIT_MID | MIX_INIT_MP3);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {

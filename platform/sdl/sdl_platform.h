@@ -83,15 +83,11 @@ class SdlPlatform : public Platform {
   void MusicStop() override { audio_->MusicStop(); }
   void MusicClose() override { audio_->MusicClose(); }
 
-  // The timer queue, for measurements.
-  const TimerQueue& timers() const { return timers_; }
-
  private:
   struct Win {
     WindowId id = 0;
     SDL_Window* window = nullptr;
     WindowEvents* events = nullptr;
-    WindowSpec spec;
     bool visible = false;
     bool accept_drops = false;
     std::vector<std::string> dropped;  // files of the drop in progress
@@ -106,7 +102,7 @@ class SdlPlatform : public Platform {
 
   Win* Find(WindowId id);
   Win* FindSdl(Uint32 sdl_window_id);
-  // Runs timers and events until the test says stop or Quit is called.
+  // Runs timers and events until done() holds or Quit is called.
   template <typename Done>
   void Pump(Done done);
   int WaitTimeout();
@@ -130,6 +126,7 @@ class SdlPlatform : public Platform {
   WindowId next_id_ = 1;
   WindowId first_window_ = 0;  // the main window: it takes the session's quit
   std::vector<ModalLevel> modal_;
+  WindowId last_left_press_ = 0;  // for telling double clicks
   bool quit_ = false;
 
   int cursor_counter_ = 0;

@@ -72,6 +72,8 @@ bool SingleInstance::ActivateRunningCopy(const std::string& title) {
   }
 }
 
-void SingleInstance::Claim(const std::string& title) { TryLock(title); }
+void SingleInstance::Claim(const std::string& title) {
+  TryLock(title);
+}
 
 }  // namespace tinto::sdl

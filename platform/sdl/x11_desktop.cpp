@@ -7,6 +7,8 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 namespace tinto::sdl {
 
 namespace {
@@ -50,12 +52,29 @@ struct Property {
 
 bool ReadProperty(Display* d, Window w, Atom name, Atom type, Property& out) {
   unsigned long after = 0;
-  return XGetWindowProperty(d, w, name, 0, 1 << 16, False, type, &out.type, &out.format,
-                            &out.count, &after, &out.data) == Success &&
+  return XGetWindowProperty(d, w, name, 0, 1 << 16, False, type, &out.type, &out.format, &out.count,
+                            &after, &out.data) == Success &&
          out.data != nullptr && out.type != None;
 }
 
 }  // namespace
+
+namespace {
+
+int ReportXError(Display* d, XErrorEvent* e) {
+  // A window of another program that vanished is no news worth telling.
+  if (e->error_code == BadWindow) return 0;
+  char text[256] = {};
+  XGetErrorText(d, e->error_code, text, sizeof text);
+  std::fprintf(stderr, "X error ignored: %s (request %d)\n", text, e->request_code);
+  return 0;
+}
+
+}  // namespace
+
+void KeepGoingOnXErrors() {
+  XSetErrorHandler(&ReportXError);
+}
 
 X11Desktop::X11Desktop() : display_(XOpenDisplay(nullptr)) {}
 

@@ -55,4 +55,10 @@ class X11Desktop {
   _XDisplay* display_ = nullptr;
 };
 
+// Makes X protocol errors harmless for the whole program. Xlib's own handler ends the
+// program on any error, and errors come from things out of our hands: a program whose
+// window we answer (a file manager dropping files, a second copy) may already be gone.
+// Errors are reported on standard error and otherwise ignored.
+void KeepGoingOnXErrors();
+
 }  // namespace tinto::sdl

@@ -26,8 +26,12 @@ X11Handle HandleOf(SDL_Window* window) {
   return {info.info.x11.display, info.info.x11.window};
 }
 
-short ClampShort(int v) { return static_cast<short>(std::clamp(v, -32768, 32767)); }
-unsigned short ClampSize(int v) { return static_cast<unsigned short>(std::clamp(v, 0, 65535)); }
+short ClampShort(int v) {
+  return static_cast<short>(std::clamp(v, -32768, 32767));
+}
+unsigned short ClampSize(int v) {
+  return static_cast<unsigned short>(std::clamp(v, 0, 65535));
+}
 
 }  // namespace
 
@@ -39,7 +43,8 @@ void ShapeWindow(SDL_Window* window, const gfx::Region& region) {
   // The region's bands are already sorted by rows and, within a row, by x: YX-banded.
   std::vector<XRectangle> rects;
   for (const gfx::Rect& r : region.Bands())
-    rects.push_back({ClampShort(r.left), ClampShort(r.top), ClampSize(r.width), ClampSize(r.height)});
+    rects.push_back(
+        {ClampShort(r.left), ClampShort(r.top), ClampSize(r.width), ClampSize(r.height)});
   XShapeCombineRectangles(x.display, x.window, ShapeBounding, 0, 0, rects.data(),
                           static_cast<int>(rects.size()), ShapeSet, YXBanded);
   XFlush(x.display);

@@ -1,0 +1,173 @@
+// The desktop backend's windows: creation, showing, position, shape, drawing, focus.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/x11_window.h"
+
+namespace tinto::sdl {
+
+SdlPlatform::Win* SdlPlatform::Find(WindowId id) {
+  const auto it = windows_.find(id);
+  return it == windows_.end() ? nullptr : it->second.get();
+}
+
+SdlPlatform::Win* SdlPlatform::FindSdl(Uint32 sdl_window_id) {
+  SDL_Window* window = SDL_GetWindowFromID(sdl_window_id);
+  if (window == nullptr) return nullptr;
+  for (auto& [id, w] : windows_)
+    if (w->window == window) return w.get();
+  return nullptr;
+}
+
+WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events) {
+  auto w = std::make_unique<Win>();
+  w->id = next_id_++;
+  w->events = events;
+  // Skinned windows have no frame; the manual is an ordinary framed, resizable window.
+  // Only the first window (the main one) has a task bar entry.
+  Uint32 flags = SDL_WINDOW_HIDDEN;
+  flags |= spec.resizable ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS;
+  if (spec.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  if (first_window_ != 0) flags |= SDL_WINDOW_SKIP_TASKBAR;
+  w->window = SDL_CreateWindow(spec.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               std::max(1, spec.width), std::max(1, spec.height), flags);
+  if (w->window != nullptr) {
+    // The window's pixels live in a surface of our own, made now, while the window is
+    // hidden and before it is shaped.
+    SDL_GetWindowSurface(w->window);
+    SetDropTarget(w->window, false);
+  }
+  const WindowId id = w->id;
+  if (first_window_ == 0) first_window_ = id;
+  windows_.emplace(id, std::move(w));
+  return id;
+}
+
+void SdlPlatform::DestroyWindow(WindowId id) {
+  const auto it = windows_.find(id);
+  if (it == windows_.end()) return;
+  // A window's timers die with it, and a modal loop of it ends.
+  timers_.RemoveOwner(id);
+  for (ModalLevel& level : modal_)
+    if (level.id == id) level.ended = true;
+  if (it->second->window != nullptr) SDL_DestroyWindow(it->second->window);
+  windows_.erase(it);
+}
+
+void SdlPlatform::ShowWindow(WindowId id) {
+  Win* w = Find(id);
+  if (w == nullptr) return;
+  w->visible = true;
+  if (w->window != nullptr) SDL_ShowWindow(w->window);
+}
+
+void SdlPlatform::HideWindow(WindowId id) {
+  Win* w = Find(id);
+  if (w == nullptr) return;
+  w->visible = false;
+  if (w->window != nullptr) SDL_HideWindow(w->window);
+}
+
+bool SdlPlatform::IsWindowVisible(WindowId id) {
+  const Win* w = Find(id);
+  return w != nullptr && w->visible;
+}
+
+void SdlPlatform::SetWindowRegion(WindowId id, const gfx::Region& region) {
+  if (Win* w = Find(id); w != nullptr) ShapeWindow(w->window, region);
+}
+
+void SdlPlatform::MoveWindow(WindowId id, gfx::Point top_left) {
+  if (Win* w = Find(id); w != nullptr && w->window != nullptr)
+    SDL_SetWindowPosition(w->window, top_left.x, top_left.y);
+}
+
+gfx::Point SdlPlatform::WindowPosition(WindowId id) {
+  gfx::Point p;
+  if (Win* w = Find(id); w != nullptr && w->window != nullptr)
+    SDL_GetWindowPosition(w->window, &p.x, &p.y);
+  return p;
+}
+
+void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
+                               gfx::Point dst) {
+  Win* w = Find(id);
+  if (w == nullptr || w->window == nullptr) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(w->window);
+  if (surface == nullptr) return;
+  // Clip to the bitmap, then to the window, moving the other side along.
+  const gfx::Rect from = gfx::Intersect(src_rect, src.bounds());
+  const gfx::Rect placed{dst.x + from.left - src_rect.left, dst.y + from.top - src_rect.top,
+                         from.width, from.height};
+  const gfx::Rect to = gfx::Intersect(placed, {0, 0, surface->w, surface->h});
+  if (from.empty() || to.empty()) return;
+  const int sx = from.left + (to.left - placed.left);
+  const int sy = from.top + (to.top - placed.top);
+
+  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+  auto* out = static_cast<Uint8*>(surface->pixels) +
+              static_cast<std::ptrdiff_t>(to.top) * surface->pitch +
+              static_cast<std::ptrdiff_t>(to.left) * surface->format->BytesPerPixel;
+  const gfx::Pixel* in = src.row(sy) + sx;
+  const int in_pitch = src.width() * static_cast<int>(sizeof(gfx::Pixel));
+  const Uint32 format = surface->format->format;
+  if (format == SDL_PIXELFORMAT_RGB888) {
+    // The usual case: the window's pixels are ours, 0x00RRGGBB.
+    for (int y = 0; y < to.height; ++y)
+      std::memcpy(out + static_cast<std::ptrdiff_t>(y) * surface->pitch, src.row(sy + y) + sx,
+                  static_cast<std::size_t>(to.width) * sizeof(gfx::Pixel));
+  } else {
+    SDL_ConvertPixels(to.width, to.height, SDL_PIXELFORMAT_RGB888, in, in_pitch, format, out,
+                      surface->pitch);
+    if (format == SDL_PIXELFORMAT_ARGB8888) {
+      // A visual with alpha: the skin is opaque.
+      for (int y = 0; y < to.height; ++y) {
+        auto* row =
+            reinterpret_cast<Uint32*>(out + static_cast<std::ptrdiff_t>(y) * surface->pitch);
+        for (int x = 0; x < to.width; ++x) row[x] |= 0xFF000000u;
+      }
+    }
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  const SDL_Rect rect{to.left, to.top, to.width, to.height};
+  SDL_UpdateWindowSurfaceRects(w->window, &rect, 1);
+}
+
+void SdlPlatform::Repaint(WindowId id) {
+  if (Win* w = Find(id); w != nullptr && w->events != nullptr) w->events->OnPaint();
+}
+
+void SdlPlatform::AcceptDroppedFiles(WindowId id, bool accept) {
+  Win* w = Find(id);
+  if (w == nullptr) return;
+  w->accept_drops = accept;
+  SetDropTarget(w->window, accept);
+}
+
+// The topmost modal window counts as holding the focus even when the desktop has not
+// (yet) handed it over: it is the only window that takes input.
+bool SdlPlatform::HasFocus(WindowId id) {
+  if (!modal_.empty() && modal_.back().id == id) return true;
+  const Win* w = Find(id);
+  return w != nullptr && w->window != nullptr && SDL_GetKeyboardFocus() == w->window;
+}
+
+WindowId SdlPlatform::FocusedWindow() {
+  SDL_Window* focus = SDL_GetKeyboardFocus();
+  if (focus == nullptr) return 0;
+  for (auto& [id, w] : windows_)
+    if (w->window == focus) return id;
+  return 0;
+}
+
+// Without a window manager nobody gives the focus to a window that comes to the front,
+// nor back to the one below a window that went away.
+void SdlPlatform::GiveFocus(WindowId id) {
+  Win* w = Find(id);
+  if (w == nullptr || w->window == nullptr || !w->visible) return;
+  SDL_RaiseWindow(w->window);
+  SDL_SetWindowInputFocus(w->window);
+}
+
+}  // namespace tinto::sdl

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# End-to-end test of the whole program on a virtual X display, in a fresh game folder:
+# the main window appears after the first main tick with the three-hexagon shape and the
+# skin's pixels (held against the simulator's picture of the same start), a second copy
+# hands over to the first, the host game question comes up while the host game runs, and
+# SIGTERM ends the program through its close and destroy handlers with status 0.
+#   tinto_test.sh TINTO TINTO_SIM XSHAPE_PROBE [DEMO_GAME]
+set -u
+TINTO=$1 SIM=$2 PROBE=$3 DEMO=${4:-}
+. "$(dirname "$0")/x_session.sh"
+start_xvfb
+
+TITLE="Quiro EDIT"
+GAME="$WORK/game"
+mkdir -p "$GAME"
+[ -n "$DEMO" ] && "$DEMO" "$GAME" > /dev/null
+cp "$TINTO" "$GAME/tinto"
+export SDL_AUDIODRIVER=dummy
+
+# The simulator's account of the same start on the same screen: window position and
+# region areas, and the main window's back buffer after the first main tick.
+printf 'folder %s\nscreen 1024 768\nstart\nwait 300\nbuffer main %s\n' "$GAME" "$WORK/buffer.bmp" |
+  "$SIM" - > "$WORK/sim.log" || { echo "FAIL: the simulator did not run"; exit 1; }
+sim_position=$(sed -n 's/^0 moved main \([-0-9]*\) \([-0-9]*\)$/\1 \2/p' "$WORK/sim.log")
+sim_area=$(sed -n 's/^0 region main //p' "$WORK/sim.log")
+sim_message_area=$(sed -n 's/^0 region message //p' "$WORK/sim.log")
+
+# start_tinto LOG: runs the program in the game folder; its pid in TINTO_PID.
+start_tinto() {
+  (cd "$GAME" && exec ./tinto) > "$WORK/$1.out" 2> "$WORK/$1.err" &
+  TINTO_PID=$!
+  STARTED_PIDS+=("$TINTO_PID")
+}
+# No sanitizer or X error report on a run's standard error.
+clean_stderr() { ! grep -Eq 'runtime error|Sanitizer|X Error' "$WORK/$1.err"; }
+
+start_tinto main
+W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear"; cat "$WORK/main.err"; exit 1; }
+expect "one window of the title, the main one" "$(xdotool search --name "^$TITLE\$" | wc -l)" 1
+expect "placed as the simulator places it" \
+  "$(xwininfo -id "$W" | awk '/Absolute upper-left [XY]/ {printf "%s ", $4}')" "$sim_position "
+
+# --- shape: the three hexagons of the skin, right of the 430-pixel viewer area
+shape=$("$PROBE" "$W" --rects 546,100 546,309 727,204 429,100 430,0 843,0 843,409 0,0)
+expect "shape area equals the simulator's region" "$(sed -n 's/^area //p' <<< "$shape")" "$sim_area"
+expect "shape bounds: the skin's 414 x 410" "$(sed -n 's/^bounds //p' <<< "$shape")" "430 0 414 410"
+for point in "546,100 in" "546,309 in" "727,204 in" "429,100 out" "430,0 out" "843,0 out" \
+             "843,409 out" "0,0 out"; do
+  check "shape: $point" grep -qx "$point" <<< "$shape"
+done
+
+# --- pixels: the simulator's back buffer inside the shape, the white root outside. The
+# clock shows the time of day, which differs between the two runs.
+sleep 0.3
+import -window root "$WORK/shot.png"
+read -r wx wy <<< "$sim_position"
+convert "$WORK/shot.png" -crop "844x410+$wx+$wy" +repage "$WORK/actual.png"
+draw=$(awk '/^rect / {printf "rectangle %d,%d %d,%d ", $2, $3, $2 + $4 - 1, $3 + $5 - 1}' <<< "$shape")
+convert -size 844x410 xc:black -fill white -draw "$draw" "$WORK/mask.png"
+convert -size 844x410 xc:white "$WORK/buffer.bmp" "$WORK/mask.png" -composite "$WORK/expected.png"
+convert "$WORK/actual.png" "$WORK/expected.png" -compose difference -composite \
+  -threshold 0 "$WORK/diff.png"
+differing=$(convert "$WORK/diff.png" -format '%[fx:int(mean*w*h+0.5)]' info:)
+box=$(convert "$WORK/diff.png" -trim -format '%X %Y %w %h' info: 2>/dev/null)
+if [ "$differing" -eq 0 ]; then
+  echo "PASS: the window shows the skin exactly"
+else
+  read -r bx by bw bh <<< "${box//+/}"
+  # The time of day at skin (244, 109): six digits in three pairs.
+  if [ "$bx" -ge 674 ] && [ "$by" -ge 109 ] && [ $((bx + bw)) -le 720 ] && [ $((by + bh)) -le 125 ]; then
+    echo "PASS: the window shows the skin (only the clock differs: $differing pixels)"
+  else
+    echo "FAIL: $differing pixels differ from the skin, within ${bw}x${bh} at $bx,$by"
+    failures=$((failures + 1))
+  fi
+fi
+
+# --- single instance: a second copy raises and focuses the first and ends at once
+xmessage -title cover -geometry 900x500+0+0 "cover" &
+COVER_PID=$!
+STARTED_PIDS+=("$COVER_PID")
+C=$(wait_window cover 5)
+xdotool windowfocus --sync "$C" 2>/dev/null
+stacking() {  # xwininfo lists the root's children top first
+  xwininfo -root -children | awk '/^ +0x/ {print $1}' | while read -r id; do
+    case $((id)) in "$W") echo main ;; "$C") echo cover ;; esac
+  done | tr '\n' ' '
+}
+expect "the cover lies above the main window" "$(stacking)" "cover main "
+(cd "$GAME" && timeout 20 ./tinto > "$WORK/second.out" 2> "$WORK/second.err")
+expect "a second copy ends at once with status 0" "$?" 0
+expect "and makes no window" "$(xdotool search --name "^$TITLE\$" | wc -l)" 1
+expect "the first copy's window is raised" "$(stacking)" "main cover "
+expect "and has the focus" "$(xdotool getwindowfocus)" "$W"
+kill "$COVER_PID"
+
+# --- SIGTERM: the close and destroy handlers run, the program ends with status 0
+kill -TERM "$TINTO_PID"
+wait_exit "$TINTO_PID" 10
+expect "SIGTERM ends the program with status 0" "$EXIT_STATUS" 0 || tail -n 20 "$WORK/main.err"
+check "no error reports" clean_stderr main
+
+# --- host game running: the question comes first, in the message window
+xmessage -name TFM -title hostgame -geometry +0+600 "host game" &
+HOST_PID=$!
+STARTED_PIDS+=("$HOST_PID")
+wait_window hostgame 5 > /dev/null
+for answer in Escape Return; do
+  start_tinto "host-$answer"
+  M=$(wait_window "$TITLE - message" 10)
+  check "host game running: the question shows ($answer)" test -n "$M"
+  expect "the main window stays hidden meanwhile" \
+    "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" 0
+  expect "message window shape equals the simulator's region" \
+    "$("$PROBE" "$M" | sed -n 's/^area //p')" "$sim_message_area"
+  xdotool key "$answer"
+  if [ "$answer" = Escape ]; then
+    shown() { wait_window "$TITLE" 5 > /dev/null; }
+    check "CANSEL: the main window appears" shown
+    kill -TERM "$TINTO_PID"
+    wait_exit "$TINTO_PID" 10
+    expect "and SIGTERM ends it with status 0" "$EXIT_STATUS" 0
+  else
+    wait_exit "$TINTO_PID" 10
+    expect "OK: the program ends with status 0" "$EXIT_STATUS" 0
+    expect "without showing the main window" "$(grep -c . "$WORK/host-$answer.out")" 0
+  fi
+  check "no error reports ($answer)" clean_stderr "host-$answer"
+done
+
+finish

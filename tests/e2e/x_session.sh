@@ -1,0 +1,126 @@
+# Shared by the end-to-end tests: a private virtual X display, waiting for windows,
+# reading pixels, and the pass/fail bookkeeping. Sourced, not run.
+
+# Skip (77) only when there is no virtual X server at all; every other tool missing is a
+# failure of the test set-up.
+if ! command -v Xvfb >/dev/null 2>&1; then
+  echo "SKIP: Xvfb is not installed"
+  exit 77
+fi
+for tool in xdotool import convert xwininfo; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+
+failures=0
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/tinto-e2e.XXXXXX")
+XVFB_PID=
+declare -a STARTED_PIDS=()
+
+cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  if [ -n "${TINTO_E2E_KEEP:-}" ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
+}
+trap cleanup EXIT
+
+# Starts Xvfb on a free display (it picks one itself and tells us: never a fixed number).
+# The root window is white so that unpainted or unshaped pixels show.
+start_xvfb() {
+  local fdfile="$WORK/display"
+  : > "$fdfile"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -wr 3>"$fdfile" 2>"$WORK/xvfb.log" &
+  XVFB_PID=$!
+  local i
+  for i in $(seq 200); do
+    [ -s "$fdfile" ] && break
+    sleep 0.05
+  done
+  [ -s "$fdfile" ] || { echo "FAIL: Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  unset XAUTHORITY
+}
+
+# Prints the id of the visible window whose title is exactly $1, waiting up to $2
+# seconds (default 10). Nothing and status 1 when it does not come.
+wait_window() {
+  local title=$1 limit=${2:-10} i id
+  for i in $(seq $((limit * 20))); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+
+# Waits up to $3 seconds (default 5) for a line matching the extended regex $2 in the
+# files $1 (a path or a pattern of paths without blanks).
+wait_line() {
+  local files=$1 pattern=$2 limit=${3:-5} i
+  for i in $(seq $((limit * 20))); do
+    # shellcheck disable=SC2086
+    grep -Eqh -- "$pattern" $files 2>/dev/null && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# Waits up to $2 seconds for process $1 to end; its exit status in EXIT_STATUS (or
+# "running" when it did not end).
+wait_exit() {
+  local pid=$1 limit=${2:-10} i
+  EXIT_STATUS=running
+  for i in $(seq $((limit * 20))); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      EXIT_STATUS=$?
+      return 0
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+
+# check NAME COMMAND...: runs the command, reports PASS or FAIL.
+check() {
+  local name=$1
+  shift
+  if "$@"; then
+    echo "PASS: $name"
+  else
+    echo "FAIL: $name"
+    failures=$((failures + 1))
+  fi
+}
+
+# expect NAME ACTUAL EXPECTED (status 1 when they differ)
+expect() {
+  if [ "$2" = "$3" ]; then
+    echo "PASS: $1"
+  else
+    echo "FAIL: $1: got '$2', expected '$3'"
+    failures=$((failures + 1))
+    return 1
+  fi
+}
+
+# Screen pixels as RRGGBB hex, one per "X,Y" argument, read from one screenshot file.
+pixels_of() {
+  local file=$1 format="" p
+  shift
+  for p in "$@"; do format+="%[hex:p{${p}}] "; done
+  convert "$file" -format "$format" info: | sed 's/ *$//'
+}
+
+finish() {
+  if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+  fi
+  echo "all checks passed"
+  exit 0
+}
