@@ -38,18 +38,19 @@ bool IsPlainName(const std::string& s) {
 // plain printable characters are written as three-digit octal escapes, which end after
 // their third digit, so that a following digit can never be read as part of them.
 void WriteLiteral(std::FILE* out, const std::vector<unsigned char>& bytes) {
-  std::string line = "\"";
+  std::string line(1, '"');
   for (unsigned char b : bytes) {
     if (b >= 0x20 && b < 0x7F && b != '"' && b != '\\' && b != '?') {
-      line += static_cast<char>(b);
+      line.push_back(static_cast<char>(b));
     } else {
-      char esc[5];
-      std::snprintf(esc, sizeof esc, "\\%03o", static_cast<unsigned>(b));
-      line += esc;
+      line.push_back('\\');
+      line.push_back(static_cast<char>('0' + ((b >> 6) & 7)));
+      line.push_back(static_cast<char>('0' + ((b >> 3) & 7)));
+      line.push_back(static_cast<char>('0' + (b & 7)));
     }
     if (line.size() >= 100) {
       std::fprintf(out, "    %s\"\n", line.c_str());
-      line = "\"";
+      line.resize(1);  // keep the opening quote
     }
   }
   std::fprintf(out, "    %s\"", line.c_str());
