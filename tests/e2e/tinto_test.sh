@@ -3,7 +3,8 @@
 # the main window appears after the first main tick with the three-hexagon shape and the
 # skin's pixels (held against the simulator's picture of the same start), a second copy
 # hands over to the first, the host game question comes up while the host game runs, and
-# SIGTERM ends the program through its close and destroy handlers with status 0.
+# colour editing recolours the panel on screen and saves the colour file, and SIGTERM ends
+# the program through its close and destroy handlers with status 0.
 #   tinto_test.sh TINTO TINTO_SIM XSHAPE_PROBE [DEMO_GAME]
 set -u
 TINTO=$1 SIM=$2 PROBE=$3 DEMO=${4:-}
@@ -94,8 +95,28 @@ expect "the first copy's window is raised" "$(stacking)" "main cover "
 expect "and has the focus" "$(xdotool getwindowfocus)" "$W"
 kill "$COVER_PID"
 
-# --- SIGTERM: the close and destroy handlers run, the program ends with status 0
+# --- colour editing: the 2P panel's random button recolours the heroine on screen; the
+# save button writes the colour file
+panel() {  # the 2P figure's pixels on screen, as a checksum
+  import -window root -crop "71x176+$((wx + 430 + 96))+$((wy + 13))" +repage "$WORK/panel.ppm"
+  md5sum < "$WORK/panel.ppm"
+}
+before=$(panel)
+xdotool mousemove --window "$W" $((430 + 47)) 100 click 1
+sleep 0.5
+after=$(panel)
+check "the random button changes the panel's pixels" test "$before" != "$after"
+check "no colour file before the save" test ! -e "$GAME/Xx.txt"
+xdotool mousemove --window "$W" $((430 + 29)) 110 click 1
+saved() { wait_line "$GAME/Xx.txt" '^//end$' 5; }
+check "the save button writes the colour file" saved
+
+# --- SIGTERM: the close and destroy handlers run; after a save the restart notice comes
+# first, and the program ends with status 0 once it is answered
 kill -TERM "$TINTO_PID"
+N=$(wait_window "$TITLE - message" 10)
+check "after a save, closing shows the restart notice" test -n "$N"
+xdotool key Return
 wait_exit "$TINTO_PID" 10
 expect "SIGTERM ends the program with status 0" "$EXIT_STATUS" 0 || tail -n 20 "$WORK/main.err"
 check "no error reports" clean_stderr main
