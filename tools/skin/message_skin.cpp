@@ -117,7 +117,7 @@ void DrawPortrait(Canvas& c, const ColourPattern& pattern) {
       c.Set(cx, cy, static_cast<Ink>(kKeyBase + pattern.pattern.At(px, py)));
     }
   }
-  DrawPixelText(c, 26, 116, "QUIRO", ink::kBlush, PixelFont::kSmall);
+  DrawPixelText(c, 34, 116, "QUIRO", ink::kBlush, PixelFont::kSmall);
 }
 
 void DrawOk(Canvas& c, gfx::Point at, bool pressed) {
