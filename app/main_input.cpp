@@ -20,10 +20,6 @@ constexpr int kAlarmNumberX = 341;
 constexpr int kAlarmNumberY = 268;
 // The point the space key presses: the tournament password button.
 constexpr gfx::Point kSpacePoint{244, 265};
-
-bool InBox(int x, int y, const gfx::Rect& box) {
-  return PointInBox(x, y, box.left, box.top, box.width, box.height);
-}
 }  // namespace
 
 void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, int Y) {
@@ -42,7 +38,7 @@ void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, in
   }
   if (button == MouseButton::kMiddle) return;
   for (const MainHotspot& hotspot : kMainHotspots) {
-    if (!InBox(x, y, hotspot.box)) continue;
+    if (!PointInBox(x, y, hotspot.box)) continue;
     // Photo-film and movie buttons take the left button only while available.
     if (hotspot.action == MainAction::kPhotoFilm || hotspot.action == MainAction::kMovie) continue;
     DoHotspot(hotspot, shift);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "gfx/geometry.h"
+
 namespace tinto {
 
 // The last `width` characters of the decimal text of value + 1000000000: ZeroPad(2, 7) is
@@ -20,5 +22,8 @@ std::string PadNumber(int width, int value);
 // True when left < x < left + width and top < y < top + height: a box's top row and left
 // column, and the row and column just beyond it, do not count.
 bool PointInBox(int x, int y, int left, int top, int width, int height);
+inline bool PointInBox(int x, int y, const gfx::Rect& box) {
+  return PointInBox(x, y, box.left, box.top, box.width, box.height);
+}
 
 }  // namespace tinto

@@ -5,37 +5,24 @@
 
 #include "app/application.h"
 #include "app/pad.h"
+#include "dialogs/message_layout.h"
 #include "platform/keys.h"
 
 namespace tinto {
 
 namespace {
-constexpr int kWidth = 447;
-constexpr int kHeight = 161;
-constexpr gfx::Rect kOkBox{239, 120, 29, 23};
-constexpr gfx::Point kOkPressed{346, 139};
-constexpr gfx::Rect kCancelBox{182, 126, 57, 11};
-constexpr gfx::Point kCancelPressed{289, 145};
-constexpr gfx::Rect kLabel{97, 39, 344, 79};
+using message_layout::kCancelBox;
+using message_layout::kCancelPressed;
+using message_layout::kHeight;
+using message_layout::kOkBox;
+using message_layout::kOkPressed;
+using message_layout::kOutline;
+using message_layout::kWidth;
+constexpr gfx::Rect kLabel = message_layout::kTextArea;
 // Enter and Space press OK here.
 constexpr gfx::Point kOkPoint{241, 122};
 constexpr int kButtonDelay = 300;
-constexpr std::array<gfx::Point, 14> kOutline = {{{40, 0},
-                                                  {156, 0},
-                                                  {169, 22},
-                                                  {278, 22},
-                                                  {291, 0},
-                                                  {407, 0},
-                                                  {447, 69},
-                                                  {406, 139},
-                                                  {288, 139},
-                                                  {275, 161},
-                                                  {172, 161},
-                                                  {159, 139},
-                                                  {41, 139},
-                                                  {0, 69}}};
 
-bool InBox(int x, int y, const gfx::Rect& b) { return PointInBox(x, y, b.left, b.top, b.width, b.height); }
 }  // namespace
 
 TTintoMessFM::TTintoMessFM(Application& app)
@@ -109,9 +96,9 @@ void TTintoMessFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
     return;
   }
   if (button != MouseButton::kLeft) return;
-  if (InBox(x, y, kOkBox)) {
+  if (PointInBox(x, y, kOkBox)) {
     PressButton(kOkBox, kOkPressed, kResultOk);
-  } else if (question_ && InBox(x, y, kCancelBox)) {
+  } else if (question_ && PointInBox(x, y, kCancelBox)) {
     PressButton(kCancelBox, kCancelPressed, kResultCancel);
   } else {
     BeginDrag(x, y);

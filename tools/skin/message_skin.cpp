@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "dialogs/message_layout.h"
 #include "tools/skin/draw.h"
 #include "tools/skin/main_widgets.h"
 #include "tools/skin/palettes.h"
@@ -38,26 +39,12 @@ Palette MessagePalette() {
   return p;
 }
 
-constexpr std::array<gfx::Point, 14> kShape = {{{40, 0},
-                                                {156, 0},
-                                                {169, 22},
-                                                {278, 22},
-                                                {291, 0},
-                                                {407, 0},
-                                                {447, 69},
-                                                {406, 139},
-                                                {288, 139},
-                                                {275, 161},
-                                                {172, 161},
-                                                {159, 139},
-                                                {41, 139},
-                                                {0, 69}}};
-
-constexpr gfx::Rect kTextArea = {97, 39, 344, 79};
-constexpr gfx::Rect kOk = {239, 120, 29, 23};
-constexpr gfx::Point kOkPressed = {346, 139};
-constexpr gfx::Rect kCansel = {182, 126, 57, 11};
-constexpr gfx::Point kCanselPressed = {289, 145};
+constexpr const auto& kShape = message_layout::kOutline;
+constexpr gfx::Rect kTextArea = message_layout::kTextArea;
+constexpr gfx::Rect kOk = message_layout::kOkBox;
+constexpr gfx::Point kOkPressed = message_layout::kOkPressed;
+constexpr gfx::Rect kCansel = message_layout::kCancelBox;
+constexpr gfx::Point kCanselPressed = message_layout::kCancelPressed;
 
 void DrawFrame(Canvas& c) {
   const PixelMask shape = PolygonMask(kWidth, kHeight, kShape);
