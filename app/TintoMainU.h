@@ -72,6 +72,11 @@ class TTintoMainFM : public WindowEvents {
   void DoHotspot(const MainHotspot& hotspot, ShiftState shift);
   void PressLook(const MainHotspot& hotspot);
   void Wait(int ms);
+  // The end of most presses: the effect, the wait that keeps the pressed look, the normal
+  // look back.
+  void EffectThenRelease(int effect, int delay);
+  // A toggle button: flip, the on or off effect, the wait, the toggle look.
+  void FlipToggle(bool& toggle, int on_effect, int off_effect);
   void ShowHelpPicture();
   void StepAlarmSound(int step);
   void DoPanelHotspot(const MainHotspot& hotspot);

@@ -94,37 +94,24 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
       Wait(kPressDelay);
       canvas_.ShowToggle(clock.alarm_loop);
       return;
+    case A::kContinuousPlay:
+      FlipToggle(app_.music().continuous_play, 30, 31);
+      return;
+    // The music player, the viewer's transport and the password window answer with their
+    // pressed look and sound until they exist.
     case A::kMusicPlayStop:
-      effects.PlayEffect(2);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
-      return;
-    case A::kContinuousPlay: {
-      MusicState& music = app_.music();
-      music.continuous_play = !music.continuous_play;
-      effects.PlayEffectChoice(music.continuous_play, 30, 31);
-      Wait(kPressDelay);
-      canvas_.ShowToggle(music.continuous_play);
-      return;
-    }
-    case A::kZoom:
-      effects.PlayEffect(67);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
-      return;
     case A::kSongPrevious:
     case A::kSongNext:
     case A::kSpeed:
     case A::kPassword:
-      effects.PlayEffect(2);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      EffectThenRelease(2, kPressDelay);
+      return;
+    case A::kZoom:
+      EffectThenRelease(67, kPressDelay);
       return;
     case A::kStepForward:
     case A::kStepReverse:
-      effects.PlayEffect(2);
-      Wait(kLongPressDelay);
-      canvas_.ShowNormal();
+      EffectThenRelease(2, kLongPressDelay);
       return;
     case A::kStop:
       effects.PlayEffect(2);
@@ -135,44 +122,29 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
       return;
     case A::kSpeedMinus:
     case A::kSpeedPlus:
-      effects.PlayEffect(0);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      EffectThenRelease(0, kPressDelay);
       return;
     case A::kSpeedReset:
-      effects.PlayEffect(3);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      EffectThenRelease(3, kPressDelay);
       return;
     case A::kPhotoFilm:
     case A::kMovie:
       return;  // unavailable buttons never get here
     case A::kPhotoFilmRotation:
-    case A::kMovieRotation: {
-      const std::size_t group = hotspot.action == A::kPhotoFilmRotation ? 0 : 1 + static_cast<std::size_t>(hotspot.arg);
-      viewer.rotation[group] = !viewer.rotation[group];
-      effects.PlayEffectChoice(viewer.rotation[group], 30, 31);
-      Wait(kPressDelay);
-      canvas_.ShowToggle(viewer.rotation[group]);
+      FlipToggle(viewer.rotation[0], 30, 31);
       return;
-    }
-    case A::kMovieSound: {
-      const std::size_t row = static_cast<std::size_t>(hotspot.arg);
-      viewer.movie_sound[row] = !viewer.movie_sound[row];
-      effects.PlayEffectChoice(viewer.movie_sound[row], 36, 51);
-      Wait(kPressDelay);
-      canvas_.ShowToggle(viewer.movie_sound[row]);
+    case A::kMovieRotation:
+      FlipToggle(viewer.rotation[1 + static_cast<std::size_t>(hotspot.arg)], 30, 31);
       return;
-    }
+    case A::kMovieSound:
+      FlipToggle(viewer.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
+      return;
     case A::kWallpaper:
       effects.PlayEffect(2);
       canvas_.ShowNormal();
       return;
     case A::kTimeOrDate:
-      clock.date_mode = !clock.date_mode;
-      effects.PlayEffectChoice(clock.date_mode, 68, 69);
-      Wait(kPressDelay);
-      canvas_.ShowToggle(clock.date_mode);
+      FlipToggle(clock.date_mode, 68, 69);
       if (clock.date_mode) {
         canvas_.DrawDate(244, 109, platform_.Now());
       } else {
@@ -186,9 +158,7 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
                                                              : StepCountdownUp(clock, hour_step);
       canvas_.DrawTime(kCountdownX, kCountdownY, clock.countdown_hours, clock.countdown_minutes,
                        clock.countdown_seconds);
-      effects.PlayEffect(effect);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      EffectThenRelease(effect, kPressDelay);
       clock.countdown_state = 1;
       return;
     }
@@ -256,6 +226,19 @@ void TTintoMainFM::DoPanelHotspot(const MainHotspot& hotspot) {
     default:
       return;
   }
+}
+
+void TTintoMainFM::EffectThenRelease(int effect, int delay) {
+  app_.PlayEffect(effect);
+  Wait(delay);
+  canvas_.ShowNormal();
+}
+
+void TTintoMainFM::FlipToggle(bool& toggle, int on_effect, int off_effect) {
+  toggle = !toggle;
+  app_.effects().PlayEffectChoice(toggle, on_effect, off_effect);
+  Wait(kPressDelay);
+  canvas_.ShowToggle(toggle);
 }
 
 void TTintoMainFM::StepAlarmSound(int step) {

@@ -15,13 +15,17 @@ constexpr gfx::Rect kBlankLower{271, 310, 136, 88};
 constexpr gfx::Rect kIcons{36, 42, 55, 117};
 }  // namespace
 
+namespace {
+// Panel v, or both panels in order for kBothPanels.
+template <typename Each>
+void ForPanels(int v, Each each) {
+  for (int panel = 0; panel <= 1; ++panel)
+    if (v == panel || v == CharacterPreview::kBothPanels) each(panel);
+}
+}  // namespace
+
 void CharacterPreview::RenderPreview(int v) {
-  if (v == kBothPanels) {
-    RenderOne(0);
-    RenderOne(1);
-  } else {
-    RenderOne(v);
-  }
+  ForPanels(v, [this](int panel) { RenderOne(panel); });
 }
 
 void CharacterPreview::RenderOne(int v) {
@@ -46,12 +50,7 @@ void CharacterPreview::RenderOne(int v) {
 }
 
 void CharacterPreview::ShowPanel(int v) {
-  if (v == kBothPanels) {
-    ShowOne(0);
-    ShowOne(1);
-  } else {
-    ShowOne(v);
-  }
+  ForPanels(v, [this](int panel) { ShowOne(panel); });
 }
 
 void CharacterPreview::ShowOne(int v) {
