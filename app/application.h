@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/program_folder.h"
+#include "files/program_folder.h"
 #include "app/random.h"
 #include "app/skin.h"
 #include "app/sound_effects.h"

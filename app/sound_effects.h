@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/program_folder.h"
+#include "files/program_folder.h"
 #include "app/random.h"
 #include "platform/platform.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "files/ini_file.h"
 #include "app/pad.h"
 
 namespace tinto {

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "app/atomic_file.h"
-#include "app/program_folder.h"
+#include "files/atomic_file.h"
+#include "files/program_folder.h"
 #include "colour/colour_model.h"
 
 namespace tinto {

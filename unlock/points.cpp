@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "files/ini_file.h"
 #include "unlock/password_tables.h"
 
 namespace tinto {

@@ -3,8 +3,8 @@
 // accepted passwords "tp0".."tp8" as proof, so that editing "tp" alone unlocks nothing.
 #pragma once
 
-#include "app/atomic_file.h"
-#include "app/program_folder.h"
+#include "files/atomic_file.h"
+#include "files/program_folder.h"
 
 namespace tinto {
 

@@ -70,11 +70,16 @@ ShiftState ParseModifiers(const std::vector<std::string>& words, std::size_t fro
 }
 
 std::optional<int> ParseKey(const std::string& w) {
+  // A single character is always a name: "0".."9" are the digit keys (48..57), so a
+  // virtual-key number needs at least two digits ("08" is Backspace).
+  if (w.size() == 1) {
+    if ((w[0] >= 'A' && w[0] <= 'Z') || (w[0] >= '0' && w[0] <= '9')) return w[0];
+    return std::nullopt;
+  }
   if (auto n = ParseInt(w)) {
     if (*n >= 1 && *n <= 254) return n;
     return std::nullopt;
   }
-  if (w.size() == 1 && ((w[0] >= 'A' && w[0] <= 'Z') || (w[0] >= '0' && w[0] <= '9'))) return w[0];
   if (w.size() == 4 && w.rfind("NUM", 0) == 0 && w[3] >= '0' && w[3] <= '9') return 96 + (w[3] - '0');
   if (w.size() >= 2 && w[0] == 'F') {
     if (auto n = ParseInt(w.substr(1)); n && *n >= 1 && *n <= 24) return 111 + *n;

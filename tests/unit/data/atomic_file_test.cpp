@@ -1,5 +1,5 @@
 // Whole-file writes that either replace the old file completely or leave it untouched.
-#include "app/atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

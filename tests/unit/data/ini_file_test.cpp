@@ -1,6 +1,6 @@
 // Settings files read and written like the Windows private-profile functions: reading
 // rules, integer parsing, and writes that keep every other byte of the file.
-#include "app/ini_file.h"
+#include "files/ini_file.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "app/ini_file.h"
+#include "files/ini_file.h"
 #include "gfx/sjis.h"
 #include "temp_folder.h"
 #include "unlock/password_tables.h"

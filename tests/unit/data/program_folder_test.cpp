@@ -1,5 +1,5 @@
 // Finding the host game's files without regard to letter case.
-#include "app/program_folder.h"
+#include "files/program_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Case-insensitive file lookup in the program folder.
-#include "app/program_folder.h"
+#include "files/program_folder.h"
 
 #include <system_error>
 

@@ -1,5 +1,5 @@
 // Whole-file reads, and writes through a temporary file renamed over the old one.
-#include "app/atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

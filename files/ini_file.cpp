@@ -1,10 +1,10 @@
 // Private-profile style settings files: reading, and writing one key in place.
-#include "app/ini_file.h"
+#include "files/ini_file.h"
 
 #include <cstdint>
 #include <system_error>
 
-#include "app/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace tinto {
 namespace {
