@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps run test bench clean
+.PHONY: all deps run test bench clean windows windows-deps test-windows
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF $(CMAKE_FLAGS)
@@ -26,5 +26,32 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	bash bench/run.sh build-bench
 
+# The native Windows program, cross-built: libjpeg-turbo from Debian's source package,
+# the generators for this machine, then Tinto.exe with mingw-w64.
+WIN_BUILD ?= build-windows
+WIN_PREFIX = $(abspath $(WIN_BUILD))/prefix
+WIN_CMAKE = cmake -S . -B $(WIN_BUILD)/cross -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	-DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-w64-x86_64.cmake) \
+	-DTINTO_HOST_TOOLS=$(abspath $(WIN_BUILD))/host \
+	-DJPEG_INCLUDE_DIR=$(WIN_PREFIX)/include -DJPEG_LIBRARY=$(WIN_PREFIX)/lib/libjpeg.a
+
+windows-deps:
+	@bash scripts/install-windows-deps.sh
+
+windows: windows-deps
+	bash scripts/cross-libjpeg.sh $(WIN_BUILD)/libjpeg $(WIN_PREFIX)
+	cmake -S . -B $(WIN_BUILD)/host -G Ninja -DCMAKE_BUILD_TYPE=Release -DTINTO_HOST_TOOLS_ONLY=ON
+	cmake --build $(WIN_BUILD)/host -j $(JOBS)
+	$(WIN_CMAKE) -DTINTO_TESTS=OFF
+	cmake --build $(WIN_BUILD)/cross -j $(JOBS) --target tinto
+	cp $(WIN_BUILD)/cross/Tinto.exe $(WIN_BUILD)/Tinto.exe
+	@echo "Built $(WIN_BUILD)/Tinto.exe"
+
+test-windows: windows
+	@bash scripts/install-windows-deps.sh --test
+	$(WIN_CMAKE) -DTINTO_TESTS=ON
+	cmake --build $(WIN_BUILD)/cross -j $(JOBS)
+	cd $(WIN_BUILD)/cross && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench $(WIN_BUILD)

@@ -7,13 +7,14 @@
 #include "colour/TintoColU.h"
 #include "dialogs/TintoHelpU.h"
 #include "dialogs/TintoMessU.h"
+#include "files/utf8_path.h"
 #include "unlock/TintoPassU.h"
 
 namespace tinto {
 
 namespace {
 std::filesystem::path FolderOf(const std::string& executable) {
-  return std::filesystem::path(executable).parent_path();
+  return PathFromUtf8(executable).parent_path();
 }
 }  // namespace
 

@@ -2,17 +2,18 @@
 #include "app/sound_effects.h"
 
 #include "app/pad.h"
+#include "files/utf8_path.h"
 
 namespace tinto {
 
 std::string SoundEffects::EffectFileName(int n) { return "Y_q" + ZeroPad(2, n) + ".wav"; }
 
 void SoundEffects::PlayEffect(int n) {
-  platform_.PlayWave(folder_.Resolve(EffectFileName(n)).string(), false);
+  platform_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), false);
 }
 
 void SoundEffects::PlayEffectLoop(int n) {
-  platform_.PlayWave(folder_.Resolve(EffectFileName(n)).string(), true);
+  platform_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), true);
 }
 
 void SoundEffects::PlayRandomEffect(int a, int b, int first, int second, int p, int q) {

@@ -1,14 +1,13 @@
 // Whole-file reads, and writes through a temporary file renamed over the old one.
 #include "files/atomic_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <system_error>
+
+#include "files/atomic_replace.h"
+#include "files/utf8_path.h"
 
 namespace tinto {
 namespace fs = std::filesystem;
@@ -24,40 +23,7 @@ bool SetError(std::string* error, std::string text) {
 }
 
 std::string Quoted(const fs::path& path) {
-  return "\"" + path.string() + "\"";
-}
-
-// Writes all bytes, retrying interrupted and partial writes.
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-// Creates a new, unique temporary file beside the target; -1 and errno on failure.
-int CreateTemporary(const fs::path& dir, const fs::path& target, fs::path* temp) {
-  static unsigned counter = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp = dir / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                   std::to_string(++counter));
-    int fd = ::open(temp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  errno = EEXIST;
-  return -1;
-}
-
-void SyncFolder(const fs::path& dir) {
-  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);  // best effort: the rename is already done
-  ::close(fd);
+  return "\"" + Utf8FromPath(path) + "\"";
 }
 
 }  // namespace
@@ -101,25 +67,11 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::stri
     return SetError(error, failed + "the file is read-only.");
   }
 
-  fs::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  fs::path temp;
-  int fd = CreateTemporary(dir, target, &temp);
-  if (fd < 0) return SetError(error, failed + Describe(errno) + ".");
-
-  // The new file keeps the old one's permissions.
-  if (existed) ::fchmod(fd, static_cast<mode_t>(old_status.permissions()) & 07777);
-
-  int err = 0;
-  if (!WriteAll(fd, bytes)) err = errno;
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
-  if (::close(fd) != 0 && err == 0) err = errno;
-  if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
-  if (err != 0) {
-    ::unlink(temp.c_str());
-    return SetError(error, failed + Describe(err) + ".");
+  std::string reason;
+  if (!ReplaceFileContents(target, bytes, existed ? std::optional(old_status.permissions()) : std::nullopt,
+                           &reason)) {
+    return SetError(error, failed + reason + ".");
   }
-  SyncFolder(dir);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/atomic_file.h"
+#include "files/utf8_path.h"
 
 namespace tinto {
 namespace {
@@ -259,7 +260,7 @@ bool IniFile::WriteStrings(std::string_view section,
   for (const auto& [key, value] : entries) {
     if (!ValidProfileEntry(section, key, value)) {
       if (error) {
-        *error = "Could not save \"" + path_.string() + "\": the setting [" + std::string(section) +
+        *error = "Could not save \"" + Utf8FromPath(path_) + "\": the setting [" + std::string(section) +
                  "] " + key + " cannot be written.";
       }
       return false;

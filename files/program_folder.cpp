@@ -3,6 +3,8 @@
 
 #include <system_error>
 
+#include "files/utf8_path.h"
+
 namespace tinto {
 namespace fs = std::filesystem;
 namespace {
@@ -28,7 +30,7 @@ fs::path ProgramFolder::Resolve(std::string_view name) const {
     std::string part(name.substr(start, slash - start));
     start = slash + 1;
     if (part.empty() || part == ".") continue;
-    result = part == ".." ? result / part : ResolveIn(result, part);
+    result = part == ".." ? result / ".." : ResolveIn(result, part);
   }
   return result;
 }
@@ -39,12 +41,12 @@ bool ProgramFolder::Exists(std::string_view name) const {
 }
 
 fs::path ProgramFolder::ResolveIn(const fs::path& dir, const std::string& name) const {
-  fs::path exact = dir / name;
+  fs::path exact = dir / PathFromUtf8(name);
   std::error_code ec;
   if (fs::exists(fs::symlink_status(exact, ec))) return exact;
   if (const Listing* listing = ListingOf(dir)) {
     auto it = listing->by_lower_name.find(AsciiLower(name));
-    if (it != listing->by_lower_name.end()) return dir / it->second;
+    if (it != listing->by_lower_name.end()) return dir / PathFromUtf8(it->second);
   }
   return exact;
 }
@@ -65,7 +67,7 @@ const ProgramFolder::Listing* ProgramFolder::ListingOf(const fs::path& dir) cons
 
   Listing listing{modified, now, {}};
   for (fs::directory_iterator entries(dir, ec), end; !ec && entries != end; entries.increment(ec)) {
-    std::string real = entries->path().filename().string();
+    std::string real = Utf8FromPath(entries->path().filename());
     auto [slot, inserted] = listing.by_lower_name.emplace(AsciiLower(real), real);
     if (!inserted && real < slot->second) slot->second = real;
   }

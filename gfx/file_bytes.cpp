@@ -16,6 +16,16 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+// Opens by the path's native name: wide on Windows, where a narrow name would be read in
+// the system's code page.
+std::FILE* OpenFile(const std::filesystem::path& path, bool write) {
+#ifdef _WIN32
+  return _wfopen(path.c_str(), write ? L"wb" : L"rb");
+#else
+  return std::fopen(path.c_str(), write ? "wb" : "rb");
+#endif
+}
+
 void SetError(std::string* error, std::string text) {
   if (error != nullptr) *error = std::move(text);
 }
@@ -39,7 +49,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::pa
     SetError(error, "file too large");
     return std::nullopt;
   }
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenFile(path, false));
   if (!file) {
     SetError(error, std::strerror(errno));
     return std::nullopt;
@@ -58,7 +68,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::pa
 
 bool WriteFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                     std::string* error) {
-  FilePtr file(std::fopen(path.c_str(), "wb"));
+  FilePtr file(OpenFile(path, true));
   if (!file) {
     SetError(error, std::strerror(errno));
     return false;

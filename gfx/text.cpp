@@ -1,20 +1,10 @@
-// Opening fonts by Windows face name, and drawing text of several lines.
+// Drawing text of several lines with any font (Font::Open is the platform's: FreeType
+// in freetype_font_posix.cpp, GDI in gdi_font_win32.cpp).
 #include "gfx/text.h"
 
 #include <cstdint>
 
-#include "gfx/font_finder.h"
-#include "gfx/freetype_font.h"
-
 namespace tinto::gfx {
-
-std::unique_ptr<Font> Font::Open(std::string_view face_name, int pixel_height) {
-  if (pixel_height < 1 || pixel_height > kMaxFontPixelHeight) return nullptr;
-  for (const FontFile& file : FindFontFiles(face_name)) {
-    if (auto font = OpenFreeTypeFont(file, pixel_height)) return font;
-  }
-  return nullptr;
-}
 
 void Font::DrawLines(Bitmap& dst, Rect box, std::string_view utf8, Pixel colour) const {
   const int step = LineHeight();

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "files/utf8_path.h"
 #include "gfx/bmp.h"
 #include "music/media_length.h"
 
@@ -35,7 +36,7 @@ void CivilFromDays(std::int64_t z, int& y, int& m, int& d) {
 
 // The effect number of a sound file named "Y_q" + two digits + ".wav", or -1.
 int EffectNumberOf(const std::string& path) {
-  std::string name = std::filesystem::path(path).filename().string();
+  std::string name = Utf8FromPath(PathFromUtf8(path).filename());
   for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (name.size() != 9 || name.rfind("y_q", 0) != 0 || name.substr(5) != ".wav") return -1;
   if (!std::isdigit(static_cast<unsigned char>(name[3])) || !std::isdigit(static_cast<unsigned char>(name[4])))
@@ -84,7 +85,7 @@ SimPlatform::SimPlatform(SimSetUp setup, std::vector<Command> commands, std::siz
       next_(first),
       log_(log),
       timers_([this] { return now_; }, setup_.tickcount) {
-  if (!setup_.folder.empty()) setup_.folder = std::filesystem::absolute(setup_.folder).lexically_normal().string();
+  if (!setup_.folder.empty()) setup_.folder = Utf8FromPath(std::filesystem::absolute(PathFromUtf8(setup_.folder)).lexically_normal());
 }
 
 SimPlatform::~SimPlatform() = default;
@@ -97,7 +98,7 @@ SimPlatform::Window* SimPlatform::Find(WindowId id) {
 }
 
 std::string SimPlatform::ExecutablePath() {
-  return (std::filesystem::path(setup_.folder) / "tinto").string();
+  return Utf8FromPath(PathFromUtf8(setup_.folder) / "tinto");
 }
 
 bool SimPlatform::ActivateRunningCopy(const std::string&) {
@@ -334,7 +335,7 @@ void SimPlatform::Deliver(const Command& c) {
     if (w == nullptr || !w->accept_drops) return Ignored(c);
     std::vector<std::string> files;
     for (const std::string& f : DropFiles(c))
-      files.push_back(std::filesystem::absolute(f).lexically_normal().string());
+      files.push_back(Utf8FromPath(std::filesystem::absolute(PathFromUtf8(f)).lexically_normal()));
     held_ = ParseModifiers(c.args, files.size());
     w->events->OnDropFiles(files);
     held_ = {};

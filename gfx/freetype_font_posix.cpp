@@ -174,4 +174,12 @@ std::unique_ptr<Font> OpenFreeTypeFont(const FontFile& file, int pixel_height) {
   return std::make_unique<FreeTypeFont>(std::move(library), std::move(face), file.path);
 }
 
+std::unique_ptr<Font> Font::Open(std::string_view face_name, int pixel_height) {
+  if (pixel_height < 1 || pixel_height > kMaxFontPixelHeight) return nullptr;
+  for (const FontFile& file : FindFontFiles(face_name)) {
+    if (auto font = OpenFreeTypeFont(file, pixel_height)) return font;
+  }
+  return nullptr;
+}
+
 }  // namespace tinto::gfx

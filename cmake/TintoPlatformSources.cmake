@@ -1,0 +1,10 @@
+# A source that serves one platform only ends in _posix.cpp or _win32.cpp; each build keeps
+# the ones of its target system and drops the others.
+function(tinto_keep_platform_sources var)
+  if(WIN32)
+    list(FILTER ${var} EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER ${var} EXCLUDE REGEX "_win32\\.cpp$")
+  endif()
+  set(${var} ${${var}} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,244 @@
+// The Windows backend's message loop: timers, messages, modal windows.
+//
+// Every pass runs the timers that are due, arms one window timer for the next tick that
+// can matter (as the timer queue plans it) and sleeps in GetMessage until that timer or
+// another message comes; then it runs the timers due by then and dispatches the message.
+// A modal window runs the same loop nested; while one is open only the topmost modal
+// window takes input, so clicks, keys, wheel turns, drops and close requests for the
+// others are dropped. Quit ends every loop, the nested ones first.
+#include <algorithm>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+
+namespace tinto::win32 {
+namespace {
+
+constexpr UINT_PTR kWakeTimer = 1;
+// With no timer due the loop still looks around once a second: a bound, not a pace.
+constexpr std::uint64_t kIdleWaitMs = 1000;
+
+}  // namespace
+
+void Win32Platform::RunMessageLoop() {
+  Pump([] { return false; });
+}
+
+void Win32Platform::Quit() {
+  quit_ = true;
+  if (wake_window_ != nullptr) PostMessageW(wake_window_, WM_NULL, 0, 0);
+}
+
+int Win32Platform::RunModal(WindowId id) {
+  if (quit_ || Find(id) == nullptr) return 0;
+  if (std::any_of(modal_.begin(), modal_.end(), [id](const ModalLevel& l) { return l.id == id; }))
+    return 0;
+  HWND focus_before = GetForegroundWindow();
+  modal_.push_back({.id = id});
+  const std::size_t level = modal_.size() - 1;
+  ShowWindow(id);
+  Pump([this, level] { return modal_[level].ended; });
+  const int result = modal_[level].ended ? modal_[level].result : 0;
+  modal_.resize(level);
+  HideWindow(id);
+  if (!modal_.empty()) {
+    if (Win* top = Find(modal_.back().id)) SetForegroundWindow(top->hwnd);
+  } else if (focus_before != nullptr && IsWindow(focus_before)) {
+    SetForegroundWindow(focus_before);
+  }
+  return result;
+}
+
+void Win32Platform::EndModal(WindowId id, int result) {
+  for (ModalLevel& level : modal_) {
+    if (level.id == id && !level.ended) {
+      level.ended = true;
+      level.result = result;
+    }
+  }
+  if (wake_window_ != nullptr) PostMessageW(wake_window_, WM_NULL, 0, 0);
+}
+
+template <typename Done>
+void Win32Platform::Pump(Done done) {
+  while (!quit_ && !done()) {
+    timers_.RunDue();
+    if (quit_ || done()) break;
+    ArmWake();
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {  // WM_QUIT: the session ends
+      quit_ = true;
+      PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loops
+      break;
+    }
+    if (got < 0) break;
+    timers_.RunDue();
+    if (quit_) break;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// One window timer stands for the whole queue: it fires when the next tick that can
+// matter is due.
+void Win32Platform::ArmWake() {
+  const std::optional<std::uint64_t> wake = timers_.NextWake();
+  const std::uint64_t now = GetTickCount64();
+  std::uint64_t delay = kIdleWaitMs;
+  if (wake) delay = *wake <= now ? 0 : std::min(*wake - now, kIdleWaitMs);
+  ::SetTimer(wake_window_, kWakeTimer, static_cast<UINT>(std::max<std::uint64_t>(delay, 1)),
+             nullptr);
+}
+
+LRESULT CALLBACK Win32Platform::WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER) {
+    ::KillTimer(hwnd, kWakeTimer);  // armed again on the next pass
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+bool Win32Platform::TakesInput(WindowId id) const {
+  if (in_error_box_) return false;
+  return modal_.empty() || modal_.back().id == id;
+}
+
+ShiftState Win32Platform::Shift() const {
+  return {.shift = (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0,
+          .ctrl = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0,
+          .alt = (GetAsyncKeyState(VK_MENU) & 0x8000) != 0};
+}
+
+LRESULT CALLBACK Win32Platform::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self != nullptr) {
+    const auto id = static_cast<WindowId>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, L"TintoWindowId")));
+    if (Win* w = self->Find(id); w != nullptr && w->hwnd == hwnd) {
+      return self->HandleMessage(*w, msg, wp, lp);
+    }
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT Win32Platform::HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
+  const WindowId id = w.id;
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      BeginPaint(w.hwnd, &ps);
+      EndPaint(w.hwnd, &ps);
+      if (w.events != nullptr) w.events->OnPaint();
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // the back buffer covers the whole client area
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT) {
+        SetCursor(cursor_);
+        return TRUE;
+      }
+      break;
+    case WM_CLOSE:
+      // Never destroyed by the system: the application decides.
+      if (w.visible && TakesInput(id) && w.events != nullptr) w.events->OnCloseRequest();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp != 0 && id == first_window_ && w.events != nullptr) w.events->OnCloseRequest();
+      return 0;
+    case WM_DROPFILES:
+      HandleDrop(w, reinterpret_cast<HDROP>(wp));
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+      // Keys go to the active window: while a modal window is open that is the modal
+      // window.
+      Win* target = modal_.empty() ? &w : Find(modal_.back().id);
+      if (!in_error_box_ && target != nullptr && target->events != nullptr) {
+        const int vk = static_cast<int>(wp);
+        if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {
+          target->events->OnKeyDown(vk, Shift());
+        } else {
+          target->events->OnKeyUp(vk, Shift());
+        }
+      }
+      if (msg == WM_SYSKEYDOWN && wp == VK_F4) break;  // Alt+F4 asks the window to close
+      return 0;
+    }
+    default:
+      if (HandleMouse(w, msg, wp, lp)) return 0;
+      break;
+  }
+  return DefWindowProcW(w.hwnd, msg, wp, lp);
+}
+
+bool Win32Platform::HandleMouse(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
+  const bool down = msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+                    msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+  const bool up = msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+  if (!down && !up && msg != WM_MOUSEMOVE && msg != WM_MOUSEWHEEL) return false;
+  const WindowId id = w.id;
+  if (w.events == nullptr) return true;
+  if (!TakesInput(id)) {
+    // A press on a window below a modal one brings the modal window back up.
+    if (down && !modal_.empty()) {
+      if (Win* top = Find(modal_.back().id)) SetForegroundWindow(top->hwnd);
+    }
+    return true;
+  }
+  int x = GET_X_LPARAM(lp);
+  int y = GET_Y_LPARAM(lp);
+  const ShiftState shift = Shift();
+  if (msg == WM_MOUSEWHEEL) {
+    POINT p{x, y};  // the wheel reports screen coordinates
+    ScreenToClient(w.hwnd, &p);
+    w.events->OnMouseWheel(shift, GET_WHEEL_DELTA_WPARAM(wp), p.x, p.y);
+    return true;
+  }
+  if (msg == WM_MOUSEMOVE) {
+    w.events->OnMouseMove(shift, x, y);
+    return true;
+  }
+  MouseButton button = MouseButton::kLeft;
+  if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK)
+    button = MouseButton::kRight;
+  if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP || msg == WM_MBUTTONDBLCLK)
+    button = MouseButton::kMiddle;
+  if (up) {
+    if ((wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+    w.events->OnMouseUp(button, shift, x, y);
+    return true;
+  }
+  // Drags go on outside the window until the button is let go.
+  SetCapture(w.hwnd);
+  w.events->OnMouseDown(button, shift, x, y);
+  // The second press of a pair.
+  if (msg == WM_LBUTTONDBLCLK) {
+    if (Win* again = Find(id); again != nullptr && again->events != nullptr && TakesInput(id))
+      again->events->OnDoubleClick(shift, x, y);
+  }
+  return true;
+}
+
+// The dropped files' names in full, however long.
+void Win32Platform::HandleDrop(Win& w, HDROP drop) {
+  std::vector<std::string> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+    const UINT got = DragQueryFileW(drop, i, name.data(), length + 1);
+    name.resize(got);
+    if (!name.empty()) files.push_back(Narrow(name));
+  }
+  DragFinish(drop);
+  const WindowId id = w.id;
+  if (!files.empty() && w.accept_drops && w.events != nullptr && TakesInput(id))
+    w.events->OnDropFiles(files);
+}
+
+}  // namespace tinto::win32

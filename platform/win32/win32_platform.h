@@ -1,0 +1,136 @@
+// The Windows backend: the platform layer on the Win32 API. Borderless top-level windows
+// shaped with SetWindowRgn, their back buffers presented with BitBlt, the timer queue
+// woken by one window timer, modal windows on nested message loops, effects through
+// sndPlaySoundW and music through MCI.
+//
+// One thread does everything. The message loop runs the shared timer queue and sleeps in
+// GetMessage; a window timer (SetTimer) is armed for the next tick that matters, so the
+// program wakes only when a tick can change something or a message comes in.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/timer_queue.h"
+#include "platform/win32/media_player.h"
+#include "platform/win32/win32.h"
+
+namespace tinto::win32 {
+
+class Win32Platform : public Platform {
+ public:
+  explicit Win32Platform(HINSTANCE instance);
+  ~Win32Platform() override;
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  // --- the application and other programs
+  std::string ExecutablePath() override;
+  std::vector<std::string> Arguments() override;
+  bool ActivateRunningCopy(const std::string& title) override;
+  void ClaimTitle(const std::string& title) override;
+  bool HostWindowExists(const std::string& class_name) override;
+  gfx::Size ScreenSize() override;
+  void MinimiseApplication() override;
+  void ShowError(const std::string& text) override;
+
+  // --- windows
+  WindowId CreateWindow(const WindowSpec& spec, WindowEvents* events) override;
+  void DestroyWindow(WindowId id) override;
+  void ShowWindow(WindowId id) override;
+  void HideWindow(WindowId id) override;
+  bool IsWindowVisible(WindowId id) override;
+  void SetWindowRegion(WindowId id, const gfx::Region& region) override;
+  void MoveWindow(WindowId id, gfx::Point top_left) override;
+  gfx::Point WindowPosition(WindowId id) override;
+  void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
+                    gfx::Point dst) override;
+  void Repaint(WindowId id) override;
+  void AcceptDroppedFiles(WindowId id, bool accept) override;
+  bool HasFocus(WindowId id) override;
+
+  // --- the message loop
+  void RunMessageLoop() override;
+  void Quit() override;
+  int RunModal(WindowId id) override;
+  void EndModal(WindowId id, int result) override;
+
+  // --- time
+  TimerId SetTimer(const TimerSpec& spec) override { return timers_.Add(spec); }
+  void KillTimer(TimerId id) override { timers_.Remove(id); }
+  std::uint32_t TickCount() override { return timers_.TickCount(); }
+  void Sleep(int ms) override;
+  LocalTime Now() override;
+  std::uint32_t RandomSeed() override;
+
+  // --- input state and cursor
+  bool IsKeyDown(int vk) override;
+  int ShowCursor(bool show) override;
+  void SetCursorShape(CursorShape shape) override;
+
+  // --- sound effects and music
+  void PlayWave(const std::string& path, bool loop) override { media_.PlayWave(path, loop); }
+  void StopWaves() override { media_.StopWaves(); }
+  std::optional<std::uint32_t> MusicOpen(const std::string& path) override {
+    return media_.MusicOpen(path);
+  }
+  bool MusicPlay() override { return media_.MusicPlay(); }
+  void MusicStop() override { media_.MusicStop(); }
+  void MusicClose() override { media_.MusicClose(); }
+
+ private:
+  struct Win {
+    WindowId id = 0;
+    HWND hwnd = nullptr;
+    WindowEvents* events = nullptr;
+    bool visible = false;
+    bool accept_drops = false;
+    // The presenting buffer: a DIB of the client size in a memory DC.
+    HDC buffer_dc = nullptr;
+    HBITMAP buffer = nullptr;
+    HGDIOBJ old_buffer = nullptr;
+    std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+  };
+  struct ModalLevel {
+    WindowId id = 0;
+    bool ended = false;
+    int result = 0;
+  };
+
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp);
+  bool HandleMouse(Win& w, UINT msg, WPARAM wp, LPARAM lp);
+  void HandleDrop(Win& w, HDROP drop);
+
+  Win* Find(WindowId id);
+  // Runs timers and messages until done() holds or Quit is called.
+  template <typename Done>
+  void Pump(Done done);
+  void ArmWake();
+  bool TakesInput(WindowId id) const;
+  ShiftState Shift() const;
+  void DropBuffer(Win& w);
+
+  HINSTANCE instance_;
+  TimerQueue timers_;
+  MediaPlayer media_;
+  HWND wake_window_ = nullptr;  // message-only window of the wake-up timer
+
+  std::map<WindowId, std::unique_ptr<Win>> windows_;
+  WindowId next_id_ = 1;
+  WindowId first_window_ = 0;  // the main window: it takes the session's end
+  std::vector<ModalLevel> modal_;
+  bool quit_ = false;
+  bool in_error_box_ = false;  // a system message box runs its own loop: input waits
+
+  HANDLE instance_mutex_ = nullptr;
+  HCURSOR cursor_ = nullptr;
+};
+
+}  // namespace tinto::win32

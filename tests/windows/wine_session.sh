@@ -1,0 +1,35 @@
+# Shared by the tests under Wine: the virtual X display of the end-to-end tests plus a
+# private Wine prefix. Sourced, not run; WINE_PREFIX_DIR names the prefix folder (kept in
+# the build folder between runs). The prefix is made on first use:
+#   - Mono and Gecko are not installed (WINEDLLOVERRIDES drops mscoree and mshtml);
+#   - the X11 driver's Managed=N leaves the windows to the program, so hidden and shaped
+#     windows never wait on a window manager;
+#   - ALSA gets a null device, so the multimedia functions open and play files in silence
+#     on a machine without a sound card.
+if ! command -v wine >/dev/null 2>&1; then
+  echo "SKIP: wine is not installed"
+  exit 77
+fi
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/x_session.sh"
+
+export WINEPREFIX=$(realpath -m "$WINE_PREFIX_DIR")
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export ALSA_CONFIG_PATH=$WINEPREFIX.asound.conf
+mkdir -p "$(dirname "$WINEPREFIX")"
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$ALSA_CONFIG_PATH"
+
+# Makes the prefix (once) and waits for its server; needs the display.
+start_wine() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine wineboot --init > "$WORK/wineboot.log" 2>&1 || { echo "FAIL: wineboot"; cat "$WORK/wineboot.log"; exit 1; }
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f > /dev/null 2>&1
+    wineserver -w
+  fi
+  wineserver -p 30 2>/dev/null || true  # keep the server up between the commands of a test
+}
+
+stop_wine() {
+  wineserver -k 2>/dev/null || true
+}
