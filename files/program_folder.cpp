@@ -43,7 +43,16 @@ bool ProgramFolder::Exists(std::string_view name) const {
 fs::path ProgramFolder::ResolveIn(const fs::path& dir, const std::string& name) const {
   fs::path exact = dir / PathFromUtf8(name);
   std::error_code ec;
-  if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+  if (fs::exists(fs::symlink_status(exact, ec))) {
+    // A file system that ignores case finds the file by any spelling: the listing tells
+    // whether this is its real name (read again when the file is newer than the listing).
+    const Listing* listing = ListingOf(dir);
+    if (listing != nullptr && !listing->names.contains(name)) {
+      listings_.erase(dir);
+      listing = ListingOf(dir);
+    }
+    if (listing == nullptr || listing->names.contains(name)) return exact;
+  }
   if (const Listing* listing = ListingOf(dir)) {
     auto it = listing->by_lower_name.find(AsciiLower(name));
     if (it != listing->by_lower_name.end()) return dir / PathFromUtf8(it->second);
@@ -68,6 +77,7 @@ const ProgramFolder::Listing* ProgramFolder::ListingOf(const fs::path& dir) cons
   Listing listing{modified, now, {}};
   for (fs::directory_iterator entries(dir, ec), end; !ec && entries != end; entries.increment(ec)) {
     std::string real = Utf8FromPath(entries->path().filename());
+    listing.names.insert(real);
     auto [slot, inserted] = listing.by_lower_name.emplace(AsciiLower(real), real);
     if (!inserted && real < slot->second) slot->second = real;
   }

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,7 @@ class ProgramFolder {
     std::filesystem::file_time_type modified;
     std::chrono::steady_clock::time_point read_at;
     std::map<std::string, std::string> by_lower_name;
+    std::set<std::string> names;  // every real name
   };
   static constexpr std::chrono::milliseconds kListingLife{2000};
 

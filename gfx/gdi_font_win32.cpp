@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "gfx/text.h"
 #include "gfx/utf8.h"
@@ -54,9 +55,21 @@ class GdiFont final : public Font {
  public:
   GdiFont(HDC dc, HFONT font) : dc_(dc), font_(font) {
     old_font_ = SelectObject(dc_, font_);
+    // The line height of the face's typographic metrics (ascender, descender, line gap),
+    // as the font's designers meant lines to be set; the cell height of GDI's text
+    // metrics where the face has none.
     TEXTMETRICW tm{};
     GetTextMetricsW(dc_, &tm);
     line_height_ = std::max<int>(1, tm.tmHeight);
+    const UINT otm_size = GetOutlineTextMetricsW(dc_, 0, nullptr);
+    if (otm_size >= sizeof(OUTLINETEXTMETRICW)) {
+      std::vector<std::uint8_t> otm_bytes(otm_size);
+      auto* otm = reinterpret_cast<OUTLINETEXTMETRICW*>(otm_bytes.data());
+      if (GetOutlineTextMetricsW(dc_, otm_size, otm) != 0) {
+        const int typographic = otm->otmAscent - otm->otmDescent + static_cast<int>(otm->otmLineGap);
+        if (typographic > 0) line_height_ = typographic;
+      }
+    }
     wchar_t face[LF_FACESIZE] = {};
     const int n = GetTextFaceW(dc_, LF_FACESIZE, face);
     face_.assign(face, n > 0 ? static_cast<std::size_t>(n - 1) : 0);

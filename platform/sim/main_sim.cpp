@@ -5,6 +5,10 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "platform/sim/sim_run.h"
 #include "unlock/password_tables.h"
@@ -19,6 +23,10 @@ int main(int argc, char** argv) {
     for (int k = 0; k < tinto::kPasswordEntries; ++k) std::cout << tinto::Password(k) << '\n';
     return 0;
   }
+#ifdef _WIN32
+  // The log's lines end in LF on every system, so that logs compare byte for byte.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   std::ostringstream text;
   if (std::strcmp(argv[1], "-") == 0) {
     text << std::cin.rdbuf();

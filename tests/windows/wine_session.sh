@@ -22,11 +22,23 @@ printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$ALSA_
 
 # Makes the prefix (once) and waits for its server; needs the display.
 start_wine() {
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wine wineboot --init > "$WORK/wineboot.log" 2>&1 || { echo "FAIL: wineboot"; cat "$WORK/wineboot.log"; exit 1; }
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f > /dev/null 2>&1
-    wineserver -w
-  fi
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.tinto-ready" ]; then
+      rm -rf "$WINEPREFIX"
+      wine wineboot --init > "$WORK/wineboot.log" 2>&1 || { echo "FAIL: wineboot"; cat "$WORK/wineboot.log"; exit 1; }
+      # The X11 driver leaves the windows alone; the skin's Japanese faces, which every
+      # Japanese Windows has, are served by the IPA Gothic fonts of this machine.
+      printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+        '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' |
+        iconv -f UTF-8 -t UTF-16 > "$WORK/settings.reg"
+      wine regedit /S "$WORK/settings.reg" > /dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.tinto-ready"
+    fi
+  ) 9> "$WINEPREFIX.lock" || exit 1
   wineserver -p 30 2>/dev/null || true  # keep the server up between the commands of a test
 }
 

@@ -2,11 +2,10 @@
 // probe for whether permission bits stop writes here (they do not for root).
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 #include <string>
 #include <string_view>
@@ -16,8 +15,12 @@ namespace tinto::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tinto-data-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    // A new folder of a random name (create_directory reports whether it was new).
+    std::random_device random;
+    do {
+      path_ = std::filesystem::temp_directory_path() /
+              ("tinto-data-" + std::to_string(random()) + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_));
   }
   ~TempFolder() {
     std::error_code ec;

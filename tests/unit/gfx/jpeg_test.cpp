@@ -6,6 +6,7 @@
 #include <jpeglib.h>
 
 #include <cstdio>
+#include <fstream>
 #include <random>
 
 #include "bmp_fixture.h"
@@ -225,10 +226,9 @@ TEST(Jpeg, FilesAreLoadedOrRefusedWithAReason) {
   std::filesystem::create_directories(dir);
   const auto bytes = EncodeJpeg(Gradient(32, 24), Kind::kColour);
   {
-    std::FILE* f = std::fopen((dir / "wall.jpg").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    std::ofstream out(dir / "wall.jpg", std::ios::binary);
+    ASSERT_TRUE(out.is_open());
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   std::string error;
   const auto loaded = LoadJpegFile(dir / "wall.jpg", &error);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <map>
 #include <set>
 #include <string>
@@ -21,10 +22,15 @@ namespace tinto {
 namespace {
 
 const std::filesystem::path kTool =
-    std::filesystem::path(TINTO_BINARY_DIR) / "tools/demo_game/demo_game";
+    (std::filesystem::path(TINTO_BINARY_DIR) / ("tools/demo_game/demo_game" TINTO_EXE_SUFFIX))
+        .make_preferred();
 
 int RunTool(const std::string& arguments) {
-  return std::system(("\"" + kTool.string() + "\" " + arguments + " >/dev/null 2>&1").c_str());
+  std::string command =
+      "\"" + kTool.string() + "\" " + arguments + " >" TINTO_NULL_DEVICE " 2>&1";
+  // Windows' command interpreter drops the first and the last quote of such a line.
+  if (std::string_view(TINTO_NULL_DEVICE) == "NUL") command = "\"" + command + "\"";
+  return std::system(command.c_str());
 }
 
 std::filesystem::path MakeDemoFolder() {
