@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 )
 if [ "${1:-}" = "--test" ]; then
-  packages+=(googletest wine wine64 xvfb xauth xdotool x11-utils imagemagick)
+  packages+=(googletest wine wine64 xvfb xauth xdotool x11-utils imagemagick libx11-dev libxext-dev)
 fi
 
 missing=()
