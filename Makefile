@@ -36,7 +36,7 @@ WIN_CMAKE = cmake -S . -B $(WIN_BUILD)/cross -G Ninja -DCMAKE_BUILD_TYPE=Release
 	-DJPEG_INCLUDE_DIR=$(WIN_PREFIX)/include -DJPEG_LIBRARY=$(WIN_PREFIX)/lib/libjpeg.a
 
 windows-deps:
-	@bash scripts/install-windows-deps.sh
+	@bash scripts/install-deps.sh windows
 
 windows: windows-deps
 	bash scripts/cross-libjpeg.sh $(WIN_BUILD)/libjpeg $(WIN_PREFIX)
@@ -48,7 +48,7 @@ windows: windows-deps
 	@echo "Built $(WIN_BUILD)/Tinto.exe"
 
 test-windows: windows
-	@bash scripts/install-windows-deps.sh --test
+	@bash scripts/install-deps.sh windows-test
 	$(WIN_CMAKE) -DTINTO_TESTS=ON
 	cmake --build $(WIN_BUILD)/cross -j $(JOBS)
 	cd $(WIN_BUILD)/cross && ctest --output-on-failure -j $(JOBS)

@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages the build, the program and the tests need; with `windows`
+# those of the Windows cross build (mingw-w64, posix threads), with `windows-test` also
+# those of its tests under Wine.
 # Runs apt-get only when something is missing; must run as root to install.
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev
-  libfreetype-dev libfontconfig-dev libjpeg-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic timgm6mb-soundfont
-  xvfb xauth xdotool x11-utils imagemagick
-  sox libsox-fmt-mp3 lame
-  gdk-pixbuf-tests
-)
+case "${1:-}" in
+  windows | windows-test)
+    packages=(
+      build-essential cmake ninja-build pkg-config dpkg-dev
+      libfreetype-dev libfontconfig-dev libjpeg-dev fonts-ipafont-gothic
+      g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    )
+    if [ "$1" = windows-test ]; then
+      packages+=(googletest wine wine64 xvfb xauth xdotool x11-utils imagemagick
+                 libx11-dev libxext-dev)
+    fi
+    ;;
+  *)
+    packages=(
+      build-essential cmake ninja-build pkg-config
+      libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev
+      libfreetype-dev libfontconfig-dev libjpeg-dev
+      libgtest-dev libgmock-dev libbenchmark-dev
+      fonts-ipafont-gothic timgm6mb-soundfont
+      xvfb xauth xdotool x11-utils imagemagick
+      sox libsox-fmt-mp3 lame
+      gdk-pixbuf-tests
+    )
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_line*/,
                    int /*show*/) {
+  // The skin is drawn pixel for pixel: the system must not scale the windows.
+  SetProcessDPIAware();
   tinto::win32::Win32Platform platform(instance);
   return tinto::RunTinto(platform);
 }

@@ -116,6 +116,35 @@ pixels_of() {
   convert "$file" -format "$format" info: | sed 's/ *$//'
 }
 
+# check_main_skin_on_screen X Y SHAPE BUFFER: the main window at screen (X, Y) shows the
+# simulator's back buffer (BUFFER, 844 x 410) inside its shape (SHAPE, the probe's
+# "rect" lines) and the white root outside. The clock shows the time of day, which may
+# differ between the two runs: only its six digits may differ.
+check_main_skin_on_screen() {
+  local wx=$1 wy=$2 shape=$3 buffer=$4 draw differing box bx by bw bh
+  import -window root "$WORK/shot.png"
+  convert "$WORK/shot.png" -crop "844x410+$wx+$wy" +repage "$WORK/actual.png"
+  draw=$(awk '/^rect / {printf "rectangle %d,%d %d,%d ", $2, $3, $2 + $4 - 1, $3 + $5 - 1}' <<< "$shape")
+  convert -size 844x410 xc:black -fill white -draw "$draw" "$WORK/mask.png"
+  convert -size 844x410 xc:white "$buffer" "$WORK/mask.png" -composite "$WORK/expected.png"
+  convert "$WORK/actual.png" "$WORK/expected.png" -compose difference -composite \
+    -threshold 0 "$WORK/diff.png"
+  differing=$(convert "$WORK/diff.png" -format '%[fx:int(mean*w*h+0.5)]' info:)
+  box=$(convert "$WORK/diff.png" -trim -format '%X %Y %w %h' info: 2>/dev/null)
+  if [ "$differing" -eq 0 ]; then
+    echo "PASS: the window shows the skin exactly"
+    return 0
+  fi
+  read -r bx by bw bh <<< "${box//+/}"
+  # The time of day at skin (244, 109): six digits in three pairs.
+  if [ "$bx" -ge 674 ] && [ "$by" -ge 109 ] && [ $((bx + bw)) -le 720 ] && [ $((by + bh)) -le 125 ]; then
+    echo "PASS: the window shows the skin (only the clock differs: $differing pixels)"
+  else
+    echo "FAIL: $differing pixels differ from the skin, within ${bw}x${bh} at $bx,$by"
+    failures=$((failures + 1))
+  fi
+}
+
 finish() {
   if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
