@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,21 +85,10 @@ class GdiFont final : public Font {
 
   bool HasKana() const { return Covers(L"あ"); }
 
+  // The face the font mapper chose (for diagnostics).
   std::string FilePath() const override {
-    std::string out;
-    for (wchar_t c : face_) {  // the face name, for diagnostics
-      if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-      } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-      } else {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-      }
-    }
-    return out;
+    const std::u8string name = std::filesystem::path(face_).u8string();
+    return std::string(name.begin(), name.end());
   }
   int LineHeight() const override { return line_height_; }
   int TextWidth(std::string_view utf8) const override { return WidthOf(VisibleWide(utf8)); }
