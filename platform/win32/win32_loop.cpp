@@ -104,10 +104,12 @@ bool Win32Platform::TakesInput(WindowId id) const {
   return modal_.empty() || modal_.back().id == id;
 }
 
+// The modifiers as they were when the message being handled was sent (IsKeyDown asks
+// for the keys held right now).
 ShiftState Win32Platform::Shift() const {
-  return {.shift = (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0,
-          .ctrl = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0,
-          .alt = (GetAsyncKeyState(VK_MENU) & 0x8000) != 0};
+  return {.shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0,
+          .ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0,
+          .alt = (GetKeyState(VK_MENU) & 0x8000) != 0};
 }
 
 LRESULT CALLBACK Win32Platform::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

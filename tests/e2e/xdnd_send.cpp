@@ -91,9 +91,26 @@ int Drop(Display* d, int argc, char** argv) {
   Send(d, target, enter, static_cast<long>(source), 5L << 24, static_cast<long>(uri_list), 0, 0);
   Send(d, target, position, static_cast<long>(source), 0, (root_x << 16) | root_y, CurrentTime,
        static_cast<long>(copy));
+  // The target may ask for the list at any time (some ask as soon as the drag enters):
+  // write it into the target's property and say so.
+  auto AnswerRequest = [&](const XSelectionRequestEvent& req) {
+    XChangeProperty(d, req.requestor, req.property, uri_list, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(list.data()),
+                    static_cast<int>(list.size()));
+    XEvent reply{};
+    reply.xselection.type = SelectionNotify;
+    reply.xselection.requestor = req.requestor;
+    reply.xselection.selection = req.selection;
+    reply.xselection.target = req.target;
+    reply.xselection.property = req.property;
+    reply.xselection.time = req.time;
+    XSendEvent(d, req.requestor, False, NoEventMask, &reply);
+    XFlush(d);
+  };
   XEvent ev;
   bool accepted = false, answered = false;
   while (!answered && NextEvent(d, ev, 3000)) {
+    if (ev.type == SelectionRequest) AnswerRequest(ev.xselectionrequest);
     if (ev.type == ClientMessage && ev.xclient.message_type == status) {
       answered = true;
       accepted = (ev.xclient.data.l[1] & 1) != 0;
@@ -107,20 +124,7 @@ int Drop(Display* d, int argc, char** argv) {
   Send(d, target, drop, static_cast<long>(source), 0, CurrentTime, 0, 0);
   while (NextEvent(d, ev, 3000)) {
     if (ev.type == SelectionRequest) {
-      // The target asks for the list: write it into its property and say so.
-      const XSelectionRequestEvent& req = ev.xselectionrequest;
-      XChangeProperty(d, req.requestor, req.property, uri_list, 8, PropModeReplace,
-                      reinterpret_cast<const unsigned char*>(list.data()),
-                      static_cast<int>(list.size()));
-      XEvent reply{};
-      reply.xselection.type = SelectionNotify;
-      reply.xselection.requestor = req.requestor;
-      reply.xselection.selection = req.selection;
-      reply.xselection.target = req.target;
-      reply.xselection.property = req.property;
-      reply.xselection.time = req.time;
-      XSendEvent(d, req.requestor, False, NoEventMask, &reply);
-      XFlush(d);
+      AnswerRequest(ev.xselectionrequest);
     } else if (ev.type == ClientMessage && ev.xclient.message_type == finished) {
       std::printf("dropped\n");
       return 0;
