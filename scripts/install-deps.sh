@@ -13,7 +13,7 @@ case "${1:-}" in
       g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     )
     if [ "$1" = windows-test ]; then
-      packages+=(googletest wine wine64 xvfb xauth xdotool x11-utils imagemagick
+      packages+=(googletest wine wine64 xvfb xauth xdotool x11-utils imagemagick sox
                  libx11-dev libxext-dev)
     fi
     ;;

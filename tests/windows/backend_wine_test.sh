@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end test of the Windows backend under Wine on a virtual display, through the
 # backends' self-test program (win32_selftest) that logs every event it gets: window
-# shape and pixels, mouse and keys, blocking waits, modal windows, dropped files, closing.
-#   backend_wine_test.sh PREFIX WIN32_SELFTEST XSHAPE_PROBE XDND_SEND
+# shape and pixels, mouse and keys, blocking waits, modal windows, the error message,
+# dropped files, single instance, closing, music and effects.
+#   backend_wine_test.sh PREFIX WIN32_SELFTEST XSHAPE_PROBE XDND_SEND DEMO_GAME
 set -u
-WINE_PREFIX_DIR=$1 SELFTEST=$2 PROBE=$3 DND=$4
+WINE_PREFIX_DIR=$1 SELFTEST=$2 PROBE=$3 DND=$4 DEMO=$5
 . "$(dirname "$0")/wine_session.sh"
 start_xvfb
 start_wine
@@ -158,5 +159,26 @@ xdotool key q
 wait_exit "$MAIN_PID" 20
 expect "exit status after quit" "$EXIT_STATUS" 0
 check "the loop ended" grep -q '^bye' "$LOG"
+# --- music through MCI and effects through sndPlaySoundW, on ALSA's null device: a
+# file is measured and plays; a missing one has no length
+"$DEMO" "$WORK/game" > /dev/null
+# run_audio NAME MUSIC: one run that opens MUSIC, plays an effect and quits.
+run_audio() {
+  wine "$SELFTEST" "Audio $1" --wave "$(winepath -w "$WORK/game/Y_q02.wav")" \
+    --music "$(winepath -w "$2")" > "$WORK/$1.log" 2> "$WORK/$1.err" &
+  local pid=$! id
+  id=$(wait_window "Audio $1" 60) && xdotool key --window "$id" w && sleep 0.3 &&
+    xdotool key --window "$id" q
+  wait_exit "$pid" 20
+  tr -d '\r' < "$WORK/$1.log" | grep -E '^(music|wave)' | tr '\n' ' '
+}
+wav_ms=$(awk -v s="$(soxi -D "$WORK/game/Y_q01.wav" 2>/dev/null || echo 0)" 'BEGIN {printf "%d", s * 1000 + 0.5}')
+expect "a WAV's length from MCI, and it plays" "$(run_audio wav "$WORK/game/Y_q01.wav")" \
+  "music length $wav_ms music play 1 wave "
+check "a MIDI file is measured and plays" \
+  grep -Eq '^music length [1-9][0-9]* music play 1 wave $' <<< "$(run_audio midi "$WORK/game/Z01.mid")"
+expect "a missing music file has no length" "$(run_audio none "$WORK/game/none.mid")" \
+  "music length none music play 0 wave "
+
 stop_wine
 finish
