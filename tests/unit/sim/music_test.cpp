@@ -6,6 +6,7 @@
 
 #include "music_files.h"
 #include "sim_fixture.h"
+#include "skin_digits.h"
 
 namespace tinto::test {
 namespace {
@@ -40,25 +41,9 @@ class Music : public SimTest {
     }
     return out;
   }
-  // Reads the two digits below the note button from the back buffer, matched against the
-  // glyphs of a row of BASE1's digit strip; "??" when they are not of that row.
+  // The two digits below the note button, in a row of BASE1's digit strip.
   std::string NumberShown(const std::string& buffer, const std::string& base1, int row) {
-    const gfx::Bitmap back = Picture(buffer);
-    const gfx::Bitmap skin = Picture(base1);
-    if (back.width() < 430 + 299 + 11 || skin.width() < 283 + 60) return "no picture";
-    std::string digits;
-    for (int i = 0; i < 2; ++i) {
-      char found = '?';
-      for (int d = 0; d <= 9 && found == '?'; ++d) {
-        bool same = true;
-        for (int y = 0; y < 5 && same; ++y)
-          for (int x = 0; x < 5 && same; ++x)
-            same = back.at(430 + 299 + 6 * i + x, 268 + y) == skin.at(283 + 6 * d + x, 279 + 5 * row + y);
-        if (same) found = static_cast<char>('0' + d);
-      }
-      digits.push_back(found);
-    }
-    return digits;
+    return ReadDigits(Picture(buffer), Picture(base1), 299, 268, 2, row);
   }
 };
 
