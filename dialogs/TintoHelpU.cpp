@@ -63,16 +63,35 @@ void TTintoHelpFM::FormKeyUp(int key, ShiftState) {
   if (key == vk::kEscape || key == vk::kF1) EndModal(kResultClosed);
 }
 
+bool TTintoHelpFM::Scroll(ManualMemo::BarPart part) {
+  using Part = ManualMemo::BarPart;
+  switch (part) {
+    case Part::kLineUp:
+      return memo_.ScrollBy(-1);
+    case Part::kLineDown:
+      return memo_.ScrollBy(+1);
+    case Part::kPageUp:
+      return memo_.Page(-1);
+    case Part::kPageDown:
+      return memo_.Page(+1);
+    case Part::kThumb:
+    case Part::kNone:
+      return false;
+  }
+  return false;
+}
+
 void TTintoHelpFM::Memo1KeyDown(int key, ShiftState shift) {
+  using Part = ManualMemo::BarPart;
   switch (key) {
     case vk::kUp:
-      return ScrolledBy(memo_.ScrollBy(-1));
+      return ScrolledBy(Scroll(Part::kLineUp));
     case vk::kDown:
-      return ScrolledBy(memo_.ScrollBy(+1));
+      return ScrolledBy(Scroll(Part::kLineDown));
     case vk::kPrior:
-      return ScrolledBy(memo_.Page(-1));
+      return ScrolledBy(Scroll(Part::kPageUp));
     case vk::kNext:
-      return ScrolledBy(memo_.Page(+1));
+      return ScrolledBy(Scroll(Part::kPageDown));
     case vk::kHome:
       if (shift.ctrl) ScrolledBy(memo_.ScrollTo(0));
       return;
@@ -90,23 +109,14 @@ void TTintoHelpFM::Memo1MouseDown(MouseButton button, ShiftState, int x, int y) 
     return;
   }
   if (button != MouseButton::kLeft) return;
-  using Part = ManualMemo::BarPart;
-  switch (memo_.HitBar(x, y)) {
-    case Part::kLineUp:
-      return ScrolledBy(memo_.ScrollBy(-1));
-    case Part::kLineDown:
-      return ScrolledBy(memo_.ScrollBy(+1));
-    case Part::kPageUp:
-      return ScrolledBy(memo_.Page(-1));
-    case Part::kPageDown:
-      return ScrolledBy(memo_.Page(+1));
-    case Part::kThumb:
-      thumb_dragging_ = true;
-      memo_.BeginThumbDrag(y);
-      return;
-    case Part::kNone:
-      return;
+  // The scroll bar's arrows move a line, its track a page; the thumb is dragged.
+  const ManualMemo::BarPart part = memo_.HitBar(x, y);
+  if (part == ManualMemo::BarPart::kThumb) {
+    thumb_dragging_ = true;
+    memo_.BeginThumbDrag(y);
+    return;
   }
+  ScrolledBy(Scroll(part));
 }
 
 void TTintoHelpFM::OnMouseMove(ShiftState, int, int y) {

@@ -40,6 +40,8 @@ class TTintoHelpFM : public SkinnedDialog {
  private:
   // Draws Memo1 into the back buffer and onto the window.
   void Redraw();
+  // A line or a page up or down; true when the text moved.
+  bool Scroll(ManualMemo::BarPart part);
   void ScrolledBy(bool moved) {
     if (moved) Redraw();
   }
