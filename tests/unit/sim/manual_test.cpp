@@ -60,6 +60,18 @@ TEST_F(Manual, KeysWheelAndScrollBarScrollBackAndForth) {
   EXPECT_FALSE(SamePicture("top.bmp", "e.bmp"));
 }
 
+TEST_F(Manual, TheThumbDragsTheTextAlong) {
+  // Dragged to the bottom of the track the thumb shows the last page; Ctrl+End shows the
+  // same, Ctrl+Home the first.
+  const SimResult r = Run("start\nwait 200\nkey main F1\n" + Snap("top.bmp") +
+                          "down manual 436 20\nmove manual 436 700\nup manual 436 700\n" + Snap("dragged.bmp") +
+                          "key manual HOME ctrl\n" + Snap("home.bmp") + "keydown manual 35 ctrl\n" + Snap("end.bmp") +
+                          "key manual ESC\n");
+  EXPECT_FALSE(SamePicture("top.bmp", "dragged.bmp"));
+  EXPECT_TRUE(SamePicture("dragged.bmp", "end.bmp"));
+  EXPECT_TRUE(SamePicture("top.bmp", "home.bmp"));
+}
+
 TEST_F(Manual, ADoubleClickOnTheTextClosesItButNotOnTheScrollBar) {
   const SimResult bar = Run("start\nwait 200\nkey main F1\ndblclick manual 436 200\n");
   EXPECT_TRUE(bar.Events("result manual").empty()) << bar.log;
