@@ -97,14 +97,19 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kContinuousPlay:
       FlipToggle(app_.music().continuous_play, 30, 31);
       return;
-    // The music player, the viewer's transport and the password window answer with their
-    // pressed look and sound until they exist.
+    // The music player and the viewer's transport answer with their pressed look and
+    // sound until they exist.
     case A::kMusicPlayStop:
     case A::kSongPrevious:
     case A::kSongNext:
     case A::kSpeed:
-    case A::kPassword:
       EffectThenRelease(2, kPressDelay);
+      return;
+    case A::kPassword:
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      app_.ShowPasswordWindow();
+      canvas_.ShowNormal();
       return;
     case A::kZoom:
       EffectThenRelease(67, kPressDelay);
