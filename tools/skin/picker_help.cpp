@@ -4,14 +4,14 @@
 #include <string_view>
 
 #include "tools/skin/draw.h"
-#include "tools/skin/picker_layout.h"
+#include "colour/picker_layout.h"
 #include "tools/skin/window_skins.h"
 
 namespace tinto::skin {
 
 namespace {
 
-namespace pl = picker_layout;
+namespace pl = ::tinto::picker_layout;
 
 constexpr Ink kPaper = 0;
 constexpr Ink kLine = 1;
