@@ -212,25 +212,17 @@ void TTintoColFM::TakeColour() {
 }
 
 bool TTintoColFM::PressFreeColourButton(int x, int y) {
-  if (PointInBox(x, y, pl::kLoad)) {
-    PressImage(pl::kLoadPressed, pl::kLoad);
+  for (const bool load : {true, false}) {
+    const gfx::Rect button = load ? pl::kLoad : pl::kSave;
+    if (!PointInBox(x, y, button)) continue;
+    PressImage(load ? pl::kLoadPressed : pl::kSavePressed, button);
     app_.PlayEffect(2);
     platform_.Sleep(kLongPressDelay);
-    if (FileResult r = ReadFreeColours(app_.colours(), app_.folder(), part_ + 1); !r.ok) {
-      app_.ReportError(r.error);
-    }
-    Restore(pl::kLoad);
-    RedrawFreeColours();
-    return true;
-  }
-  if (PointInBox(x, y, pl::kSave)) {
-    PressImage(pl::kSavePressed, pl::kSave);
-    app_.PlayEffect(2);
-    platform_.Sleep(kLongPressDelay);
-    if (FileResult r = WriteFreeColours(app_.colours(), app_.folder(), part_ + 1); !r.ok) {
-      app_.ReportError(r.error);
-    }
-    Restore(pl::kSave);
+    const FileResult r = load ? ReadFreeColours(app_.colours(), app_.folder(), part_ + 1)
+                              : WriteFreeColours(app_.colours(), app_.folder(), part_ + 1);
+    if (!r.ok) app_.ReportError(r.error);
+    Restore(button);
+    if (load) RedrawFreeColours();
     return true;
   }
   if (PointInBox(x, y, pl::kCycle)) {

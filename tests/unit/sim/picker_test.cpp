@@ -221,6 +221,29 @@ TEST_F(PickerAt, ARandomCycleMakesEveryOfferedFreeColourTheSame) {
   }
 }
 
+TEST_F(PickerAt, TakeColourCopiesTheVariantIntoTheFreeColour) {
+  Stage(9);
+  const SimResult r = Run("start\nwait 200\n" + OpenPicker(1, 2) + ClickEntry(17) + Click(384, 181) + "wait 400\n" +
+                          kSaveFree);
+  EXPECT_EQ(r.Events("effect 67").size(), 1u) << r.log;
+  // The 3P skin colours bf:9d:76, d9:bf:99, ff:e9:bf as levels.
+  const PartEntry expected = {{{11, 9, 6}, {12, 11, 9}, {15, 13, 11}}};
+  EXPECT_EQ(SavedFreeColours(2)[2][17], expected);
+}
+
+TEST_F(PickerAt, LoadReadsTheSavedFreeColoursBackAndReportsABrokenValue) {
+  Stage(9);
+  Run("seed 2\nstart\nwait 200\n" + OpenPicker(0, 4) + kCycle + kSaveFree);
+  const PartColours saved = SavedFreeColours(4);
+  ASSERT_NE(saved[4][16], FactoryPartColours[4][16]);
+  // Three presses end at the factory values; the load brings the saved colours back.
+  Run("seed 2\nstart\nwait 200\n" + OpenPicker(0, 4) + kCycle + kCycle + kCycle + Click(345, 193) + "wait 400\n" + kSaveFree);
+  EXPECT_EQ(SavedFreeColours(4)[4], saved[4]);
+  IniFile(File("Tinto.ini")).WriteString("Tinto", "fc5", "1 2 x", nullptr);
+  const SimResult broken = Run("start\nwait 200\n" + OpenPicker(0, 4) + Click(345, 193) + "wait 400\n");
+  EXPECT_EQ(broken.Events("error").size(), 1u) << broken.log;
+}
+
 TEST_F(PickerAt, APressWhileTheAlarmRingsOnlySilencesIt) {
   Stage(9);
   const SimResult r = Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main " + At(296, 298) + " shift\n" +
