@@ -91,7 +91,7 @@ void DrawDetailFace(Canvas& c) {
   for (int i = 0; i < 3; ++i) {
     for (int k = 0; k < 3; ++k) {
       const int y = pl::LevelRowY(i, k);
-      DrawPixelText(c, 411, y + 76, kChannelLetters[static_cast<std::size_t>(k)],
+      DrawPixelText(c, 413, y + 76, kChannelLetters[static_cast<std::size_t>(k)],
                     kChannelInks[static_cast<std::size_t>(k)], PixelFont::kTiny);
       FillRect(c, {pl::kLevelDigitsX - 1, y + 75, 13, 7}, ink::kNight);
       picker_buttons::DrawLevelButton(c, {pl::kMinusX, y + 75}, false, PickerLook::kNormal);
