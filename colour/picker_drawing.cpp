@@ -51,9 +51,9 @@ void TTintoColFM::DrawEntryName(int e) {
   const std::string_view name =
       ColourNames[static_cast<std::size_t>(part_)][static_cast<std::size_t>(e)];
   const int x = e % 2 == 0 ? pl::kEvenNameEnd - font_->TextWidth(name) : pl::kOddNameStart;
-  // The name's cell is 12 pixels high, one more than its bar.
-  font_->DrawLine(surface_.back(), {x, bar.top}, name, kNameColour,
-                  {bar.left, bar.top, bar.width, 12});
+  // The name's cell is 12 pixels high, one more than its bar; it is kept inside the bar,
+  // which the next showing clears, so that no row of an earlier part's name stays behind.
+  font_->DrawLine(surface_.back(), {x, bar.top}, name, kNameColour, bar);
 }
 
 void TTintoColFM::DrawDetail() {

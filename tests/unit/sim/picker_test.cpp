@@ -300,7 +300,8 @@ TEST_F(PickerAt, EveryPartListsTwentyOneDistinctIconsWithTheirNames) {
   for (int p = 0; p < 6; ++p) {
     script += OpenPicker(0, p) + "snap picker " + File("p" + std::to_string(p) + ".bmp").string() + "\n" + kCancel;
   }
-  const SimResult r = Run(script);
+  const SimResult r = Run(script + "skin BASE4 " + File("base4.bmp").string() + "\n");
+  const gfx::Bitmap skin = Picture("base4.bmp");
   const bool have_font = gfx::Font::Open("ＭＳ Ｐゴシック", 12) != nullptr;
   for (int p = 0; p < 6; ++p) {
     const gfx::Bitmap snap = Picture("p" + std::to_string(p) + ".bmp");
@@ -317,6 +318,10 @@ TEST_F(PickerAt, EveryPartListsTwentyOneDistinctIconsWithTheirNames) {
       for (int y = 0; y < 11; ++y)
         for (int x = 0; x < 116; ++x) white += snap.at(bx + x, by + y) == gfx::MakePixel(255, 255, 255);
       EXPECT_GT(white, 15) << "part " << p << " entry " << e;
+      // Nothing of an earlier part's names stays below the bar.
+      int left_over = 0;
+      for (int x = 0; x < 116; ++x) left_over += snap.at(bx + x, by + 11) != skin.at(bx + x, by + 11);
+      EXPECT_EQ(left_over, 0) << "part " << p << " entry " << e;
     }
     EXPECT_EQ(icons.size(), 21u) << "part " << p;
   }
