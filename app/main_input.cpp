@@ -100,11 +100,15 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kContinuousPlay:
       DoMusicHotspot(hotspot);
       return;
-    // The viewer's transport and the password window answer with their pressed look and
-    // sound until they exist.
+    // The viewer's transport answers with its pressed look and sound until it exists.
     case A::kSpeed:
-    case A::kPassword:
       EffectThenRelease(2, kPressDelay);
+      return;
+    case A::kPassword:
+      effects.PlayEffect(2);
+      Wait(kPressDelay);
+      app_.ShowPasswordWindow();
+      canvas_.ShowNormal();
       return;
     case A::kZoom:
       EffectThenRelease(67, kPressDelay);
