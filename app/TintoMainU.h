@@ -6,6 +6,7 @@
 #include "app/main_canvas.h"
 #include "colour/preview.h"
 #include "gfx/region.h"
+#include "music/music_player.h"
 #include "platform/platform.h"
 
 namespace tinto {
@@ -23,6 +24,7 @@ class TTintoMainFM : public WindowEvents {
   CharacterPreview& preview() { return preview_; }
   const MainCanvas& canvas() const { return canvas_; }
   FrameClock& frame_clock() { return frame_clock_; }
+  MusicPlayer& music_player() { return music_player_; }
   const gfx::Region& region_union() const { return region_union_; }
   bool colours_changed() const { return colours_changed_; }
   void set_colours_changed(bool on) { colours_changed_ = on; }
@@ -46,6 +48,7 @@ class TTintoMainFM : public WindowEvents {
     FormMouseWheel(shift, delta, x, y);
   }
   void OnCloseRequest() override { Close(); }
+  void OnDropFiles(const std::vector<std::string>& paths) override { FormDropFiles(paths); }
   const gfx::Bitmap* BackBuffer() const override { return &canvas_.surface().back(); }
 
   void FormShow();
@@ -57,13 +60,15 @@ class TTintoMainFM : public WindowEvents {
   void FormMouseUp(MouseButton button, ShiftState shift, int x, int y);
   void FormKeyUp(int vk, ShiftState shift);
   void FormMouseWheel(ShiftState shift, int delta, int x, int y);
+  // Music files dropped on the window go into the stock (main_music.cpp).
+  void FormDropFiles(const std::vector<std::string>& paths);
   void Timer1Timer();
   void Timer2Timer();
 
  private:
   void StartUp();
   void BuildAlarmSoundList();
-  void CountBuiltinSongs();
+  void TakeCommandLineMusic();
   void PlaceWindow();
   void ShapeWindow();
   void ApplyRegion();
@@ -80,6 +85,10 @@ class TTintoMainFM : public WindowEvents {
   void ShowHelpPicture();
   void StepAlarmSound(int step);
   void DoPanelHotspot(const MainHotspot& hotspot);
+  void DoMusicHotspot(const MainHotspot& hotspot);
+  // The countdown alarm closes the viewer: for now the viewer state becomes closed and
+  // not paused.
+  void CloseViewerForAlarm();
   void LoadColours();
 
   Application& app_;
@@ -87,6 +96,7 @@ class TTintoMainFM : public WindowEvents {
   MainCanvas canvas_;
   CharacterPreview preview_;
   FrameClock frame_clock_;
+  MusicPlayer music_player_;
   WindowId window_ = 0;
   TimerId timer1_ = 0;
   TimerId timer2_ = 0;

@@ -46,6 +46,8 @@ void Application::ShowManual() { manual_->ShowManual(); }
 
 void Application::ShowColourPicker(int v, int p) { picker_->ShowColourPicker(v, p); }
 
+void Application::ShowPasswordWindow() { password_->ShowPasswordWindow(); }
+
 void Application::StopAlarm() {
   effects_.PlayEffect(32);
   if (main_) main_->canvas().ShowAlarmNormal();

@@ -63,6 +63,8 @@ class Application {
   void ShowManual();
   // The colour picker for part p of variant v.
   void ShowColourPicker(int v, int p);
+  // The password window.
+  void ShowPasswordWindow();
   // A press while the countdown alarm rings only silences it.
   bool AlarmRinging() const { return clock_.AlarmRinging(); }
   void StopAlarm();

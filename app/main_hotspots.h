@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 
+#include "colour/part_buttons.h"
 #include "gfx/geometry.h"
 
 namespace tinto {
@@ -65,10 +66,6 @@ inline constexpr std::array<std::array<int, 10>, 2> kMY = {{
     {0, 1, 10, 1, 10, 1, 10, 1, 10, 1},
     {0, 25, 34, 25, 34, 25, 34, 25, 34, 25},
 }};
-// The part buttons of a colour panel: contact lenses, lipstick, skin, costume, belt,
-// stockings.
-inline constexpr std::array<int, 6> kPX = {61, 32, 61, 61, 32, 61};
-inline constexpr std::array<int, 6> kPY = {39, 54, 69, 105, 120, 135};
 // Panel v lies 209 pixels below panel 0.
 inline constexpr int kPanelStep = 209;
 

@@ -32,6 +32,8 @@ void TTintoMainFM::Timer2Timer() {
   if (app_.closing) return;
   Timer1Timer();
 
+  music_player_.EndOfSongCheck(frame_clock_.current_tick);
+
   ClockState& clock = app_.clock();
   const LocalTime time = platform_.Now();
   clock.hours = static_cast<std::uint16_t>(time.hour);
@@ -51,8 +53,8 @@ void TTintoMainFM::Timer2Timer() {
       // The alarm: one second change after the countdown reached zero. The viewer closes
       // and the music stops.
       clock.countdown_state = 3;
-      app_.viewer().state = ViewerState::kClosed;
-      frame_clock_.paused = false;
+      CloseViewerForAlarm();
+      music_player_.StopSong(false);
       app_.effects().PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
                                     clock.alarm_loop);
     }
@@ -71,6 +73,11 @@ void TTintoMainFM::Timer2Timer() {
     first_tick_ = false;
     FirstTick();
   }
+}
+
+void TTintoMainFM::CloseViewerForAlarm() {
+  app_.viewer().state = ViewerState::kClosed;
+  frame_clock_.paused = false;
 }
 
 bool TTintoMainFM::HostGameRunning() {

@@ -30,7 +30,8 @@ TTintoMainFM::TTintoMainFM(Application& app)
     : app_(app),
       platform_(app.platform()),
       canvas_(app.platform(), app.skin()),
-      preview_(app.skin(), app.colours(), canvas_) {}
+      preview_(app.skin(), app.colours(), canvas_),
+      music_player_(app.platform(), app.folder(), app.music(), app.effects(), canvas_) {}
 
 TTintoMainFM::~TTintoMainFM() {
   if (window_ != 0) platform_.DestroyWindow(window_);
@@ -67,7 +68,8 @@ void TTintoMainFM::StartUp() {
   if (const FileResult r = ReadFreeColours(app_.colours(), app_.folder(), -1); !r.ok) app_.ReportError(r.error);
   app_.points().LoadPoints(app_.folder());
   BuildAlarmSoundList();
-  CountBuiltinSongs();
+  music_player_.CountBuiltinSongs();
+  TakeCommandLineMusic();
   PlaceWindow();
   ShapeWindow();
   FormShow();
@@ -88,13 +90,6 @@ void TTintoMainFM::BuildAlarmSoundList() {
     ++clock.last_index;
     clock.alarm_sounds[static_cast<std::size_t>(clock.last_index)] = nn;
   }
-}
-
-void TTintoMainFM::CountBuiltinSongs() {
-  int count = 0;
-  for (int n = 1; n <= 16; ++n)
-    if (app_.folder().Exists("Z" + ZeroPad(2, n) + ".mid")) ++count;
-  app_.music().builtin_song_count = count;
 }
 
 void TTintoMainFM::PlaceWindow() {

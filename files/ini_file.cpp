@@ -135,6 +135,14 @@ std::string_view FirstLineEnd(std::string_view text) {
   return (lf > 0 && text[lf - 1] == '\r') ? "\r\n" : "\n";
 }
 
+// The line end to put after a last line that has none, so that the line reads as before:
+// a lone CR at its end is part of its content and stays so only when CR LF follows it
+// (LF alone would turn it into a CR LF line end).
+std::string_view EndOfLastLine(std::string_view text) {
+  if (!text.empty() && text.back() == '\r') return "\r\n";
+  return FirstLineEnd(text);
+}
+
 std::string StripQuotes(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
@@ -199,14 +207,14 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
       out.append(text.substr(anchor.next));
     } else {  // the section's last line is the file's last, without a line end
       out.append(text);
-      out.append(FirstLineEnd(text));
+      out.append(EndOfLastLine(text));
       out += entry;
     }
     return out;
   }
   std::string_view eol = FirstLineEnd(text);
   out.append(text);
-  if (!text.empty() && text.back() != '\n') out.append(eol);
+  if (!text.empty() && text.back() != '\n') out.append(EndOfLastLine(text));
   out += "[";
   out.append(section);
   out += "]";
@@ -234,6 +242,23 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
   std::string text;
   if (!CurrentText(path_, &text, nullptr)) return std::string(default_value);
   return FindProfileValue(text, section, key).value_or(std::string(default_value));
+}
+
+std::optional<int> ParseStrictInt(std::string_view text) {
+  text = Trim(text);
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) return std::nullopt;
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+    if (value > std::int64_t{INT32_MAX} + 1) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX || value < INT32_MIN) return std::nullopt;
+  return static_cast<int>(value);
 }
 
 int IniFile::ReadInt(std::string_view section, std::string_view key, int default_value) const {

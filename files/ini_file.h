@@ -56,6 +56,10 @@ bool ValidProfileEntry(std::string_view section, std::string_view key, std::stri
 // a text without digits is 0). Digits beyond the 32-bit range wrap around, as on Windows.
 int ParseProfileInt(std::string_view text);
 
+// A value that is a decimal integer and nothing else: blanks around it, an optional sign,
+// at least one digit, within the 32-bit range. Nothing for "50x", "" or "2147483648".
+std::optional<int> ParseStrictInt(std::string_view text);
+
 class IniFile {
  public:
   explicit IniFile(std::filesystem::path path) : path_(std::move(path)) {}

@@ -45,7 +45,8 @@ FileResult Points::SavePoints(const ProgramFolder& folder) const {
 
 void Points::LoadPoints(const ProgramFolder& folder) {
   IniFile ini(folder.Resolve(kSettingsFileName));
-  points_ = ini.ReadInt(kSettingsSection, "tp", 0);
+  // Only a plain integer counts; anything else ("50x", past the 32-bit range) is 0.
+  points_ = ParseStrictInt(ini.ReadString(kSettingsSection, "tp", "0")).value_or(0);
   if (points_ < 0) points_ = 0;
   const int stage = UnlockStage();
   for (int k = 0; k < stage; ++k) {

@@ -33,7 +33,8 @@ class Points {
   // other key and line stays). After the reset password only "tp" = 0 is written.
   FileResult SavePoints(const ProgramFolder& folder) const;
 
-  // Reads "tp" (0 when the file, section or key is missing) and proves it: every password
+  // Reads "tp" (0 when the file, section or key is missing, or the value is not a plain
+  // integer in the 32-bit range: "50x" and "4294967346" are 0) and proves it: every password
   // below its stage must be stored exactly ("tp0".."tp" + (stage - 1), same bytes, case
   // counting), or the points become 0. A negative "tp", which only an edited file can
   // hold, also counts as 0. Nothing is written back and nothing is reported: a file that

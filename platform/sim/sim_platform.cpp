@@ -265,7 +265,7 @@ void SimPlatform::PlayWave(const std::string& path, bool loop) {
 void SimPlatform::StopWaves() { Log("sound-stop"); }
 
 std::optional<std::uint32_t> SimPlatform::MusicOpen(const std::string& path) {
-  const auto length = MediaLengthMs(path);
+  const auto length = MediaLengthMs(PathFromUtf8(path));
   music_open_ = length.has_value();
   Log("music-open " + QuoteText(path) + " " + (length ? std::to_string(*length) : "fail"));
   return length;
@@ -420,7 +420,7 @@ void SimPlatform::WritePicture(const Command& c) {
     picture = Picture(*id, c.name == "buffer");
   }
   std::string error;
-  if (!gfx::SaveBmp24(c.args[1], picture, &error)) throw ScriptError{c.line, "cannot write " + c.args[1] + ": " + error};
+  if (!gfx::SaveBmp24(PathFromUtf8(c.args[1]), picture, &error)) throw ScriptError{c.line, "cannot write " + c.args[1] + ": " + error};
 }
 
 void SimPlatform::RunRest() {

@@ -135,6 +135,15 @@ LRESULT Win32Platform::HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_ERASEBKGND:
       return 1;  // the back buffer covers the whole client area
+    case WM_SIZE:
+      // A resizable window's new client size: a buffer of that size at the next drawing.
+      if (wp != SIZE_MINIMIZED && (LOWORD(lp) != w.width || HIWORD(lp) != w.height)) {
+        w.width = std::max(1, static_cast<int>(LOWORD(lp)));
+        w.height = std::max(1, static_cast<int>(HIWORD(lp)));
+        DropBuffer(w);
+        if (w.events != nullptr) w.events->OnResize(w.width, w.height);
+      }
+      return 0;
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT) {
         SetCursor(cursor_);

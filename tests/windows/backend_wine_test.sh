@@ -167,16 +167,17 @@ run_audio() {
   wine "$SELFTEST" "Audio $1" --wave "$(winepath -w "$WORK/game/Y_q02.wav")" \
     --music "$(winepath -w "$2")" > "$WORK/$1.log" 2> "$WORK/$1.err" &
   local pid=$! id
-  id=$(wait_window "Audio $1" 60) && xdotool key --window "$id" w && sleep 0.3 &&
-    xdotool key --window "$id" q
+  id=$(wait_window "Audio $1" 60) && xdotool key --window "$id" w &&
+    wait_line "$WORK/$1.log" '^wave' 20; xdotool key --window "$id" q
   wait_exit "$pid" 20
   tr -d '\r' < "$WORK/$1.log" | grep -E '^(music|wave)' | tr '\n' ' '
 }
 wav_ms=$(awk -v s="$(soxi -D "$WORK/game/Y_q01.wav" 2>/dev/null || echo 0)" 'BEGIN {printf "%d", s * 1000 + 0.5}')
 expect "a WAV's length from MCI, and it plays" "$(run_audio wav "$WORK/game/Y_q01.wav")" \
   "music length $wav_ms music play 1 wave "
-check "a MIDI file is measured and plays" \
-  grep -Eq '^music length [1-9][0-9]* music play 1 wave $' <<< "$(run_audio midi "$WORK/game/Z01.mid")"
+midi=$(run_audio midi "$WORK/game/Z01.mid")
+check "a MIDI file is measured and plays ($midi)" \
+  grep -Eq "^music length [1-9][0-9]* music play 1 wave \$" <<< "$midi"
 expect "a missing music file has no length" "$(run_audio none "$WORK/game/none.mid")" \
   "music length none music play 0 wave "
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
+#include <vector>
 
 #include "temp_folder.h"
 
@@ -130,6 +132,59 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherByte) {
     ASSERT_TRUE(ini.WriteString("Tinto", c.key, c.value, &error)) << c.name << ": " << error;
     EXPECT_EQ(dir.Read("Tinto.ini"), c.after) << c.name;
     EXPECT_EQ(ini.ReadString("Tinto", c.key, "?"), c.value) << c.name;
+  }
+}
+
+TEST(IniFile, AWriteNeverChangesHowAnotherLineReads) {
+  // Files whose last line ends in a lone CR: the CR belongs to that line's content, and
+  // the line end the writer adds must keep it there.
+  struct Case {
+    const char* name;
+    std::string before;
+    std::vector<std::pair<std::string, std::optional<std::string>>> others;  // key: value read
+  };
+  const Case cases[] = {
+      {"section header ending in CR", "x\n[Tinto\r", {{"x", std::nullopt}}},
+      {"value ending in CR", "[Tinto]\nfoo=bar\r", {{"foo", "bar\r"}}},
+      {"value ending in CR, CR LF file", "[Tinto]\r\nfoo=bar\r", {{"foo", "bar\r"}}},
+      {"other section ending in CR", "[Other]\r\na=1\r", {}},
+      {"lone CR inside a line", "[Tinto]\r\nfoo=b\rar\r\n", {{"foo", "b\rar"}}},
+      {"only a CR", "\r", {}},
+  };
+  for (const Case& c : cases) {
+    for (const char* key : {"Key", "foo"}) {
+      TempFolder dir;
+      dir.Write("Tinto.ini", c.before);
+      IniFile ini(dir / "Tinto.ini");
+      std::string error;
+      ASSERT_TRUE(ini.WriteString("Tinto", key, "v1", &error)) << c.name << ": " << error;
+      EXPECT_EQ(ini.ReadString("Tinto", key, "?"), "v1") << c.name << " " << key;
+      const std::string after = dir.Read("Tinto.ini");
+      for (const auto& [other, value] : c.others) {
+        if (other == key) continue;
+        EXPECT_EQ(FindProfileValue(after, "Tinto", other), value) << c.name << " " << key;
+      }
+      EXPECT_EQ(FindProfileValue(after, "Other", "a"), FindProfileValue(c.before, "Other", "a"))
+          << c.name;
+      // Writing again finds the key where the first write put it.
+      ASSERT_TRUE(ini.WriteString("Tinto", key, "v2", &error)) << c.name;
+      EXPECT_EQ(ini.ReadString("Tinto", key, "?"), "v2") << c.name << " " << key;
+    }
+  }
+}
+
+TEST(IniRead, StrictIntegersAcceptOnlyAPlainNumber) {
+  struct Case {
+    const char* text;
+    std::optional<int> value;
+  };
+  for (const Case& c :
+       {Case{"50", 50}, Case{" -7 ", -7}, Case{"+5", 5}, Case{"2147483647", INT_MAX},
+        Case{"-2147483648", INT_MIN}, Case{"50x", std::nullopt}, Case{"100abc", std::nullopt},
+        Case{"4294967346", std::nullopt}, Case{"2147483648", std::nullopt},
+        Case{"99999999999999999999999", std::nullopt}, Case{"", std::nullopt},
+        Case{"-", std::nullopt}, Case{"1 2", std::nullopt}, Case{"0x10", std::nullopt}}) {
+    EXPECT_EQ(ParseStrictInt(c.text), c.value) << c.text;
   }
 }
 
