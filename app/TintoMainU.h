@@ -7,6 +7,7 @@
 #include "colour/preview.h"
 #include "gfx/region.h"
 #include "platform/platform.h"
+#include "viewer/viewer.h"
 
 namespace tinto {
 
@@ -23,6 +24,7 @@ class TTintoMainFM : public WindowEvents {
   CharacterPreview& preview() { return preview_; }
   const MainCanvas& canvas() const { return canvas_; }
   FrameClock& frame_clock() { return frame_clock_; }
+  Viewer& viewer() { return viewer_; }
   const gfx::Region& region_union() const { return region_union_; }
   bool colours_changed() const { return colours_changed_; }
   void set_colours_changed(bool on) { colours_changed_ = on; }
@@ -80,6 +82,11 @@ class TTintoMainFM : public WindowEvents {
   void ShowHelpPicture();
   void StepAlarmSound(int step);
   void DoPanelHotspot(const MainHotspot& hotspot);
+  // The viewer's buttons (main_viewer_input.cpp): the transport, the photo-film and movie
+  // buttons and switches, the gallery; and the right button.
+  bool ViewerTakesPress(const MainHotspot& hotspot) const;
+  void DoViewerHotspot(const MainHotspot& hotspot);
+  void DoViewerRightButton(int x, int y);
   void LoadColours();
 
   Application& app_;
@@ -93,6 +100,7 @@ class TTintoMainFM : public WindowEvents {
   int width_ = 0;
   int height_ = 0;
   gfx::Region region_union_;  // the master copy; the window gets fresh copies
+  Viewer viewer_;
   bool colours_changed_ = false;
   bool dragging_ = false;
   gfx::Point grab_{};

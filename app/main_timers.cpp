@@ -23,8 +23,7 @@ void TTintoMainFM::Timer1Timer() {
   if (app_.closing) return;
   const std::uint32_t now = platform_.TickCount();
   if (!frame_clock_.Due(now)) return;
-  // The viewer's playback tick runs here once the viewer exists; while it is closed a due
-  // frame only moves the clock on.
+  viewer_.PlaybackTick();
   frame_clock_.FrameDone(now);
 }
 
@@ -51,8 +50,7 @@ void TTintoMainFM::Timer2Timer() {
       // The alarm: one second change after the countdown reached zero. The viewer closes
       // and the music stops.
       clock.countdown_state = 3;
-      app_.viewer().state = ViewerState::kClosed;
-      frame_clock_.paused = false;
+      viewer_.ClosePanel(true);
       app_.effects().PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
                                     clock.alarm_loop);
     }

@@ -1,0 +1,115 @@
+// The main window's viewer buttons: the six speed levels, frame stepping, stop, the fine
+// speed adjustment and its reset, zoom, the rotation and movie-sound switches, the
+// photo-film and movie buttons, the wallpaper gallery, and the right button.
+#include "app/TintoMainU.h"
+#include "app/application.h"
+#include "app/main_hotspots.h"
+#include "app/pad.h"
+
+namespace tinto {
+
+namespace {
+constexpr int kPressDelay = 100;
+constexpr int kLongPressDelay = 300;
+}  // namespace
+
+bool TTintoMainFM::ViewerTakesPress(const MainHotspot& hotspot) const {
+  const ViewerRecord& rec = viewer_.record();
+  const auto n = static_cast<std::size_t>(hotspot.arg);
+  if (hotspot.action == MainAction::kPhotoFilm) return rec.photo_available[n];
+  if (hotspot.action == MainAction::kMovie) return rec.movie_available[static_cast<std::size_t>(hotspot.arg2)][n];
+  return true;
+}
+
+// The pressed look is already shown (DoHotspot); each row runs the rest of its sequence.
+void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
+  using A = MainAction;
+  ViewerRecord& rec = viewer_.record();
+  SoundEffects& effects = app_.effects();
+  switch (hotspot.action) {
+    case A::kSpeed:
+      effects.PlayEffect(2);
+      viewer_.SelectSpeed(hotspot.arg);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kStepForward:
+    case A::kStepReverse:
+      effects.PlayEffect(2);
+      viewer_.StepFrame(hotspot.action == A::kStepForward ? 1 : -1);
+      Wait(kLongPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kStop:
+      effects.PlayEffect(2);
+      viewer_.StopViewer();
+      canvas_.ShowNormal();
+      return;
+    case A::kSpeedMinus:
+    case A::kSpeedPlus:
+      effects.PlayEffect(0);
+      viewer_.AdjustSpeed(hotspot.action == A::kSpeedPlus ? 1 : -1);
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kSpeedReset:
+      effects.PlayEffect(3);
+      viewer_.ResetSpeed();
+      Wait(kPressDelay);
+      canvas_.ShowNormal();
+      return;
+    case A::kZoom:
+      viewer_.ToggleZoom();  // the opening redraws the zoom bar
+      return;
+    case A::kPhotoFilmRotation:
+    case A::kMovieRotation: {
+      const int group = hotspot.action == A::kPhotoFilmRotation ? 0 : hotspot.arg + 1;
+      viewer_.ToggleRotation(group);
+      const bool on = rec.rotation[static_cast<std::size_t>(group)];
+      effects.PlayEffectChoice(on, 30, 31);
+      Wait(kPressDelay);
+      canvas_.ShowToggle(on);
+      return;
+    }
+    case A::kMovieSound:
+      FlipToggle(rec.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
+      return;
+    case A::kPhotoFilm:
+      effects.PlayEffect(1);
+      viewer_.OpenPhotoFilm(hotspot.arg);
+      canvas_.ShowNormal();
+      return;
+    case A::kMovie:
+      effects.PlayEffect(1);
+      viewer_.OpenMovie(hotspot.arg2, hotspot.arg);
+      canvas_.ShowNormal();
+      effects.PlayRandomEffect(1, 0, 35, 36, 1, 2);
+      viewer_.RecordMovieUnlock(hotspot.arg2, hotspot.arg);
+      return;
+    case A::kWallpaper:
+      effects.PlayEffect(2);
+      viewer_.NextWallpaper();
+      canvas_.ShowNormal();
+      return;
+    default:
+      return;
+  }
+}
+
+void TTintoMainFM::DoViewerRightButton(int x, int y) {
+  for (int n = 1; n <= 9; ++n) {
+    if (!PointInBox(x, y, PhotoFilmBox(n))) continue;
+    viewer_.TogglePhotoFilmButton(n);
+    return;
+  }
+  for (int row = 0; row <= 1; ++row) {
+    for (int n = 1; n <= 9; ++n) {
+      if (!PointInBox(x, y, MovieBox(row, n))) continue;
+      viewer_.ToggleMovieButton(row, n);
+      return;
+    }
+  }
+  viewer_.ShowPlaceholder();
+}
+
+}  // namespace tinto
