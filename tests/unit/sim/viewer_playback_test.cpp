@@ -219,3 +219,38 @@ TEST_F(ViewerPlayback, ZoomWorksInEveryState) {
 
 }  // namespace
 }  // namespace tinto::test
+
+namespace tinto::test {
+namespace {
+
+TEST_F(ViewerPlayback, SleepingTimersShowTheSameFramesAsWakingForEveryTick) {
+  // The frame clock sleeps through ticks that cannot draw; the pictures and the log must
+  // be those of a loop that wakes every 10 ms, through playback, rotation, the wallpaper
+  // animation and its quiet end, stepping and stopping.
+  Movie("Y_e101.bmp", 1, 3);
+  Movie("Y_e102.bmp", 2, 2);
+  for (int n = 1; n <= 3; ++n) WallpaperFiles(n);
+  const auto script = [&](const std::string& prefix) {
+    std::string s = "tickcount 4294966000\nstart\nwait 200\n" + kNomalRotation + kLevel1;
+    int k = 0;
+    const auto snap = [&](const std::string& before) {
+      s += before + "snap main " + File(prefix + std::to_string(k++) + ".bmp").string() + "\n";
+    };
+    for (int i = 0; i < 12; ++i) snap("wait 333\n");
+    snap(kPlus + kPlus + kLevelMinus2 + "wait 777\n");
+    snap(kWallpaperButton + "wait 90\n");
+    snap(kWallpaperButton + "wait 150\n");
+    snap("wait 3000\n");
+    snap(kZoom + "wait 1234\n");
+    snap(kStepForward + kStepForward + "wait 500\n");
+    snap(kStop + "wait 700\n");
+    return s;
+  };
+  const SimResult sleeping = Run(script("a"));
+  const SimResult every = Run(script("b"), true);
+  EXPECT_EQ(sleeping.log, every.log);
+  for (int k = 0; k < 19; ++k) EXPECT_EQ(ReadAll("a" + std::to_string(k) + ".bmp"), ReadAll("b" + std::to_string(k) + ".bmp")) << k;
+}
+
+}  // namespace
+}  // namespace tinto::test
