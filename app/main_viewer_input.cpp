@@ -26,37 +26,30 @@ void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
   using A = MainAction;
   ViewerRecord& rec = viewer_.record();
   SoundEffects& effects = app_.effects();
+  // Most rows: the effect, the operation, the wait that keeps the pressed look, release.
+  const auto press = [&](int effect, auto operation, int delay) {
+    effects.PlayEffect(effect);
+    operation();
+    if (delay > 0) Wait(delay);
+    canvas_.ShowNormal();
+  };
   switch (hotspot.action) {
     case A::kSpeed:
-      effects.PlayEffect(2);
-      viewer_.SelectSpeed(hotspot.arg);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      press(2, [&] { viewer_.SelectSpeed(hotspot.arg); }, kPressDelay);
       return;
     case A::kStepForward:
     case A::kStepReverse:
-      effects.PlayEffect(2);
-      viewer_.StepFrame(hotspot.action == A::kStepForward ? 1 : -1);
-      Wait(kLongPressDelay);
-      canvas_.ShowNormal();
+      press(2, [&] { viewer_.StepFrame(hotspot.action == A::kStepForward ? 1 : -1); }, kLongPressDelay);
       return;
-    case A::kStop:
-      effects.PlayEffect(2);
-      viewer_.StopViewer();
-      canvas_.ShowNormal();
+    case A::kStop:  // its wait lies inside, between hiding the panel and closing
+      press(2, [&] { viewer_.StopViewer(); }, 0);
       return;
     case A::kSpeedMinus:
     case A::kSpeedPlus:
-      effects.PlayEffect(0);
-      viewer_.AdjustSpeed(hotspot.action == A::kSpeedPlus ? 1 : -1);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      press(0, [&] { viewer_.AdjustSpeed(hotspot.action == A::kSpeedPlus ? 1 : -1); }, kPressDelay);
       return;
     case A::kSpeedReset:
-      effects.PlayEffect(3);
-      viewer_.ResetSpeed();
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      press(3, [&] { viewer_.ResetSpeed(); }, kPressDelay);
       return;
     case A::kZoom:
       viewer_.ToggleZoom();  // the opening redraws the zoom bar
@@ -75,21 +68,15 @@ void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
       FlipToggle(rec.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
       return;
     case A::kPhotoFilm:
-      effects.PlayEffect(1);
-      viewer_.OpenPhotoFilm(hotspot.arg);
-      canvas_.ShowNormal();
+      press(1, [&] { viewer_.OpenPhotoFilm(hotspot.arg); }, 0);
       return;
     case A::kMovie:
-      effects.PlayEffect(1);
-      viewer_.OpenMovie(hotspot.arg2, hotspot.arg);
-      canvas_.ShowNormal();
+      press(1, [&] { viewer_.OpenMovie(hotspot.arg2, hotspot.arg); }, 0);
       effects.PlayRandomEffect(1, 0, 35, 36, 1, 2);
       viewer_.RecordMovieUnlock(hotspot.arg2, hotspot.arg);
       return;
     case A::kWallpaper:
-      effects.PlayEffect(2);
-      viewer_.NextWallpaper();
-      canvas_.ShowNormal();
+      press(2, [&] { viewer_.NextWallpaper(); }, 0);
       return;
     default:
       return;

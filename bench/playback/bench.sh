@@ -11,26 +11,10 @@
 set -euo pipefail
 build=$(cd "${1:?usage: bench.sh BUILD_DIR}" && pwd)
 seconds=${PLAYBACK_SECONDS:-20}
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "playback: $tool is not installed"; exit 1; }
-done
+command -v xdotool >/dev/null 2>&1 || { echo "playback: xdotool is not installed"; exit 1; }
 [ -x "$build/tools/demo_game/demo_game" ] || { echo "playback: the demo game tool is not built"; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
-export SDL_AUDIODRIVER=none
-hz=$(getconf CLK_TCK)
-cpu_ms() { awk -v hz="$hz" '{ sub(/^.*\) /, ""); print int(($12 + $13) * 1000 / hz) }' "/proc/$1/stat"; }
+. "$(dirname "$0")/../virtual_display.sh"
 find_window() {
   local id
   for _ in $(seq 200); do
@@ -53,7 +37,7 @@ measure() {
   mean=$(sed -n 's/^mean_ms //p' "$work/$name.watch")
   spread=$(sed -n 's/^spread_ms //p' "$work/$name.watch")
   local per_frame
-  per_frame=$(awk -v c=$((c1 - c0)) -v f="$frames" 'BEGIN { printf "%.1f", f > 0 ? c * 1000 / f : 0 }')
+  per_frame=$(awk -v c=$((c1 - c0)) -v f="$frames" 'BEGIN { printf "%.1f", (f > 0 ? c * 1000 / f : 0) }')
   printf '%-34s %5d frames, period %6s ms (spread %5s ms), CPU %5d ms = %6s us a frame\n' \
     "$name" "$frames" "$mean" "$spread" $((c1 - c0)) "$per_frame"
   echo "$per_frame" > "$work/$name.cpu"
@@ -93,5 +77,5 @@ awk -v m="$(cat "$work/program, zoomed movie at index 99.mean")" \
     -v p="$(cat "$work/program, zoomed movie at index 99.cpu")" \
     -v r="$(cat "$work/minimal SDL2 stretch every 10 ms.cpu")" 'BEGIN {
   printf "reference period max(2 ms, 10 ms) = 10 ms: the program is %+.2f ms off (goal within 1 ms)\n", m - 10
-  printf "CPU a frame: %.2f x the minimal program (goal at most 1.5 x)\n", r > 0 ? p / r : 0
+  printf "CPU a frame: %.2f x the minimal program (goal at most 1.5 x)\n", (r > 0 ? p / r : 0)
 }'
