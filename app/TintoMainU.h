@@ -87,6 +87,7 @@ class TTintoMainFM : public WindowEvents {
   bool ViewerTakesPress(const MainHotspot& hotspot) const;
   void DoViewerHotspot(const MainHotspot& hotspot);
   void DoViewerRightButton(int x, int y);
+  void ShowSwitch(bool on, int on_effect, int off_effect);
   void LoadColours();
 
   Application& app_;

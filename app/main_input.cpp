@@ -212,9 +212,7 @@ void TTintoMainFM::EffectThenRelease(int effect, int delay) {
 
 void TTintoMainFM::FlipToggle(bool& toggle, int on_effect, int off_effect) {
   toggle = !toggle;
-  app_.effects().PlayEffectChoice(toggle, on_effect, off_effect);
-  Wait(kPressDelay);
-  canvas_.ShowToggle(toggle);
+  ShowSwitch(toggle, on_effect, off_effect);
 }
 
 void TTintoMainFM::StepAlarmSound(int step) {

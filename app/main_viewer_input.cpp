@@ -21,6 +21,13 @@ bool TTintoMainFM::ViewerTakesPress(const MainHotspot& hotspot) const {
   return true;
 }
 
+// A switch just flipped: its on or off effect, the wait, and its look (lit when on).
+void TTintoMainFM::ShowSwitch(bool on, int on_effect, int off_effect) {
+  app_.effects().PlayEffectChoice(on, on_effect, off_effect);
+  Wait(kPressDelay);
+  canvas_.ShowToggle(on);
+}
+
 // The pressed look is already shown (DoHotspot); each row runs the rest of its sequence.
 void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
   using A = MainAction;
@@ -58,14 +65,12 @@ void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
     case A::kMovieRotation: {
       const int group = hotspot.action == A::kPhotoFilmRotation ? 0 : hotspot.arg + 1;
       viewer_.ToggleRotation(group);
-      const bool on = rec.rotation[static_cast<std::size_t>(group)];
-      effects.PlayEffectChoice(on, 30, 31);
-      Wait(kPressDelay);
-      canvas_.ShowToggle(on);
+      ShowSwitch(rec.rotation[static_cast<std::size_t>(group)], 30, 31);
       return;
     }
     case A::kMovieSound:
-      FlipToggle(rec.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
+      viewer_.ToggleMovieSound(hotspot.arg);
+      ShowSwitch(rec.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
       return;
     case A::kPhotoFilm:
       press(1, [&] { viewer_.OpenPhotoFilm(hotspot.arg); }, 0);

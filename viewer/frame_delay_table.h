@@ -6,7 +6,7 @@
 
 namespace tinto {
 
-inline constexpr std::array<int, 100> kFrameDelayTable = {
+inline constexpr std::array<int, 100> FrameDelayTable = {
     10000, 7200, 5000, 4000, 3000, 2000, 1200, 950, 800, 720,  //  0
     670,   620,  574,  536,  502,  470,  440,  412, 386, 362,  // 10
     340,   320,  302,  286,  272,  260,  249,  239, 230, 222,  // 20
@@ -18,7 +18,7 @@ inline constexpr std::array<int, 100> kFrameDelayTable = {
     38,    36,   34,   32,   30,   28,   26,   24,  22,  20,   // 80
     18,    16,   14,   12,   10,   8,    6,    4,   3,   2,    // 90
 };
-static_assert(kFrameDelayTable.size() == 100, "one delay per speed index 0..99");
-static_assert(kFrameDelayTable[20] == 340 && kFrameDelayTable[50] == 120 && kFrameDelayTable[70] == 60);
+static_assert(FrameDelayTable.size() == 100, "one delay per speed index 0..99");
+static_assert(FrameDelayTable[20] == 340 && FrameDelayTable[50] == 120 && FrameDelayTable[70] == 60);
 
 }  // namespace tinto

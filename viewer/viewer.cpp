@@ -83,7 +83,7 @@ void Viewer::ApplySpeed(int level) {
   }
   int& index = CurrentSpeedIndex();
   index = std::clamp(index, 0, kMaxSpeedIndex);
-  clock_.frame_delay = static_cast<std::uint32_t>(kFrameDelayTable[static_cast<std::size_t>(index)]);
+  clock_.frame_delay = static_cast<std::uint32_t>(FrameDelayTable[static_cast<std::size_t>(index)]);
   DrawIndicators();
 }
 

@@ -74,6 +74,7 @@ class Viewer {
   void HideMovie(int row, int n);
   void ScanMovies();
   void ToggleMovieButton(int row, int n);
+  void ToggleMovieSound(int row) { rec_.movie_sound[static_cast<std::size_t>(row)] ^= true; }
   void ReadMovieProgress();
   void RecordMovieUnlock(int row, int n);
 
