@@ -93,6 +93,7 @@ void StretchBlit(Bitmap& dst, Rect dst_rect, const Bitmap& src, Rect src_rect, R
     columns[static_cast<std::size_t>(x - visible.left)] = (sx < 0 || sx >= from.width()) ? -1 : static_cast<int>(sx);
   }
   const bool whole_rows = std::find(columns.begin(), columns.end(), -1) == columns.end();
+  const bool doubled = whole_rows && visible == dst_rect && dst_rect.width == 2 * src_rect.width;
   std::int64_t previous_sy = -1;
   for (int y = visible.top; y < visible.bottom(); ++y) {
     const std::int64_t sy = src_rect.top + (static_cast<std::int64_t>(y - dst_rect.top) * 2 + 1) *
@@ -106,6 +107,12 @@ void StretchBlit(Bitmap& dst, Rect dst_rect, const Bitmap& src, Rect src_rect, R
     }
     previous_sy = sy;
     const Pixel* s = from.row(static_cast<int>(sy));
+    if (op == RasterOp::kCopy && doubled) {
+      // Exactly twice as wide: each source pixel fills two neighbours.
+      const Pixel* in = s + columns[0];
+      for (int i = 0; i < visible.width; i += 2, ++in) d[i] = d[i + 1] = *in;
+      continue;
+    }
     for (std::size_t i = 0; i < columns.size(); ++i) {
       const int sx = columns[i];
       if (sx < 0) continue;
