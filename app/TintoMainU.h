@@ -6,6 +6,7 @@
 #include "app/main_canvas.h"
 #include "colour/preview.h"
 #include "gfx/region.h"
+#include "music/music_player.h"
 #include "platform/platform.h"
 #include "viewer/viewer.h"
 
@@ -25,6 +26,7 @@ class TTintoMainFM : public WindowEvents {
   const MainCanvas& canvas() const { return canvas_; }
   FrameClock& frame_clock() { return frame_clock_; }
   Viewer& viewer() { return viewer_; }
+  MusicPlayer& music_player() { return music_player_; }
   const gfx::Region& region_union() const { return region_union_; }
   bool colours_changed() const { return colours_changed_; }
   void set_colours_changed(bool on) { colours_changed_ = on; }
@@ -48,6 +50,7 @@ class TTintoMainFM : public WindowEvents {
     FormMouseWheel(shift, delta, x, y);
   }
   void OnCloseRequest() override { Close(); }
+  void OnDropFiles(const std::vector<std::string>& paths) override { FormDropFiles(paths); }
   const gfx::Bitmap* BackBuffer() const override { return &canvas_.surface().back(); }
 
   void FormShow();
@@ -59,13 +62,15 @@ class TTintoMainFM : public WindowEvents {
   void FormMouseUp(MouseButton button, ShiftState shift, int x, int y);
   void FormKeyUp(int vk, ShiftState shift);
   void FormMouseWheel(ShiftState shift, int delta, int x, int y);
+  // Music files dropped on the window go into the stock (main_music.cpp).
+  void FormDropFiles(const std::vector<std::string>& paths);
   void Timer1Timer();
   void Timer2Timer();
 
  private:
   void StartUp();
   void BuildAlarmSoundList();
-  void CountBuiltinSongs();
+  void TakeCommandLineMusic();
   void PlaceWindow();
   void ShapeWindow();
   void ApplyRegion();
@@ -88,6 +93,9 @@ class TTintoMainFM : public WindowEvents {
   void DoViewerHotspot(const MainHotspot& hotspot);
   void DoViewerRightButton(int x, int y);
   void ShowSwitch(bool on, int on_effect, int off_effect);
+  void DoMusicHotspot(const MainHotspot& hotspot);
+  // The countdown alarm closes the viewer.
+  void CloseViewerForAlarm();
   void LoadColours();
 
   Application& app_;
@@ -95,6 +103,7 @@ class TTintoMainFM : public WindowEvents {
   MainCanvas canvas_;
   CharacterPreview preview_;
   FrameClock frame_clock_;
+  MusicPlayer music_player_;
   WindowId window_ = 0;
   TimerId timer1_ = 0;
   TimerId timer2_ = 0;

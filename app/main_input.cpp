@@ -92,14 +92,13 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
       Wait(kPressDelay);
       canvas_.ShowToggle(clock.alarm_loop);
       return;
-    case A::kContinuousPlay:
-      FlipToggle(app_.music().continuous_play, 30, 31);
-      return;
-    // The music player and the password window answer with their pressed look and sound
-    // until they exist.
     case A::kMusicPlayStop:
     case A::kSongPrevious:
     case A::kSongNext:
+    case A::kContinuousPlay:
+      DoMusicHotspot(hotspot);
+      return;
+    // The password window answers with its pressed look and sound until it exists.
     case A::kPassword:
       EffectThenRelease(2, kPressDelay);
       return;

@@ -31,6 +31,8 @@ void TTintoMainFM::Timer2Timer() {
   if (app_.closing) return;
   Timer1Timer();
 
+  music_player_.EndOfSongCheck(frame_clock_.current_tick);
+
   ClockState& clock = app_.clock();
   const LocalTime time = platform_.Now();
   clock.hours = static_cast<std::uint16_t>(time.hour);
@@ -50,7 +52,8 @@ void TTintoMainFM::Timer2Timer() {
       // The alarm: one second change after the countdown reached zero. The viewer closes
       // and the music stops.
       clock.countdown_state = 3;
-      viewer_.ClosePanel(true);
+      CloseViewerForAlarm();
+      music_player_.StopSong(false);
       app_.effects().PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
                                     clock.alarm_loop);
     }
@@ -70,6 +73,9 @@ void TTintoMainFM::Timer2Timer() {
     FirstTick();
   }
 }
+
+// The panel leaves the window region when it is open; the viewer is closed and unpaused.
+void TTintoMainFM::CloseViewerForAlarm() { viewer_.ClosePanel(true); }
 
 bool TTintoMainFM::HostGameRunning() {
   for (const char* cls : kHostGameClasses)

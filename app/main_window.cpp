@@ -31,6 +31,7 @@ TTintoMainFM::TTintoMainFM(Application& app)
       platform_(app.platform()),
       canvas_(app.platform(), app.skin()),
       preview_(app.skin(), app.colours(), canvas_),
+      music_player_(app.platform(), app.folder(), app.music(), app.effects(), canvas_),
       viewer_(app, canvas_, frame_clock_, region_union_) {}
 
 TTintoMainFM::~TTintoMainFM() {
@@ -69,10 +70,11 @@ void TTintoMainFM::StartUp() {
   if (const FileResult r = ReadFreeColours(app_.colours(), app_.folder(), -1); !r.ok) app_.ReportError(r.error);
   app_.points().LoadPoints(app_.folder());
   BuildAlarmSoundList();
-  CountBuiltinSongs();
+  music_player_.CountBuiltinSongs();
   viewer_.ScanPhotoFilms();
   viewer_.ScanMovies();
   viewer_.ScanWallpapers();
+  TakeCommandLineMusic();
   PlaceWindow();
   ShapeWindow();
   FormShow();
@@ -93,13 +95,6 @@ void TTintoMainFM::BuildAlarmSoundList() {
     ++clock.last_index;
     clock.alarm_sounds[static_cast<std::size_t>(clock.last_index)] = nn;
   }
-}
-
-void TTintoMainFM::CountBuiltinSongs() {
-  int count = 0;
-  for (int n = 1; n <= 16; ++n)
-    if (app_.folder().Exists("Z" + ZeroPad(2, n) + ".mid")) ++count;
-  app_.music().builtin_song_count = count;
 }
 
 void TTintoMainFM::PlaceWindow() {

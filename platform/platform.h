@@ -47,6 +47,8 @@ class WindowEvents {
   virtual void OnKeyUp(int /*vk*/, ShiftState) {}
   virtual void OnMouseWheel(ShiftState, int /*delta*/, int /*x*/, int /*y*/) {}
   virtual void OnDropFiles(const std::vector<std::string>& /*paths*/) {}
+  // A resizable window got a new client size; it draws itself anew.
+  virtual void OnResize(int /*width*/, int /*height*/) {}
   // The window system or the session asks the window to close (not sent to dialogs that
   // are not open).
   virtual void OnCloseRequest() {}

@@ -4,7 +4,8 @@
 #
 # The program works on the files of the folder it lies in, so it is copied into
 # BUILD_DIR/game next to the demo game's files (made by the demo generator when it is
-# built). With a display it simply runs there. Without one it runs for a few seconds on
+# built). A few music files for dropping on the window are put into BUILD_DIR/music, as
+# WAV and, when lame is installed, as MP3. With a display it simply runs there. Without one it runs for a few seconds on
 # a virtual display, a screenshot is saved as BUILD_DIR/screenshot.png, and it is ended
 # with SIGTERM as a session would end it.
 set -euo pipefail
@@ -13,9 +14,18 @@ build=${1:?usage: run-demo.sh BUILD_DIR [MUSIC FILE...]}
 shift
 build=$(cd "$build" && pwd)
 game="$build/game"
+music="$build/music"
 mkdir -p "$game"
 if [ -x "$build/tools/demo_game/demo_game" ]; then
-  "$build/tools/demo_game/demo_game" "$game" > /dev/null
+  "$build/tools/demo_game/demo_game" "$game" "$music" > /dev/null
+  if command -v lame >/dev/null 2>&1; then
+    for wav in "$music"/*.wav "$music"/*.WAV; do
+      [ -f "$wav" ] || continue
+      mp3="${wav%.*}.mp3"
+      [ -s "$mp3" ] || lame --quiet "$wav" "$mp3" || rm -f "$mp3"
+    done
+  fi
+  echo "Music files to drop on the window: $music"
 fi
 cp "$build/tinto" "$game/tinto"
 

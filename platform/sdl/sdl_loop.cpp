@@ -199,6 +199,10 @@ void SdlPlatform::DispatchWindowEvent(const SDL_WindowEvent& ev) {
     case SDL_WINDOWEVENT_EXPOSED:
       w->events->OnPaint();
       return;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      // The window's surface takes the new size at its next use.
+      w->events->OnResize(ev.data1, ev.data2);
+      return;
     case SDL_WINDOWEVENT_CLOSE:
       // Sent only to windows that are up and may take input.
       if (w->visible && TakesInput(w->id)) w->events->OnCloseRequest();

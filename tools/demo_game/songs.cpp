@@ -1,6 +1,6 @@
 // A small dance-tune generator for the demo songs: four-on-the-floor drums, an octave
-// bass line, off-beat chord stabs and a melody of chord tones over the progression
-// I - V - vi - IV, ending on the tonic. Tempo changes sit in a conductor track of their
+// bass line, off-beat chord stabs and a melody of chord tones over one of four chord
+// progressions, ending on the tonic. Tempo changes sit in a conductor track of their
 // own, which ends at the last change; the other tracks end with the last bar.
 #include "tools/demo_game/songs.h"
 
@@ -35,7 +35,21 @@ struct Chord {
   int root;  // semitones above the tonic
   bool minor;
 };
-constexpr std::array<Chord, 4> kProgression = {{{0, false}, {7, false}, {9, true}, {5, false}}};
+// Four-bar progressions: I - V - vi - IV, vi - IV - I - V, I - vi - IV - V, I - IV - V - IV.
+constexpr std::array<std::array<Chord, 4>, 4> kProgressions = {{
+    {{{0, false}, {7, false}, {9, true}, {5, false}}},
+    {{{9, true}, {5, false}, {0, false}, {7, false}}},
+    {{{0, false}, {9, true}, {5, false}, {7, false}}},
+    {{{0, false}, {5, false}, {7, false}, {5, false}}},
+}};
+constexpr Chord kTonic{0, false};
+
+// The chord of a bar: the song's progression, ending on the tonic.
+Chord ChordOf(const SongPlan& plan, int bar) {
+  if (bar == plan.bars - 1) return kTonic;
+  const auto& progression = kProgressions[static_cast<std::size_t>(plan.progression) % kProgressions.size()];
+  return progression[static_cast<std::size_t>(bar) % progression.size()];
+}
 
 // Semitones of chord tone 0..4 (root, third, fifth, octave, tenth) above the chord root.
 int ChordTone(const Chord& chord, int tone) {
@@ -73,7 +87,7 @@ MidiTrack Lead(const SongPlan& plan) {
   track.Controller(0, kLeadChannel, 7, 100);
   for (int bar = 0; bar < plan.bars; ++bar) {
     const bool last = bar == plan.bars - 1;
-    const Chord chord = last ? kProgression[0] : kProgression[bar % kProgression.size()];
+    const Chord chord = ChordOf(plan, bar);
     const std::span<const MotifNote> motif =
         last ? std::span<const MotifNote>(kEnding)
              : (bar % 2 == 0 ? std::span<const MotifNote>(kMotifA)
@@ -94,7 +108,7 @@ MidiTrack Chords(const SongPlan& plan) {
   track.Controller(0, kChordChannel, 7, 80);
   for (int bar = 0; bar < plan.bars; ++bar) {
     const bool last = bar == plan.bars - 1;
-    const Chord chord = last ? kProgression[0] : kProgression[bar % kProgression.size()];
+    const Chord chord = ChordOf(plan, bar);
     const int root = 60 + chord.root - (chord.root > 6 ? 12 : 0);
     for (int beat = 0; beat < kSongBeatsPerBar; ++beat) {
       const std::uint32_t at = BarStart(bar) + beat * kSongTicksPerQuarter + kEighth;
@@ -113,7 +127,7 @@ MidiTrack Bass(const SongPlan& plan) {
   track.Program(0, kBassChannel, kSynthBass);
   for (int bar = 0; bar < plan.bars; ++bar) {
     const bool last = bar == plan.bars - 1;
-    const Chord chord = last ? kProgression[0] : kProgression[bar % kProgression.size()];
+    const Chord chord = ChordOf(plan, bar);
     const int root = 36 + chord.root;
     for (int eighth = 0; eighth < (last ? 1 : 8); ++eighth) {
       track.Note(BarStart(bar) + eighth * kEighth, last ? kBarTicks - 60 : kEighth - 30,

@@ -14,6 +14,7 @@
 
 #include "media_test_files.h"
 #include "music/media_length.h"
+#include "tools/demo_game/drop_music.h"
 #include "tools/demo_game/effect_list.h"
 #include "tools/demo_game/song_list.h"
 
@@ -98,6 +99,34 @@ TEST(DemoGame, SongsLastAsLongAsTheirTempoMapsSay) {
     }
     EXPECT_NE(song.tempi[0].micros_per_quarter, song.tempi[1].micros_per_quarter) << song.file_name;
     EXPECT_EQ(MediaLengthMs(dir / song.file_name), micros / 1000) << song.file_name;
+  }
+}
+
+TEST(DemoGame, EverySongOfThePlayerIsThereAndEachIsDifferent) {
+  const auto dir = MakeDemoFolder();
+  std::set<std::string> names;
+  std::set<std::string> songs;
+  for (const demo::SongPlan& song : demo::kDemoSongs) {
+    names.insert(std::string(song.file_name));
+    songs.insert(testing::ReadBytes(dir / song.file_name));
+  }
+  EXPECT_TRUE(names.count("Zz.mid"));
+  for (int n = 1; n <= 16; ++n) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Z%02d.mid", n);
+    EXPECT_TRUE(names.count(name)) << name;
+  }
+  EXPECT_EQ(songs.size(), 17u);
+}
+
+TEST(DemoGame, WritesMusicForDroppingIntoASecondFolder) {
+  const auto dir = testing::FreshTestDir();
+  ASSERT_EQ(RunTool("\"" + (dir / "game").string() + "\" \"" + (dir / "music").string() + "\""), 0);
+  for (const std::string_view name : demo::kDropTunes) {
+    const auto length = MediaLengthMs(dir / "music" / name);
+    ASSERT_TRUE(length.has_value()) << name;
+    EXPECT_GE(*length, 5000u) << name;
+    EXPECT_FALSE(std::filesystem::exists(dir / "game" / name)) << name;
   }
 }
 
