@@ -254,3 +254,32 @@ TEST_F(ViewerPlayback, SleepingTimersShowTheSameFramesAsWakingForEveryTick) {
 
 }  // namespace
 }  // namespace tinto::test
+
+namespace tinto::test {
+namespace {
+
+TEST_F(ViewerPlayback, MovieSoundCheersAtTheEndOfPassesOnlyWhenOn) {
+  Movie("Y_e101.bmp", 1, 2);
+  const auto cheers = [](const SimResult& r) { return Exactly(r, "effect 35") + Exactly(r, "effect 36"); };
+  // Level 1 reopens NOMAL 1 without the click's cheer; ten passes of 680 ms follow.
+  const SimResult quiet = Run("start\nwait 200\n" + kLevel1 + "wait 6800\n");
+  EXPECT_EQ(cheers(quiet), 0) << quiet.log;
+  const SimResult loud = Run("start\nwait 200\n" + Click(213, 211) + kLevel1 + "wait 6800\n");
+  EXPECT_TRUE(loud.Has("200 effect 36")) << loud.log;  // the switch going on
+  EXPECT_GE(cheers(loud), 1 + 4) << loud.log;          // about four passes in five cheer
+  EXPECT_LE(cheers(loud), 1 + 10) << loud.log;
+}
+
+TEST_F(ViewerPlayback, TheCountdownAlarmClosesTheOpenPanel) {
+  Movie("Y_e101.bmp", 1, 2);
+  // Minus with Shift at 00:00:00 rings two second changes later.
+  const SimResult r = Run("start\nwait 200\n" + kLevel1 + Click(296, 298, " shift") + "wait 3000\n");
+  const auto regions = r.Events("region main");
+  ASSERT_GE(regions.size(), 4u) << r.log;
+  EXPECT_EQ(regions.back().substr(regions.back().find("region")), regions.front().substr(regions.front().find("region")))
+      << r.log;
+  EXPECT_TRUE(r.Has("2000 effect 10")) << r.log;
+}
+
+}  // namespace
+}  // namespace tinto::test
