@@ -75,7 +75,9 @@ void TTintoMainFM::Timer2Timer() {
 }
 
 // The panel leaves the window region when it is open; the viewer is closed and unpaused.
-void TTintoMainFM::CloseViewerForAlarm() { viewer_.ClosePanel(true); }
+void TTintoMainFM::CloseViewerForAlarm() {
+  viewer_.ClosePanel(true);
+}
 
 bool TTintoMainFM::HostGameRunning() {
   for (const char* cls : kHostGameClasses)

@@ -17,7 +17,8 @@ bool TTintoMainFM::ViewerTakesPress(const MainHotspot& hotspot) const {
   const ViewerRecord& rec = viewer_.record();
   const auto n = static_cast<std::size_t>(hotspot.arg);
   if (hotspot.action == MainAction::kPhotoFilm) return rec.photo_available[n];
-  if (hotspot.action == MainAction::kMovie) return rec.movie_available[static_cast<std::size_t>(hotspot.arg2)][n];
+  if (hotspot.action == MainAction::kMovie)
+    return rec.movie_available[static_cast<std::size_t>(hotspot.arg2)][n];
   return true;
 }
 
@@ -42,21 +43,27 @@ void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
   };
   switch (hotspot.action) {
     case A::kSpeed:
-      press(2, [&] { viewer_.SelectSpeed(hotspot.arg); }, kPressDelay);
+      press(
+          2, [&] { viewer_.SelectSpeed(hotspot.arg); }, kPressDelay);
       return;
     case A::kStepForward:
     case A::kStepReverse:
-      press(2, [&] { viewer_.StepFrame(hotspot.action == A::kStepForward ? 1 : -1); }, kLongPressDelay);
+      press(
+          2, [&] { viewer_.StepFrame(hotspot.action == A::kStepForward ? 1 : -1); },
+          kLongPressDelay);
       return;
     case A::kStop:  // its wait lies inside, between hiding the panel and closing
-      press(2, [&] { viewer_.StopViewer(); }, 0);
+      press(
+          2, [&] { viewer_.StopViewer(); }, 0);
       return;
     case A::kSpeedMinus:
     case A::kSpeedPlus:
-      press(0, [&] { viewer_.AdjustSpeed(hotspot.action == A::kSpeedPlus ? 1 : -1); }, kPressDelay);
+      press(
+          0, [&] { viewer_.AdjustSpeed(hotspot.action == A::kSpeedPlus ? 1 : -1); }, kPressDelay);
       return;
     case A::kSpeedReset:
-      press(3, [&] { viewer_.ResetSpeed(); }, kPressDelay);
+      press(
+          3, [&] { viewer_.ResetSpeed(); }, kPressDelay);
       return;
     case A::kZoom:
       viewer_.ToggleZoom();  // the opening redraws the zoom bar
@@ -73,15 +80,18 @@ void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
       ShowSwitch(rec.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
       return;
     case A::kPhotoFilm:
-      press(1, [&] { viewer_.OpenPhotoFilm(hotspot.arg); }, 0);
+      press(
+          1, [&] { viewer_.OpenPhotoFilm(hotspot.arg); }, 0);
       return;
     case A::kMovie:
-      press(1, [&] { viewer_.OpenMovie(hotspot.arg2, hotspot.arg); }, 0);
+      press(
+          1, [&] { viewer_.OpenMovie(hotspot.arg2, hotspot.arg); }, 0);
       effects.PlayRandomEffect(1, 0, 35, 36, 1, 2);
       viewer_.RecordMovieUnlock(hotspot.arg2, hotspot.arg);
       return;
     case A::kWallpaper:
-      press(2, [&] { viewer_.NextWallpaper(); }, 0);
+      press(
+          2, [&] { viewer_.NextWallpaper(); }, 0);
       return;
     default:
       return;

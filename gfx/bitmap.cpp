@@ -90,7 +90,8 @@ void StretchBlit(Bitmap& dst, Rect dst_rect, const Bitmap& src, Rect src_rect, R
   for (int x = visible.left; x < visible.right(); ++x) {
     const std::int64_t sx = src_rect.left + (static_cast<std::int64_t>(x - dst_rect.left) * 2 + 1) *
                                                 src_rect.width / (2 * std::int64_t{dst_rect.width});
-    columns[static_cast<std::size_t>(x - visible.left)] = (sx < 0 || sx >= from.width()) ? -1 : static_cast<int>(sx);
+    columns[static_cast<std::size_t>(x - visible.left)] =
+        (sx < 0 || sx >= from.width()) ? -1 : static_cast<int>(sx);
   }
   const bool whole_rows = std::find(columns.begin(), columns.end(), -1) == columns.end();
   const bool doubled = whole_rows && visible == dst_rect && dst_rect.width == 2 * src_rect.width;

@@ -119,7 +119,8 @@ bool ReadHeader(Decoder* d, const std::uint8_t* data, std::size_t size, std::int
   cinfo.progress = &d->progress;
   // Whole-picture buffers of a progressive file take about six bytes a pixel; the limit
   // follows the largest picture this use accepts.
-  cinfo.mem->max_memory_to_use = static_cast<long>(std::min<std::int64_t>(kMaxJpegMemory, max_pixels * 8 + (4 << 20)));
+  cinfo.mem->max_memory_to_use =
+      static_cast<long>(std::min<std::int64_t>(kMaxJpegMemory, max_pixels * 8 + (4 << 20)));
   if (size > static_cast<std::size_t>(~0UL)) size = static_cast<std::size_t>(~0UL);
   jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
   if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) {
@@ -148,7 +149,8 @@ bool ReadHeader(Decoder* d, const std::uint8_t* data, std::size_t size, std::int
   jpeg_calc_output_dimensions(&cinfo);
   d->width = static_cast<int>(cinfo.output_width);
   d->height = static_cast<int>(cinfo.output_height);
-  if (d->width <= 0 || d->height <= 0 || static_cast<std::int64_t>(d->width) * d->height > max_pixels) {
+  if (d->width <= 0 || d->height <= 0 ||
+      static_cast<std::int64_t>(d->width) * d->height > max_pixels) {
     std::snprintf(d->err.message, sizeof d->err.message, "bad picture size");
     JumpOut(reinterpret_cast<j_common_ptr>(&cinfo));
   }
@@ -165,7 +167,8 @@ bool DecodeRows(Decoder* d, Pixel* pixels) {
     return false;
   }
   jpeg_start_decompress(&cinfo);
-  if (static_cast<int>(cinfo.output_width) != d->width || static_cast<int>(cinfo.output_height) != d->height) {
+  if (static_cast<int>(cinfo.output_width) != d->width ||
+      static_cast<int>(cinfo.output_height) != d->height) {
     std::snprintf(d->err.message, sizeof d->err.message, "bad picture size");
     JumpOut(reinterpret_cast<j_common_ptr>(&cinfo));
   }
@@ -217,7 +220,8 @@ std::optional<Bitmap> LoadJpegFile(const std::filesystem::path& path, std::strin
   // uncompressed picture, never more.
   const std::uint64_t max_file_bytes = std::min<std::uint64_t>(
       std::uint64_t{256} << 20,
-      static_cast<std::uint64_t>(std::clamp<std::int64_t>(max_pixels, 0, Bitmap::kMaxPixels)) * 4 + (1u << 20));
+      static_cast<std::uint64_t>(std::clamp<std::int64_t>(max_pixels, 0, Bitmap::kMaxPixels)) * 4 +
+          (1u << 20));
   const auto bytes = ReadFileBytes(path, max_file_bytes, error);
   if (!bytes) return std::nullopt;
   return DecodeJpeg(*bytes, error, max_pixels);

@@ -6,6 +6,7 @@
 
 namespace tinto {
 
+// clang-format off
 inline constexpr std::array<int, 100> FrameDelayTable = {
     10000, 7200, 5000, 4000, 3000, 2000, 1200, 950, 800, 720,  //  0
     670,   620,  574,  536,  502,  470,  440,  412, 386, 362,  // 10
@@ -18,7 +19,9 @@ inline constexpr std::array<int, 100> FrameDelayTable = {
     38,    36,   34,   32,   30,   28,   26,   24,  22,  20,   // 80
     18,    16,   14,   12,   10,   8,    6,    4,   3,   2,    // 90
 };
+// clang-format on
 static_assert(FrameDelayTable.size() == 100, "one delay per speed index 0..99");
-static_assert(FrameDelayTable[20] == 340 && FrameDelayTable[50] == 120 && FrameDelayTable[70] == 60);
+static_assert(FrameDelayTable[20] == 340 && FrameDelayTable[50] == 120 &&
+              FrameDelayTable[70] == 60);
 
 }  // namespace tinto

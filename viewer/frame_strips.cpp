@@ -24,7 +24,8 @@ int MaxFrames(MediaKind kind) {
 }  // namespace
 
 int FrameCount(const gfx::Bitmap& strip, const StripLayout& layout) {
-  return layout.vertical ? strip.height() / layout.frame_height : strip.width() / layout.frame_width;
+  return layout.vertical ? strip.height() / layout.frame_height
+                         : strip.width() / layout.frame_width;
 }
 
 gfx::Rect FrameRect(int f, const StripLayout& layout) {

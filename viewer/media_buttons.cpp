@@ -35,9 +35,13 @@ void AddMovieButton(MainCanvas& canvas, int row, int n) {
 
 }  // namespace
 
-std::string Viewer::PhotoFilmFileName(int n) { return "Zz" + ZeroPad(1, n) + ".bmp"; }
+std::string Viewer::PhotoFilmFileName(int n) {
+  return "Zz" + ZeroPad(1, n) + ".bmp";
+}
 
-std::string Viewer::MovieFileName(int row, int n) { return "Y_e" + ZeroPad(3, 200 * row + n + 100) + ".bmp"; }
+std::string Viewer::MovieFileName(int row, int n) {
+  return "Y_e" + ZeroPad(3, 200 * row + n + 100) + ".bmp";
+}
 
 bool Viewer::ScanPhotoFilm(int n) {
   AddPhotoFilmButton(canvas_, n);
@@ -126,7 +130,8 @@ void Viewer::ToggleMovieButton(int row, int n) {
 
 void Viewer::ReadMovieProgress() {
   const IniFile ini(app_.folder().Resolve(kHostSettingsFile));
-  for (std::size_t row = 0; row < 2; ++row) rec_.movie_progress[row] = ini.ReadInt(kHostSection, kProgressKeys[row], 0);
+  for (std::size_t row = 0; row < 2; ++row)
+    rec_.movie_progress[row] = ini.ReadInt(kHostSection, kProgressKeys[row], 0);
 }
 
 void Viewer::RecordMovieUnlock(int row, int n) {

@@ -17,25 +17,40 @@ constexpr int kOpenWait = 300;
 constexpr int kStopWait = 300;
 // The rectangles a hide takes out of the window region; the other pictures lie inside the
 // zoomed movie's.
-constexpr std::array<gfx::Rect, 3> kHiddenRects = {{{-210, 125, 214, 160}, {-129, 151, 148, 108}, {-430, 45, 428, 320}}};
+constexpr std::array<gfx::Rect, 3> kHiddenRects = {
+    {{-210, 125, 214, 160}, {-129, 151, 148, 108}, {-430, 45, 428, 320}}};
 constexpr gfx::Rect kZoomBar{279, 124, 37, 5};
 
-bool PhotoState(ViewerState s) { return s == ViewerState::kPhotoFilm || s == ViewerState::kPhotoFilmZoomed; }
-bool MovieState(ViewerState s) { return s == ViewerState::kMovie || s == ViewerState::kMovieZoomed; }
-bool ZoomedState(ViewerState s) { return s == ViewerState::kPhotoFilmZoomed || s == ViewerState::kMovieZoomed; }
+bool PhotoState(ViewerState s) {
+  return s == ViewerState::kPhotoFilm || s == ViewerState::kPhotoFilmZoomed;
+}
+bool MovieState(ViewerState s) {
+  return s == ViewerState::kMovie || s == ViewerState::kMovieZoomed;
+}
+bool ZoomedState(ViewerState s) {
+  return s == ViewerState::kPhotoFilmZoomed || s == ViewerState::kMovieZoomed;
+}
 
-gfx::Rect ToWindow(gfx::Rect skin_rect) { return skin_rect.offset(kSkinOffset.x, kSkinOffset.y); }
+gfx::Rect ToWindow(gfx::Rect skin_rect) {
+  return skin_rect.offset(kSkinOffset.x, kSkinOffset.y);
+}
 
 }  // namespace
 
 gfx::Rect ViewerPanelRect(ViewerState state) {
   switch (state) {
-    case ViewerState::kClosed: return {};
-    case ViewerState::kPhotoFilm: return {-129, 151, 148, 108};
-    case ViewerState::kMovie: return {-210, 125, 214, 160};
-    case ViewerState::kPhotoFilmZoomed: return {-298, 97, 296, 216};
-    case ViewerState::kMovieZoomed: return {-430, 45, 428, 320};
-    case ViewerState::kWallpaper: return {-322, 85, 320, 240};
+    case ViewerState::kClosed:
+      return {};
+    case ViewerState::kPhotoFilm:
+      return {-129, 151, 148, 108};
+    case ViewerState::kMovie:
+      return {-210, 125, 214, 160};
+    case ViewerState::kPhotoFilmZoomed:
+      return {-298, 97, 296, 216};
+    case ViewerState::kMovieZoomed:
+      return {-430, 45, 428, 320};
+    case ViewerState::kWallpaper:
+      return {-322, 85, 320, 240};
   }
   return {};
 }
@@ -44,10 +59,13 @@ Viewer::Viewer(Application& app, MainCanvas& canvas, FrameClock& clock, gfx::Reg
     : app_(app), canvas_(canvas), clock_(clock), region_union_(region_union), rec_(app.viewer()) {}
 
 bool Viewer::Idle() const {
-  return rec_.state == ViewerState::kClosed || (rec_.state == ViewerState::kWallpaper && rec_.frame >= 8);
+  return rec_.state == ViewerState::kClosed ||
+         (rec_.state == ViewerState::kWallpaper && rec_.frame >= 8);
 }
 
-void Viewer::Wait(int ms) { app_.platform().Sleep(ms); }
+void Viewer::Wait(int ms) {
+  app_.platform().Sleep(ms);
+}
 
 void Viewer::ApplyRegion() {
   const WindowId window = canvas_.surface().window();
@@ -57,7 +75,8 @@ void Viewer::ApplyRegion() {
 }
 
 void Viewer::HideViewerPanel() {
-  for (const gfx::Rect& r : kHiddenRects) region_union_.Subtract(gfx::Region::FromRect(ToWindow(r)));
+  for (const gfx::Rect& r : kHiddenRects)
+    region_union_.Subtract(gfx::Region::FromRect(ToWindow(r)));
   ApplyRegion();
 }
 
@@ -72,7 +91,9 @@ void Viewer::ClosePanel(bool only_when_open) {
   clock_.paused = false;
 }
 
-int& Viewer::CurrentSpeedIndex() { return rec_.SpeedIndex(rec_.selected, rec_.speed_level); }
+int& Viewer::CurrentSpeedIndex() {
+  return rec_.SpeedIndex(rec_.selected, rec_.speed_level);
+}
 
 void Viewer::ApplySpeed(int level) {
   if (level != 0) {

@@ -99,8 +99,9 @@ void Viewer::AdvanceMovie() {
   const int own = row + 1;  // the movie's rotation group
   if (rec_.speed_level > 0) {
     if (++rec_.frame < frames) return;
-    if (RotationDue() && (NextInGroup(own, number) != kNone || NextInGroup((row + 2) % kGroups, 0) != kNone ||
-                          NextInGroup(row, 0) != kNone || NextInGroup(own, 0) != kNone))
+    if (RotationDue() &&
+        (NextInGroup(own, number) != kNone || NextInGroup((row + 2) % kGroups, 0) != kNone ||
+         NextInGroup(row, 0) != kNone || NextInGroup(own, 0) != kNone))
       return;
     rec_.frame = 0;
   } else {

@@ -17,13 +17,16 @@ std::optional<gfx::Bitmap> JpegFromFile(const std::filesystem::path& path) {
   return gfx::LoadJpegFile(path, nullptr, kMaxWallpaperPixels);
 }
 
-bool SaveResourceToFile(std::string_view name, const std::filesystem::path& path, std::string* error) {
+bool SaveResourceToFile(std::string_view name, const std::filesystem::path& path,
+                        std::string* error) {
   const auto bytes = resources::Find("JPG", name);
   if (bytes.empty()) {
-    if (error != nullptr) *error = "The wallpaper " + std::string(name) + " is missing from the program.";
+    if (error != nullptr)
+      *error = "The wallpaper " + std::string(name) + " is missing from the program.";
     return false;
   }
-  return WriteFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, error);
+  return WriteFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()},
+                             error);
 }
 
 }  // namespace tinto

@@ -25,6 +25,7 @@ std::optional<gfx::Bitmap> JpegFromFile(const std::filesystem::path& path);
 // Writes the raw bytes of the resource of type "JPG" to the file, replacing it. The bytes
 // go to a temporary file that is renamed over the target, so the host game never finds a
 // half-written wallpaper. False with a reason on failure.
-bool SaveResourceToFile(std::string_view name, const std::filesystem::path& path, std::string* error);
+bool SaveResourceToFile(std::string_view name, const std::filesystem::path& path,
+                        std::string* error);
 
 }  // namespace tinto

@@ -16,13 +16,19 @@ constexpr int kFullStep = 6;
 constexpr gfx::Pixel kBlue = gfx::MakePixel(0, 0, 255);
 constexpr gfx::Size kSmallWallpaper{320, 240};
 
-std::string BigFile(int n) { return "X_b" + ZeroPad(2, n) + ".jpg"; }
-std::string SmallFile(int n) { return "X_s" + ZeroPad(2, n) + ".jpg"; }
+std::string BigFile(int n) {
+  return "X_b" + ZeroPad(2, n) + ".jpg";
+}
+std::string SmallFile(int n) {
+  return "X_s" + ZeroPad(2, n) + ".jpg";
+}
 
 }  // namespace
 
 void Viewer::ScanWallpapers() {
-  const auto exists = [this](int n) { return app_.folder().Exists(BigFile(n)) && app_.folder().Exists(SmallFile(n)); };
+  const auto exists = [this](int n) {
+    return app_.folder().Exists(BigFile(n)) && app_.folder().Exists(SmallFile(n));
+  };
   for (int n = 3; n >= 1 && exists(n); --n) rec_.first_wallpaper = n;
   rec_.current_wallpaper = rec_.first_wallpaper;
   for (int n = 4; n <= 5 && exists(n); ++n) ++rec_.installed_wallpapers;
@@ -79,7 +85,8 @@ void Viewer::LoadWallpaper(int n) {
 void Viewer::DrawWallpaperStep(int step) {
   if (step < 0 || step > kFullStep || rec_.wallpaper.empty()) return;
   // A band centred on y 205 that grows by 40 pixels a step.
-  const gfx::Rect band = gfx::Rect{-322, 205 - 20 * step, 320, 40 * step}.offset(kSkinOffset.x, kSkinOffset.y);
+  const gfx::Rect band =
+      gfx::Rect{-322, 205 - 20 * step, 320, 40 * step}.offset(kSkinOffset.x, kSkinOffset.y);
   if (band.empty()) return;
   gfx::StretchBlit(canvas_.surface().back(), band, rec_.wallpaper, rec_.wallpaper.bounds());
   canvas_.surface().Present(band);

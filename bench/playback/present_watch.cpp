@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
   }
   const Window window = std::strtoul(argv[1], nullptr, 0);
   const double seconds = std::atof(argv[2]);
-  const int rx = std::atoi(argv[3]), ry = std::atoi(argv[4]), rw = std::atoi(argv[5]), rh = std::atoi(argv[6]);
+  const int rx = std::atoi(argv[3]), ry = std::atoi(argv[4]), rw = std::atoi(argv[5]),
+            rh = std::atoi(argv[6]);
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return 2;
   int event_base = 0, error_base = 0;
@@ -37,10 +38,11 @@ int main(int argc, char** argv) {
       XNextEvent(display, &ev);
       if (ev.type != event_base + XDamageNotify) continue;
       const auto* d = reinterpret_cast<const XDamageNotifyEvent*>(&ev);
-      const bool overlaps = d->area.x < rx + rw && d->area.x + d->area.width > rx && d->area.y < ry + rh &&
-                            d->area.y + d->area.height > ry;
+      const bool overlaps = d->area.x < rx + rw && d->area.x + d->area.width > rx &&
+                            d->area.y < ry + rh && d->area.y + d->area.height > ry;
       // One frame may arrive as several rectangles in the same millisecond.
-      if (overlaps && (stamps.empty() || stamps.back() != d->timestamp)) stamps.push_back(d->timestamp);
+      if (overlaps && (stamps.empty() || stamps.back() != d->timestamp))
+        stamps.push_back(d->timestamp);
     }
     struct timespec pause = {0, 500000};
     nanosleep(&pause, nullptr);

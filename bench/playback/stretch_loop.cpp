@@ -14,15 +14,17 @@ int main() {
     std::fprintf(stderr, "stretch_loop: %s\n", SDL_GetError());
     return 1;
   }
-  SDL_Window* window = SDL_CreateWindow("Stretch yardstick", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 844,
-                                        410, SDL_WINDOW_BORDERLESS);
+  SDL_Window* window = SDL_CreateWindow("Stretch yardstick", SDL_WINDOWPOS_CENTERED,
+                                        SDL_WINDOWPOS_CENTERED, 844, 410, SDL_WINDOW_BORDERLESS);
   if (window == nullptr) return 1;
   constexpr int kW = 214, kH = 160;
   std::vector<std::uint32_t> frames[2];
   for (int f = 0; f < 2; ++f) {
     frames[f].resize(kW * kH);
     for (int y = 0; y < kH; ++y)
-      for (int x = 0; x < kW; ++x) frames[f][static_cast<std::size_t>(y * kW + x)] = static_cast<std::uint32_t>((x * 255 / kW) << 16 | (y * 255 / kH) << 8 | (f ? 200 : 60));
+      for (int x = 0; x < kW; ++x)
+        frames[f][static_cast<std::size_t>(y * kW + x)] =
+            static_cast<std::uint32_t>((x * 255 / kW) << 16 | (y * 255 / kH) << 8 | (f ? 200 : 60));
   }
   std::uint64_t due = SDL_GetTicks64() + 10;
   std::uint64_t count = 0;
@@ -34,7 +36,8 @@ int main() {
       if (surface != nullptr && SDL_LockSurface(surface) == 0) {
         const std::vector<std::uint32_t>& frame = frames[count++ % 2];
         for (int y = 0; y < 2 * kH; ++y) {
-          auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + (45 + y) * surface->pitch);
+          auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) +
+                                                       (45 + y) * surface->pitch);
           const std::uint32_t* in = frame.data() + (y / 2) * kW;
           for (int x = 0; x < 2 * kW; ++x) row[x] = in[x / 2];
         }

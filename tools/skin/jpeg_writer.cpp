@@ -2,10 +2,11 @@
 // default error handling (which ends the tool with a message) is enough here.
 #include "tools/skin/jpeg_writer.h"
 
-#include <cstdio>  // jpeglib.h needs FILE
 #include <cstdlib>
-
+// clang-format off
+#include <cstdio>  // before jpeglib.h, which needs FILE
 #include <jpeglib.h>
+// clang-format on
 
 namespace tinto::skin {
 

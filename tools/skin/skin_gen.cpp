@@ -69,7 +69,8 @@ int Run(const std::filesystem::path& dir) {
     const std::filesystem::path big_file = dir / ("WALLB" + number + ".jpg");
     const std::filesystem::path small_file = dir / ("WALLS" + number + ".jpg");
     if (!sk::WriteFileBytes(big_file.string(), sk::EncodeJpeg(big, kWallpaperQuality)) ||
-        !sk::WriteFileBytes(small_file.string(), sk::EncodeJpeg(sk::HalfSize(big), kWallpaperQuality))) {
+        !sk::WriteFileBytes(small_file.string(),
+                            sk::EncodeJpeg(sk::HalfSize(big), kWallpaperQuality))) {
       std::fprintf(stderr, "skin_gen: cannot write the wallpaper %d\n", n);
       return 1;
     }

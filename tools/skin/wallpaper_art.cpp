@@ -18,19 +18,27 @@ struct Rgb {
   double r, g, b;
 };
 
-Rgb FromPixel(gfx::Pixel p) { return {double(gfx::RedOf(p)), double(gfx::GreenOf(p)), double(gfx::BlueOf(p))}; }
+Rgb FromPixel(gfx::Pixel p) {
+  return {double(gfx::RedOf(p)), double(gfx::GreenOf(p)), double(gfx::BlueOf(p))};
+}
 gfx::Pixel ToPixel(Rgb c) {
-  const auto clamp = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0))); };
+  const auto clamp = [](double v) {
+    return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0)));
+  };
   return gfx::MakePixel(clamp(c.r), clamp(c.g), clamp(c.b));
 }
-Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
 
 // Blends a colour over a pixel with the given opacity; additive light when glow is set.
 void Paint(gfx::Bitmap& b, int x, int y, Rgb colour, double alpha, bool glow = false) {
   if (x < 0 || y < 0 || x >= b.width() || y >= b.height() || alpha <= 0) return;
   const Rgb under = FromPixel(b.at(x, y));
   if (glow) {
-    b.set(x, y, ToPixel({under.r + colour.r * alpha, under.g + colour.g * alpha, under.b + colour.b * alpha}));
+    b.set(x, y,
+          ToPixel({under.r + colour.r * alpha, under.g + colour.g * alpha,
+                   under.b + colour.b * alpha}));
   } else {
     b.set(x, y, ToPixel(Mix(under, colour, std::min(alpha, 1.0))));
   }
@@ -46,9 +54,9 @@ struct Lcg {
 };
 
 struct Theme {
-  Rgb top, bottom;     // the sky's gradient
+  Rgb top, bottom;       // the sky's gradient
   Rgb light_a, light_b;  // the two stage lights
-  int pose;            // the heroine's pose, or -1 for none
+  int pose;              // the heroine's pose, or -1 for none
   bool heroine_left;
   const char* caption;
 };
@@ -61,11 +69,16 @@ constexpr Rgb kWhite{255, 255, 255};
 
 Theme ThemeOf(int n) {
   switch (n) {
-    case 1: return {{6, 10, 40}, {40, 20, 90}, kCyan, kPink, -1, false, "STAGE 1"};
-    case 2: return {{20, 6, 40}, {90, 24, 80}, kPink, kGold, 1, true, "STAGE 2"};
-    case 3: return {{4, 24, 48}, {20, 60, 110}, kCyan, kLavender, 0, true, "STAGE 3"};
-    case 4: return {{10, 8, 44}, {58, 22, 104}, kPink, kCyan, 0, false, "SECRET 4"};
-    default: return {{30, 6, 50}, {16, 40, 100}, kCyan, kPink, 1, false, "SECRET 5"};
+    case 1:
+      return {{6, 10, 40}, {40, 20, 90}, kCyan, kPink, -1, false, "STAGE 1"};
+    case 2:
+      return {{20, 6, 40}, {90, 24, 80}, kPink, kGold, 1, true, "STAGE 2"};
+    case 3:
+      return {{4, 24, 48}, {20, 60, 110}, kCyan, kLavender, 0, true, "STAGE 3"};
+    case 4:
+      return {{10, 8, 44}, {58, 22, 104}, kPink, kCyan, 0, false, "SECRET 4"};
+    default:
+      return {{30, 6, 50}, {16, 40, 100}, kCyan, kPink, 1, false, "SECRET 5"};
   }
 }
 
@@ -83,13 +96,15 @@ void Beam(gfx::Bitmap& b, double x0, double spread, double lean, Rgb colour) {
     const double half = 10 + spread * y;
     for (int x = 0; x < b.width(); ++x) {
       const double d = std::abs(x - centre) / half;
-      if (d < 1) Paint(b, x, y, colour, 0.10 * (1 - d) * (1 - d) * (1 - 0.5 * y / b.height()), true);
+      if (d < 1)
+        Paint(b, x, y, colour, 0.10 * (1 - d) * (1 - d) * (1 - 0.5 * y / b.height()), true);
     }
   }
 }
 
 void Glow(gfx::Bitmap& b, double cx, double cy, double radius, Rgb colour, double strength) {
-  const int x0 = int(cx - radius), x1 = int(cx + radius), y0 = int(cy - radius), y1 = int(cy + radius);
+  const int x0 = int(cx - radius), x1 = int(cx + radius), y0 = int(cy - radius),
+            y1 = int(cy + radius);
   for (int y = y0; y <= y1; ++y)
     for (int x = x0; x <= x1; ++x) {
       const double d = std::hypot(x - cx, y - cy) / radius;
@@ -113,7 +128,8 @@ void Floor(gfx::Bitmap& b, const Theme& t) {
       // Distance to the nearest edge of the cell, with the hexagon's slanted sides.
       const double edge = std::min({fy, 1 - fy, fx * 1.6, (1 - fx) * 1.6});
       Paint(b, x, y, Mix(t.bottom, {10, 8, 30}, 0.5), 0.35 * depth);
-      if (edge < 0.06) Paint(b, x, y, Mix(t.light_a, t.light_b, double(x) / b.width()), 0.25 + 0.45 * depth, true);
+      if (edge < 0.06)
+        Paint(b, x, y, Mix(t.light_a, t.light_b, double(x) / b.width()), 0.25 + 0.45 * depth, true);
     }
   }
   // The horizon line.
@@ -169,7 +185,8 @@ void Sparkle(gfx::Bitmap& b, int cx, int cy, int size, Rgb colour) {
 
 // Text from the skin's pixel font, each font pixel a scale x scale block, coloured by a
 // vertical ramp, with a dark drop shadow and a soft glow.
-void Title(gfx::Bitmap& b, int x, int y, const std::string& text, int scale, Rgb top, Rgb bottom, Rgb glow) {
+void Title(gfx::Bitmap& b, int x, int y, const std::string& text, int scale, Rgb top, Rgb bottom,
+           Rgb glow) {
   const int w = PixelTextWidth(text, PixelFont::kSmall, scale);
   const int h = PixelTextHeight(PixelFont::kSmall, scale);
   Canvas letters(w + 2, h + 2, 0);
@@ -179,7 +196,8 @@ void Title(gfx::Bitmap& b, int x, int y, const std::string& text, int scale, Rgb
       if (letters.At(lx, ly) == 1) Glow(b, x + lx, y + ly, scale * 2.5, glow, 0.012);
   for (int ly = 0; ly < h; ++ly)
     for (int lx = 0; lx < w; ++lx)
-      if (letters.At(lx, ly) == 1) Paint(b, x + lx + scale / 2 + 1, y + ly + scale / 2 + 1, {12, 4, 30}, 0.85);
+      if (letters.At(lx, ly) == 1)
+        Paint(b, x + lx + scale / 2 + 1, y + ly + scale / 2 + 1, {12, 4, 30}, 0.85);
   for (int ly = 0; ly < h; ++ly)
     for (int lx = 0; lx < w; ++lx) {
       if (letters.At(lx, ly) != 1) continue;
@@ -202,7 +220,9 @@ void Heroine(gfx::Bitmap& b, const ColourPattern& pattern, int pose, int x, int 
       if (!pattern.poses[static_cast<std::size_t>(pose)].Has(sx, sy)) continue;
       const gfx::Pixel p = colours[pattern.pattern.At(sx, sy)];
       for (int dy = 0; dy < 2; ++dy)
-        for (int dx = 0; dx < 2; ++dx) b.set(std::clamp(x + 2 * px + dx, 0, b.width() - 1), std::clamp(y + 2 * py + dy, 0, b.height() - 1), p);
+        for (int dx = 0; dx < 2; ++dx)
+          b.set(std::clamp(x + 2 * px + dx, 0, b.width() - 1),
+                std::clamp(y + 2 * py + dy, 0, b.height() - 1), p);
     }
 }
 
@@ -224,7 +244,8 @@ gfx::Bitmap DrawWallpaper(const ColourPattern& pattern, int n) {
   }
   for (int i = 0; i < 7; ++i) {
     const int x = 30 + int(rng.Next() * 580), y = 20 + int(rng.Next() * 260);
-    Sparkle(b, x, y, 3 + int(rng.Next() * 6), i % 3 == 0 ? kGold : (i % 3 == 1 ? kWhite : t.light_b));
+    Sparkle(b, x, y, 3 + int(rng.Next() * 6),
+            i % 3 == 0 ? kGold : (i % 3 == 1 ? kWhite : t.light_b));
   }
   const int hero_x = t.heroine_left ? 40 : 640 - 40 - 2 * kPoseWidth;
   if (t.pose >= 0) Heroine(b, pattern, t.pose, hero_x, 480 - 2 * kPoseHeight - 12, t);

@@ -99,7 +99,8 @@ TEST(Stretch, AFrameOfAStripDoubledAtAnOffsetOrClippedMatchesReplication) {
     for (int y = 0; y < dst.height(); ++y)
       for (int x = 0; x < dst.width(); ++x) {
         const bool inside = target.contains(x, y);
-        const Pixel want = inside ? strip.at(20 + (x - target.left) / 2, (y - target.top) / 2) : MakePixel(1, 2, 3);
+        const Pixel want = inside ? strip.at(20 + (x - target.left) / 2, (y - target.top) / 2)
+                                  : MakePixel(1, 2, 3);
         ASSERT_EQ(dst.at(x, y), want) << x << "," << y << " into " << target.left;
       }
   }

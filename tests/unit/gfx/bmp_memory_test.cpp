@@ -39,7 +39,8 @@ long PeakKib() {
 
 std::vector<std::uint8_t> Bytes(const std::string& hex) {
   std::vector<std::uint8_t> out;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) out.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+    out.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
   return out;
 }
 
@@ -72,7 +73,8 @@ TEST(BmpMemory, HostileFilesCostNoPictureMemory) {
   // The 64-byte RLE8 file of 16384 x 16384 that ends its picture at once: valid, so only a
   // cap keeps it out; a movie strip of 128 frames is the cap here.
   const auto bomb = Bytes(
-      "424d40000000000000003e000000280000000040000000400000010008000100000000000000130b0000130b0000020000000000"
+      "424d40000000000000003e000000280000000040000000400000010008000100000000000000130b0000130b0000"
+      "020000000000"
       "000010203000102030000001");
   const auto corrupt = CorruptRle4();
   if (!ResetPeak()) GTEST_SKIP() << "the kernel does not let the peak be reset";
@@ -91,7 +93,8 @@ TEST(BmpMemory, FileReadsFollowTheCap) {
   {
     std::ofstream out(path, std::ios::binary);
     const auto bomb = Bytes("424d40000000000000003e00000028000000");
-    out.write(reinterpret_cast<const char*>(bomb.data()), static_cast<std::streamsize>(bomb.size()));
+    out.write(reinterpret_cast<const char*>(bomb.data()),
+              static_cast<std::streamsize>(bomb.size()));
   }
   std::filesystem::resize_file(path, std::uintmax_t{64} << 20);  // sparse
   std::string error;

@@ -109,8 +109,9 @@ bool InHexagons(int wx, int wy) {
 TEST_F(StartUp, WindowRegionIsTheThreeHexagonsAndShowsTheSkin) {
   // With no photo film and no movie in the folder, their buttons show BASE2's look (the
   // number plates without buttons); everything else is BASE0.
-  const SimResult r = Run("start\nsnap main " + File("snap.bmp").string() + "\nskin BASE0 " +
-                          File("base0.bmp").string() + "\nskin BASE2 " + File("base2.bmp").string() + "\n");
+  const SimResult r =
+      Run("start\nsnap main " + File("snap.bmp").string() + "\nskin BASE0 " +
+          File("base0.bmp").string() + "\nskin BASE2 " + File("base2.bmp").string() + "\n");
   const gfx::Bitmap snap = Picture("snap.bmp");
   gfx::Bitmap expected = Picture("base0.bmp");
   const gfx::Bitmap base2 = Picture("base2.bmp");

@@ -14,11 +14,15 @@
 namespace tinto::test {
 
 // Window coordinates of a skin point.
-inline std::string At(int x, int y) { return std::to_string(x + 430) + " " + std::to_string(y); }
+inline std::string At(int x, int y) {
+  return std::to_string(x + 430) + " " + std::to_string(y);
+}
 inline std::string Click(int x, int y, const std::string& extra = "") {
   return "click main " + At(x, y) + extra + "\n";
 }
-inline std::string Centre(gfx::Rect box) { return At(box.left + box.width / 2, box.top + box.height / 2); }
+inline std::string Centre(gfx::Rect box) {
+  return At(box.left + box.width / 2, box.top + box.height / 2);
+}
 
 inline const std::string kLevel1 = Click(303, 137);
 inline const std::string kLevelMinus1 = Click(291, 137);
@@ -50,19 +54,23 @@ inline constexpr gfx::Point kInZoomedPhotoFilm{150, 110};
 inline constexpr gfx::Point kInWallpaper{200, 300};
 
 // The colour of frame f of item n: photo films and movies differ in blue.
-inline gfx::Pixel FrameColour(bool movie, int n, int f) { return gfx::MakePixel(20 + 20 * n, 30 + 40 * f, movie ? 200 : 100); }
+inline gfx::Pixel FrameColour(bool movie, int n, int f) {
+  return gfx::MakePixel(20 + 20 * n, 30 + 40 * f, movie ? 200 : 100);
+}
 
 class ViewerTest : public SimTest {
  protected:
   // A strip file of `frames` plain-coloured frames.
   void PhotoFilm(const std::string& name, int n, int frames) const {
     gfx::Bitmap strip(148, 108 * frames);
-    for (int f = 0; f < frames; ++f) gfx::Fill(strip, {0, 108 * f, 148, 108}, FrameColour(false, n, f));
+    for (int f = 0; f < frames; ++f)
+      gfx::Fill(strip, {0, 108 * f, 148, 108}, FrameColour(false, n, f));
     ASSERT_TRUE(gfx::SaveBmp24(File(name), strip));
   }
   void Movie(const std::string& name, int n, int frames) const {
     gfx::Bitmap strip(214 * frames, 160);
-    for (int f = 0; f < frames; ++f) gfx::Fill(strip, {214 * f, 0, 214, 160}, FrameColour(true, n, f));
+    for (int f = 0; f < frames; ++f)
+      gfx::Fill(strip, {214 * f, 0, 214, 160}, FrameColour(true, n, f));
     ASSERT_TRUE(gfx::SaveBmp24(File(name), strip));
   }
   void Bytes(const std::string& name, const std::string& bytes) const {
@@ -90,7 +98,8 @@ class ViewerTest : public SimTest {
                                 SimResult* result = nullptr) const {
     std::string body = script;
     for (int i = 0; i < count; ++i)
-      body += "snap main " + File("w" + std::to_string(i) + ".bmp").string() + "\nwait " + std::to_string(step) + "\n";
+      body += "snap main " + File("w" + std::to_string(i) + ".bmp").string() + "\nwait " +
+              std::to_string(step) + "\n";
     const SimResult r = Run(body);
     if (result != nullptr) *result = r;
     std::vector<gfx::Pixel> out;

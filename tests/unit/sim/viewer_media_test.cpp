@@ -16,7 +16,8 @@ using ViewerMedia = ViewerTest;
 
 constexpr const char* kUnlockNotice = "\"NOMAL- 1, 2\\r\\n\\r\\nムービーゲットだよ♪\"";
 const std::string kIni =
-    "; written by the host game\r\n[Options]\r\nNOMAL=5\r\n[Rondelay]\r\nVolume=80\r\n  nomal = 0 \r\nHARD_=9\r\n"
+    "; written by the host game\r\n[Options]\r\nNOMAL=5\r\n[Rondelay]\r\nVolume=80\r\n  nomal = 0 "
+    "\r\nHARD_=9\r\n"
     "Stage=3\r\n\r\n[Key]\r\nJump=Z\r\n";
 
 TEST_F(ViewerMedia, MovieBehindAGapStartsHiddenAndUnlocksOnlyTheCompleteRun) {
@@ -30,9 +31,10 @@ TEST_F(ViewerMedia, MovieBehindAGapStartsHiddenAndUnlocksOnlyTheCompleteRun) {
     Bytes(upper ? "RONDELAY.INI" : "Rondelay.ini", kIni);
     // NOMAL 4 starts hidden; the right button finds it; opening it records nothing; NOMAL
     // 2 then unlocks 1 and 2. HARD_ is 9 already: nothing there ever writes.
-    const SimResult r = Run("start\nwait 200\n" + MovieButton(0, 4) + "wait 100\n" + MovieButton(0, 4, " right") +
-                            "wait 100\n" + MovieButton(0, 4) + "wait 500\n" + MovieButton(0, 2) +
-                            "wait 100\nkey message ENTER\nwait 500\n" + MovieButton(0, 2) + "wait 500\n");
+    const SimResult r =
+        Run("start\nwait 200\n" + MovieButton(0, 4) + "wait 100\n" + MovieButton(0, 4, " right") +
+            "wait 100\n" + MovieButton(0, 4) + "wait 500\n" + MovieButton(0, 2) +
+            "wait 100\nkey message ENTER\nwait 500\n" + MovieButton(0, 2) + "wait 500\n");
     EXPECT_EQ(Exactly(r, "effect 1"), 3) << r.log;  // the press on hidden NOMAL 4 took nothing
     EXPECT_TRUE(r.Has("300 effect 69")) << r.log;
     const auto notices = r.Events("notice");
@@ -49,9 +51,11 @@ TEST_F(ViewerMedia, MovieBehindAGapStartsHiddenAndUnlocksOnlyTheCompleteRun) {
 TEST_F(ViewerMedia, UnlockWritesTheProgressAndListsEveryNewMovie) {
   for (int n = 1; n <= 5; ++n) Movie("Y_e10" + std::to_string(n) + ".bmp", n, 1);
   for (int n = 1; n <= 2; ++n) Movie("Y_e30" + std::to_string(n) + ".bmp", n, 1);
-  const SimResult r = Run("start\nwait 200\n" + MovieButton(0, 3) + "wait 100\nkey message ENTER\nwait 500\n" +
-                          MovieButton(0, 2) + "wait 500\n" + MovieButton(0, 5) + "wait 100\nkey message ENTER\nwait 500\n" +
-                          MovieButton(1, 2) + "wait 100\nkey message ENTER\nwait 500\n");
+  const SimResult r =
+      Run("start\nwait 200\n" + MovieButton(0, 3) + "wait 100\nkey message ENTER\nwait 500\n" +
+          MovieButton(0, 2) + "wait 500\n" + MovieButton(0, 5) +
+          "wait 100\nkey message ENTER\nwait 500\n" + MovieButton(1, 2) +
+          "wait 100\nkey message ENTER\nwait 500\n");
   const auto notices = r.Events("notice");
   ASSERT_EQ(notices.size(), 3u) << r.log;
   EXPECT_NE(notices[0].find("\"NOMAL- 1, 2, 3\\r\\n"), std::string::npos) << notices[0];
@@ -73,11 +77,13 @@ TEST_F(ViewerMedia, AFailedSettingsWriteIsReportedAndChangesNothing) {
 TEST_F(ViewerMedia, RightButtonOnAMissingMovieOpensThePlaceholderWithMoviesSelected) {
   PhotoFilm("Zz2.bmp", 2, 2);  // photo films are the start-up selection
   SimResult shown;
-  const auto seen = Watch("start\nwait 200\n" + MovieButton(1, 5, " right") + "wait 100\n", kInMovie, 100, 1, &shown);
+  const auto seen = Watch("start\nwait 200\n" + MovieButton(1, 5, " right") + "wait 100\n",
+                          kInMovie, 100, 1, &shown);
   EXPECT_NE(shown.Events("region main").size(), 1u) << shown.log;  // the movie rectangle opened
   EXPECT_NE(seen[0], FrameColour(false, 2, 0));
-  const SimResult r = Run("start\nwait 200\n" + MovieButton(1, 5, " right") + "wait 100\n" + kStop + "wait 100\n" +
-                          kLevel1 + "wait 100\nsnap main " + File("again.bmp").string() + "\n");
+  const SimResult r =
+      Run("start\nwait 200\n" + MovieButton(1, 5, " right") + "wait 100\n" + kStop + "wait 100\n" +
+          kLevel1 + "wait 100\nsnap main " + File("again.bmp").string() + "\n");
   EXPECT_TRUE(r.Has("200 effect 68")) << r.log;
   EXPECT_NE(Picture("again.bmp").at(kInPhotoFilm.x - 20, kInPhotoFilm.y), FrameColour(false, 2, 0));
 }
@@ -155,13 +161,17 @@ TEST_F(ViewerMedia, UnreadableWallpaperShowsBlueAndTheNextPressStartsAtOne) {
 
 // ---- damaged strips
 
-std::string Le32(std::uint32_t v) { return {char(v & 255), char(v >> 8 & 255), char(v >> 16 & 255), char(v >> 24 & 255)}; }
+std::string Le32(std::uint32_t v) {
+  return {char(v & 255), char(v >> 8 & 255), char(v >> 16 & 255), char(v >> 24 & 255)};
+}
 // An RLE8 bitmap of the given size whose data ends the picture at once: valid, tiny, and
 // as large in memory as its header says.
 std::string RleBomb(int width, int height) {
   std::string h = "BM" + Le32(64) + Le32(0) + Le32(62);
-  h += Le32(40) + Le32(static_cast<std::uint32_t>(width)) + Le32(static_cast<std::uint32_t>(height));
-  h += std::string("\x01\x00\x08\x00", 4) + Le32(1) + Le32(2) + Le32(2835) + Le32(2835) + Le32(2) + Le32(0);
+  h +=
+      Le32(40) + Le32(static_cast<std::uint32_t>(width)) + Le32(static_cast<std::uint32_t>(height));
+  h += std::string("\x01\x00\x08\x00", 4) + Le32(1) + Le32(2) + Le32(2835) + Le32(2835) + Le32(2) +
+       Le32(0);
   h += std::string("\x00\x00\x00\x00\xff\xff\xff\x00", 8) + std::string("\x00\x01", 2);
   return h;
 }
@@ -176,10 +186,13 @@ TEST_F(ViewerMedia, DamagedStripsPlayThePlaceholder) {
   Movie("good.bmp", 1, 3);
   const std::string good = ReadAll("good.bmp");
   const std::string issue_bomb = [] {
-    const char* hex = "424d40000000000000003e000000280000000040000000400000010008000100000000000000130b0000130b00000200"
-                      "00000000000010203000102030000001";
+    const char* hex =
+        "424d40000000000000003e000000280000000040000000400000010008000100000000000000130b0000130b00"
+        "000200"
+        "00000000000010203000102030000001";
     std::string out;
-    for (const char* p = hex; p[0] && p[1]; p += 2) out += static_cast<char>(std::stoi(std::string(p, 2), nullptr, 16));
+    for (const char* p = hex; p[0] && p[1]; p += 2)
+      out += static_cast<char>(std::stoi(std::string(p, 2), nullptr, 16));
     return out;
   }();
   const std::vector<std::pair<std::string, std::string>> cases = {
@@ -193,15 +206,17 @@ TEST_F(ViewerMedia, DamagedStripsPlayThePlaceholder) {
   for (const auto& [what, bytes] : cases) {
     Bytes("Y_e101.bmp", bytes);
     Bytes("Zz1.bmp", bytes);
-    const SimResult r = Run("start\nwait 200\n" + MovieButton(0, 1) + "wait 100\nsnap main " + File("m.bmp").string() +
-                            "\n" + PhotoFilmButton(1) + "wait 100\nsnap main " + File("p.bmp").string() + "\n");
+    const SimResult r = Run("start\nwait 200\n" + MovieButton(0, 1) + "wait 100\nsnap main " +
+                            File("m.bmp").string() + "\n" + PhotoFilmButton(1) +
+                            "wait 100\nsnap main " + File("p.bmp").string() + "\n");
     EXPECT_EQ(r.status, 0) << what;
     const gfx::Bitmap movie = Picture("m.bmp");
     const gfx::Bitmap photo = Picture("p.bmp");
     // Black around the logo, and the logo itself in the middle of the frame.
     EXPECT_EQ(movie.at(kInMoviePlaceholderBlack.x, kInMoviePlaceholderBlack.y), 0u) << what;
     bool logo = false;
-    for (int x = 263; x < 390 && !logo; ++x) logo = movie.at(x, 190 + 10) != 0 || movie.at(x, 195) != 0;
+    for (int x = 263; x < 390 && !logo; ++x)
+      logo = movie.at(x, 190 + 10) != 0 || movie.at(x, 195) != 0;
     EXPECT_TRUE(logo) << what;
     EXPECT_EQ(photo.at(kInPhotoFilm.x, kInPhotoFilm.y + 50), 0u) << what;
   }

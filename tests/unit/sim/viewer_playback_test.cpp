@@ -28,16 +28,19 @@ int SpeedNumber(const gfx::Bitmap& snap, const gfx::Bitmap& base1, int row) {
 bool SameCells(const gfx::Bitmap& snap, const gfx::Bitmap& skin, gfx::Point at, gfx::Rect cell) {
   for (int dy = 0; dy < cell.height; ++dy)
     for (int dx = 0; dx < cell.width; ++dx)
-      if (snap.at(at.x + 430 + dx, at.y + dy) != skin.at(cell.left + dx, cell.top + dy)) return false;
+      if (snap.at(at.x + 430 + dx, at.y + dy) != skin.at(cell.left + dx, cell.top + dy))
+        return false;
   return true;
 }
 
 TEST_F(ViewerPlayback, WithNoFilesLevelOnePlaysTheLogoPlaceholderAt340Ms) {
   // The press at 200 opens the movie placeholder (300 ms) and waits 100 ms; the first
   // tick at 600 lands on frame 0, already drawn, and every 340 ms the next frame follows.
-  std::string script = "start\nwait 200\n" + kLevel1 + "wait 50\nskin VORTEL " + File("logo.bmp").string() +
-                       "\nskin BASE1 " + File("base1.bmp").string() + "\n";
-  for (int k = 0; k < 12; ++k) script += "snap main " + File("f" + std::to_string(k) + ".bmp").string() + "\nwait 340\n";
+  std::string script = "start\nwait 200\n" + kLevel1 + "wait 50\nskin VORTEL " +
+                       File("logo.bmp").string() + "\nskin BASE1 " + File("base1.bmp").string() +
+                       "\n";
+  for (int k = 0; k < 12; ++k)
+    script += "snap main " + File("f" + std::to_string(k) + ".bmp").string() + "\nwait 340\n";
   const SimResult r = Run(script);
   EXPECT_TRUE(r.Has("200 effect 2")) << r.log;
   const gfx::Bitmap logo = Picture("logo.bmp");
@@ -57,7 +60,8 @@ TEST_F(ViewerPlayback, WithNoFilesLevelOnePlaysTheLogoPlaceholderAt340Ms) {
       EXPECT_TRUE(SameCells(snap, base1, {321, 127}, {321, 127, 2, 3}));
       EXPECT_TRUE(SameCells(snap, base1, {326, 127}, {316, 127, 2, 3}));
       EXPECT_TRUE(SameCells(snap, base1, {331, 127}, {316, 127, 2, 3}));
-      for (int x : {262, 267, 272}) EXPECT_TRUE(SameCells(snap, base1, {x, 127}, {277, 127, 2, 3})) << x;
+      for (int x : {262, 267, 272})
+        EXPECT_TRUE(SameCells(snap, base1, {x, 127}, {277, 127, 2, 3})) << x;
       EXPECT_EQ(SpeedNumber(snap, base1, 0), 20);
       // Nothing of the panel outside the movie rectangle.
       EXPECT_EQ(snap.at(kInZoomedMovie.x, kInZoomedMovie.y), 0u);
@@ -68,9 +72,11 @@ TEST_F(ViewerPlayback, WithNoFilesLevelOnePlaysTheLogoPlaceholderAt340Ms) {
 TEST_F(ViewerPlayback, PhotoFilmsThreeAndSevenTakeTurnsWithRotationOn) {
   PhotoFilm("Zz3.bmp", 3, 2);
   PhotoFilm("zz7.BMP", 7, 2);
-  const auto seen = Runs(Watch("start\nwait 200\n" + kPhotoRotation + kLevel1, kInPhotoFilm, 100, 40));
-  const std::vector<gfx::Pixel> expected = {FrameColour(false, 3, 0), FrameColour(false, 3, 1), FrameColour(false, 7, 0),
-                                            FrameColour(false, 7, 1), FrameColour(false, 3, 0), FrameColour(false, 3, 1)};
+  const auto seen =
+      Runs(Watch("start\nwait 200\n" + kPhotoRotation + kLevel1, kInPhotoFilm, 100, 40));
+  const std::vector<gfx::Pixel> expected = {FrameColour(false, 3, 0), FrameColour(false, 3, 1),
+                                            FrameColour(false, 7, 0), FrameColour(false, 7, 1),
+                                            FrameColour(false, 3, 0), FrameColour(false, 3, 1)};
   ASSERT_GE(seen.size(), expected.size());
   EXPECT_EQ(std::vector<gfx::Pixel>(seen.begin(), seen.begin() + 6), expected);
 }
@@ -79,16 +85,19 @@ TEST_F(ViewerPlayback, HiddenFilmIsSkippedAndTheLastOneOpensAgain) {
   PhotoFilm("Zz3.bmp", 3, 2);
   PhotoFilm("Zz7.bmp", 7, 2);
   SimResult r;
-  const auto seen = Runs(Watch("start\nwait 200\n" + kPhotoRotation + PhotoFilmButton(3, " right") + kLevel1,
-                               kInPhotoFilm, 100, 40, &r));
+  const auto seen =
+      Runs(Watch("start\nwait 200\n" + kPhotoRotation + PhotoFilmButton(3, " right") + kLevel1,
+                 kInPhotoFilm, 100, 40, &r));
   EXPECT_TRUE(r.Has("300 effect 20")) << r.log;
-  const std::vector<gfx::Pixel> expected = {FrameColour(false, 3, 0), FrameColour(false, 3, 1), FrameColour(false, 7, 0),
-                                            FrameColour(false, 7, 1), FrameColour(false, 7, 0), FrameColour(false, 7, 1)};
+  const std::vector<gfx::Pixel> expected = {FrameColour(false, 3, 0), FrameColour(false, 3, 1),
+                                            FrameColour(false, 7, 0), FrameColour(false, 7, 1),
+                                            FrameColour(false, 7, 0), FrameColour(false, 7, 1)};
   ASSERT_GE(seen.size(), expected.size());
   EXPECT_EQ(std::vector<gfx::Pixel>(seen.begin(), seen.begin() + 6), expected);
   // Film 7 opened anew each time (its rectangle taken out and put back).
   EXPECT_GE(r.Events("region main").size(), 8u) << r.log;
-  const SimResult again = Run("start\nwait 200\n" + PhotoFilmButton(3, " right") + "wait 100\n" + PhotoFilmButton(3, " right"));
+  const SimResult again = Run("start\nwait 200\n" + PhotoFilmButton(3, " right") + "wait 100\n" +
+                              PhotoFilmButton(3, " right"));
   EXPECT_TRUE(again.Has("200 effect 20")) << again.log;
   EXPECT_TRUE(again.Has("300 effect 69")) << again.log;
 }
@@ -98,7 +107,8 @@ TEST_F(ViewerPlayback, AMoviePlaysFourTimesBeforeTheNextOne) {
   Movie("Y_e102.bmp", 2, 2);
   const auto seen = Runs(Watch("start\nwait 200\n" + kNomalRotation + kLevel1, kInMovie, 100, 40));
   std::vector<gfx::Pixel> expected;
-  for (int pass = 0; pass < 4; ++pass) expected.insert(expected.end(), {FrameColour(true, 1, 0), FrameColour(true, 1, 1)});
+  for (int pass = 0; pass < 4; ++pass)
+    expected.insert(expected.end(), {FrameColour(true, 1, 0), FrameColour(true, 1, 1)});
   expected.insert(expected.end(), {FrameColour(true, 2, 0), FrameColour(true, 2, 1)});
   ASSERT_GE(seen.size(), expected.size());
   EXPECT_EQ(std::vector<gfx::Pixel>(seen.begin(), seen.begin() + 10), expected);
@@ -110,9 +120,11 @@ TEST_F(ViewerPlayback, ReverseRotationRunsDownwardsFromTheLastFrame) {
   // Level -1 with the viewer closed opens film 3 forward (the level in force), then plays
   // backwards: the first tick finds its beginning and the rotation goes down, wrapping to
   // film 7, which opens on its last frame.
-  const auto seen = Runs(Watch("start\nwait 200\n" + kPhotoRotation + kLevelMinus1, kInPhotoFilm, 100, 40));
-  const std::vector<gfx::Pixel> expected = {FrameColour(false, 7, 1), FrameColour(false, 7, 0), FrameColour(false, 3, 1),
-                                            FrameColour(false, 3, 0), FrameColour(false, 7, 1), FrameColour(false, 7, 0)};
+  const auto seen =
+      Runs(Watch("start\nwait 200\n" + kPhotoRotation + kLevelMinus1, kInPhotoFilm, 100, 40));
+  const std::vector<gfx::Pixel> expected = {FrameColour(false, 7, 1), FrameColour(false, 7, 0),
+                                            FrameColour(false, 3, 1), FrameColour(false, 3, 0),
+                                            FrameColour(false, 7, 1), FrameColour(false, 7, 0)};
   ASSERT_GE(seen.size(), expected.size());
   EXPECT_EQ(std::vector<gfx::Pixel>(seen.begin(), seen.begin() + 6), expected);
 }
@@ -125,20 +137,21 @@ TEST_F(ViewerPlayback, FrameSteppingPausesThenMovesOneFrameAndWraps) {
     script += line;
     script += "snap main " + File("s" + std::to_string(snaps++) + ".bmp").string() + "\n";
   };
-  add("");                      // frame 1
-  add(kStepForward);            // pauses without moving
-  add("wait 1000\n");           // no tick while paused
-  add(kStepForward);            // 2
-  add(kStepForward);            // 3
-  add(kStepForward);            // wraps to 0
-  add(kStepReverse);            // back over the start to 3
+  add("");                                   // frame 1
+  add(kStepForward);                         // pauses without moving
+  add("wait 1000\n");                        // no tick while paused
+  add(kStepForward);                         // 2
+  add(kStepForward);                         // 3
+  add(kStepForward);                         // wraps to 0
+  add(kStepReverse);                         // back over the start to 3
   add(kStop + "wait 100\n" + kStepForward);  // closed: opens and shows frame 0
-  add("wait 2000\n");           // and stays paused
+  add("wait 2000\n");                        // and stays paused
   Run(script);
   const std::vector<int> expected = {1, 1, 1, 2, 3, 0, 3, 0, 0};
   ASSERT_EQ(snaps, static_cast<int>(expected.size()));
   for (int i = 0; i < snaps; ++i)
-    EXPECT_EQ(Picture("s" + std::to_string(i) + ".bmp").at(kInMovie.x, kInMovie.y), FrameColour(true, 1, expected[static_cast<std::size_t>(i)]))
+    EXPECT_EQ(Picture("s" + std::to_string(i) + ".bmp").at(kInMovie.x, kInMovie.y),
+              FrameColour(true, 1, expected[static_cast<std::size_t>(i)]))
         << "snap " << i;
 }
 
@@ -169,7 +182,9 @@ TEST_F(ViewerPlayback, PhotoFilmsAndMoviesKeepTheirOwnSpeedIndices) {
   EXPECT_EQ(SpeedNumber(Picture("s6.bmp"), base1, 1), 53);
   EXPECT_EQ(r.Events("effect 0").size(), 6u) << r.log;
   const auto resets = r.Events("effect 3");
-  EXPECT_EQ(std::count_if(resets.begin(), resets.end(), [](const std::string& l) { return l.ends_with(" effect 3"); }), 1)
+  EXPECT_EQ(std::count_if(resets.begin(), resets.end(),
+                          [](const std::string& l) { return l.ends_with(" effect 3"); }),
+            1)
       << r.log;
 }
 
@@ -195,13 +210,15 @@ TEST_F(ViewerPlayback, ZoomWorksInEveryState) {
     script += line;
     script += "snap main " + File("s" + std::to_string(snaps++) + ".bmp").string() + "\n";
   };
-  add(kZoom);                           // closed: the movie opens zoomed
-  add(kZoom);                           // movie zoomed: back to normal
-  add(PhotoFilmButton(1) + kZoom);      // photo film: zoomed
+  add(kZoom);                            // closed: the movie opens zoomed
+  add(kZoom);                            // movie zoomed: back to normal
+  add(PhotoFilmButton(1) + kZoom);       // photo film: zoomed
   add(kWallpaperButton + "wait 500\n");  // the gallery
-  add(kZoom);                           // the photo films' zoom goes off again
+  add(kZoom);                            // the photo films' zoom goes off again
   const SimResult r = Run(script);
-  const auto at = [&](int i, gfx::Point p) { return Picture("s" + std::to_string(i) + ".bmp").at(p.x, p.y); };
+  const auto at = [&](int i, gfx::Point p) {
+    return Picture("s" + std::to_string(i) + ".bmp").at(p.x, p.y);
+  };
   EXPECT_EQ(at(0, kInZoomedMovie), FrameColour(true, 1, 0));
   EXPECT_EQ(at(1, kInZoomedMovie), 0u);
   EXPECT_EQ(at(1, kInMovie), FrameColour(true, 1, 0));
@@ -249,7 +266,9 @@ TEST_F(ViewerPlayback, SleepingTimersShowTheSameFramesAsWakingForEveryTick) {
   const SimResult sleeping = Run(script("a"));
   const SimResult every = Run(script("b"), true);
   EXPECT_EQ(sleeping.log, every.log);
-  for (int k = 0; k < 19; ++k) EXPECT_EQ(ReadAll("a" + std::to_string(k) + ".bmp"), ReadAll("b" + std::to_string(k) + ".bmp")) << k;
+  for (int k = 0; k < 19; ++k)
+    EXPECT_EQ(ReadAll("a" + std::to_string(k) + ".bmp"), ReadAll("b" + std::to_string(k) + ".bmp"))
+        << k;
 }
 
 }  // namespace
@@ -260,7 +279,9 @@ namespace {
 
 TEST_F(ViewerPlayback, MovieSoundCheersAtTheEndOfPassesOnlyWhenOn) {
   Movie("Y_e101.bmp", 1, 2);
-  const auto cheers = [](const SimResult& r) { return Exactly(r, "effect 35") + Exactly(r, "effect 36"); };
+  const auto cheers = [](const SimResult& r) {
+    return Exactly(r, "effect 35") + Exactly(r, "effect 36");
+  };
   // Level 1 reopens NOMAL 1 without the click's cheer; ten passes of 680 ms follow.
   const SimResult quiet = Run("start\nwait 200\n" + kLevel1 + "wait 6800\n");
   EXPECT_EQ(cheers(quiet), 0) << quiet.log;
@@ -273,10 +294,12 @@ TEST_F(ViewerPlayback, MovieSoundCheersAtTheEndOfPassesOnlyWhenOn) {
 TEST_F(ViewerPlayback, TheCountdownAlarmClosesTheOpenPanel) {
   Movie("Y_e101.bmp", 1, 2);
   // Minus with Shift at 00:00:00 rings two second changes later.
-  const SimResult r = Run("start\nwait 200\n" + kLevel1 + Click(296, 298, " shift") + "wait 3000\n");
+  const SimResult r =
+      Run("start\nwait 200\n" + kLevel1 + Click(296, 298, " shift") + "wait 3000\n");
   const auto regions = r.Events("region main");
   ASSERT_GE(regions.size(), 4u) << r.log;
-  EXPECT_EQ(regions.back().substr(regions.back().find("region")), regions.front().substr(regions.front().find("region")))
+  EXPECT_EQ(regions.back().substr(regions.back().find("region")),
+            regions.front().substr(regions.front().find("region")))
       << r.log;
   EXPECT_TRUE(r.Has("2000 effect 10")) << r.log;
 }
