@@ -9,7 +9,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic timgm6mb-soundfont
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox metacity
   sox libsox-fmt-mp3 lame
   gdk-pixbuf-tests
 )

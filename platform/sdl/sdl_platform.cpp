@@ -55,6 +55,8 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
   SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
   SDL_EventState(SDL_DROPCOMPLETE, SDL_ENABLE);
   SDL_EventState(SDL_DROPTEXT, SDL_DISABLE);
+  // The X server's own events, for the pointer (see DispatchPointer).
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);

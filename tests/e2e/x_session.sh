@@ -124,3 +124,38 @@ finish() {
   echo "all checks passed"
   exit 0
 }
+
+# Starts the window manager $1 (openbox or metacity) on the display and waits until it
+# manages the screen (it names itself on the root window).
+start_wm() {
+  local wm=$1 i
+  command -v "$wm" >/dev/null 2>&1 || { echo "FAIL: $wm is not installed"; exit 1; }
+  case $wm in
+    openbox) openbox --sm-disable > "$WORK/wm.log" 2>&1 & ;;
+    metacity) metacity --sm-disable > "$WORK/wm.log" 2>&1 & ;;
+    *) echo "FAIL: unknown window manager $wm"; exit 1 ;;
+  esac
+  STARTED_PIDS+=("$!")
+  for i in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  echo "FAIL: $wm did not start"
+  cat "$WORK/wm.log"
+  exit 1
+}
+
+# The top-left corner of window $1's client area on the screen, as "X Y".
+window_position() {
+  xwininfo -id "$1" | awk '/Absolute upper-left [XY]/ {printf "%s%s", sep, $4; sep = " "}'
+}
+
+# Waits up to 5 seconds for window $1 to sit at "$2".
+wait_position() {
+  local i
+  for i in $(seq 100); do
+    [ "$(window_position "$1")" = "$2" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
