@@ -14,19 +14,7 @@ start_xvfb
 [ "$WM" != none ] && start_wm "$WM"
 echo "window manager: $WM"
 
-TITLE="Quiro EDIT"
-GAME="$WORK/game"
-mkdir -p "$GAME"
-[ -n "$DEMO" ] && "$DEMO" "$GAME" > /dev/null
-cp "$TINTO" "$GAME/tinto"
-export SDL_AUDIODRIVER=dummy
-
-start_tinto() {
-  (cd "$GAME" && exec ./tinto) > "$WORK/$1.out" 2> "$WORK/$1.err" &
-  TINTO_PID=$!
-  STARTED_PIDS+=("$TINTO_PID")
-}
-clean_stderr() { ! grep -Eq 'runtime error|Sanitizer|X Error' "$WORK/$1.err"; }
+make_game "$TINTO" "$DEMO"
 hinted_position() {
   xprop -id "$1" WM_NORMAL_HINTS | sed -n 's/.*user specified location: \([-0-9]*\), \([-0-9]*\)/\1 \2/p'
 }

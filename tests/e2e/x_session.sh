@@ -125,6 +125,25 @@ finish() {
   exit 0
 }
 
+# Makes a fresh game folder GAME holding the program $1 (and the demo game's files, made
+# by the generator $2 when one is given); start_tinto LOG runs the program there, its
+# pid in TINTO_PID; clean_stderr LOG holds when no sanitizer or X error report is on the
+# run's standard error.
+TITLE="Quiro EDIT"
+make_game() {
+  GAME="$WORK/game"
+  mkdir -p "$GAME"
+  [ -n "${2:-}" ] && "$2" "$GAME" > /dev/null
+  cp "$1" "$GAME/tinto"
+  export SDL_AUDIODRIVER=dummy
+}
+start_tinto() {
+  (cd "$GAME" && exec ./tinto) > "$WORK/$1.out" 2> "$WORK/$1.err" &
+  TINTO_PID=$!
+  STARTED_PIDS+=("$TINTO_PID")
+}
+clean_stderr() { ! grep -Eq 'runtime error|Sanitizer|X Error' "$WORK/$1.err"; }
+
 # Starts the window manager $1 (openbox or metacity) on the display and waits until it
 # manages the screen (it names itself on the root window).
 start_wm() {
