@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev
+  libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libxi-dev
   libfreetype-dev libfontconfig-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic timgm6mb-soundfont

@@ -123,6 +123,7 @@ void SdlPlatform::ShowError(const std::string& text) {
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
   SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
+  SDL_FlushEvent(SDL_SYSWMEVENT);  // the pointer's own events (see DispatchPointer)
   if (!modal_.empty())
     GiveFocus(modal_.back().id);
   else if (focus_before != 0)

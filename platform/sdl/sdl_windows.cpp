@@ -45,6 +45,7 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
     SDL_GetWindowSurface(w->window);
     SetDropTarget(w->window, false);
     w->x_window = X11WindowOf(w->window);
+    UseCorePointerEvents(w->window);
   }
   const WindowId id = w->id;
   if (first_window_ == 0) first_window_ = id;

@@ -5,6 +5,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
@@ -99,6 +100,18 @@ void SetPlacementHint(SDL_Window* window, gfx::Point top_left) {
   hints->y = top_left.y;
   XSetWMNormalHints(x.display, x.window, hints);
   XFree(hints);
+  XFlush(x.display);
+}
+
+void UseCorePointerEvents(SDL_Window* window) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  int opcode = 0, event_base = 0, error_base = 0;
+  if (!XQueryExtension(x.display, "XInputExtension", &opcode, &event_base, &error_base)) return;
+  // An empty mask withdraws the window's XInput 2 selection for all master devices.
+  unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+  XIEventMask mask{XIAllMasterDevices, sizeof(bits), bits};
+  XISelectEvents(x.display, x.window, &mask, 1);
   XFlush(x.display);
 }
 

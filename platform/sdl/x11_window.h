@@ -31,6 +31,11 @@ std::optional<gfx::Point> QueryWindowOrigin(SDL_Window* window);
 // puts it exactly there when it is shown.
 void SetPlacementHint(SDL_Window* window, gfx::Point top_left);
 
+// Makes the X server send the window's pointer motion as core events, which SDL passes
+// on as window-system messages: SDL asks for XInput 2 motion on its windows, and then the
+// server sends the core motion events to nobody.
+void UseCorePointerEvents(SDL_Window* window);
+
 // The X window of an SDL window (0 when it does not live on an X server).
 unsigned long X11WindowOf(SDL_Window* window);
 
