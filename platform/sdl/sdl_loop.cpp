@@ -158,12 +158,14 @@ void SdlPlatform::Dispatch(const SDL_Event& ev) {
   }
 }
 
-// Pointer input is taken from the X server's own events, not from SDL's mouse events:
-// SDL gives a press or release the pointer position and the window of the last motion
-// it saw, and the server sends no motion when a window moves under a still pointer. After
-// a drag SDL's idea of the pointer is stale, it may even think the pointer outside the
-// window, and then it sends the next presses to no window at all. The server's event
-// says exactly which window it went to and where, in the window and on the screen.
+// Pointer input is taken from the X server's own events, not from SDL's mouse events.
+// SDL drops a motion whose client position equals the last one, which is every other
+// step of a drag once the window has followed the pointer. It gives a press or release
+// the position and the window of the last motion it kept, and the server sends no motion
+// when a window moves under a still pointer: after a drag SDL may think the pointer
+// outside the window and send the next presses and releases to no window at all. The
+// server's event says exactly which window it went to and where, in the window and on
+// the screen.
 void SdlPlatform::DispatchPointer(const PointerEvent& p) {
   pointer_ = p.screen;
   Win* w = FindX(p.window);
