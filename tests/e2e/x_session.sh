@@ -145,19 +145,22 @@ start_tinto() {
 clean_stderr() { ! grep -Eq 'runtime error|Sanitizer|X Error' "$WORK/$1.err"; }
 
 # Starts the window manager $1 (openbox or metacity) on the display and waits until it
-# manages the screen (it names itself on the root window).
+# manages the screen (it names itself on the root window). A manager that gives up at
+# once (on a machine under load one may fail to connect) is started again, twice at most.
 start_wm() {
-  local wm=$1 i
+  local wm=$1 attempt i pid
   command -v "$wm" >/dev/null 2>&1 || { echo "FAIL: $wm is not installed"; exit 1; }
-  case $wm in
-    openbox) openbox --sm-disable > "$WORK/wm.log" 2>&1 & ;;
-    metacity) metacity --sm-disable > "$WORK/wm.log" 2>&1 & ;;
-    *) echo "FAIL: unknown window manager $wm"; exit 1 ;;
-  esac
-  STARTED_PIDS+=("$!")
-  for i in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    sleep 0.05
+  case $wm in openbox | metacity) ;; *) echo "FAIL: unknown window manager $wm"; exit 1 ;; esac
+  for attempt in 1 2 3; do
+    "$wm" --sm-disable >> "$WORK/wm.log" 2>&1 &
+    pid=$!
+    STARTED_PIDS+=("$pid")
+    for i in $(seq 200); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill -0 "$pid" 2>/dev/null && break
   done
   echo "FAIL: $wm did not start"
   cat "$WORK/wm.log"
