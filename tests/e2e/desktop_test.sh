@@ -83,7 +83,6 @@ drag "message, slow, left and up" "$M" 150 100 slow -20,-10 -20,-10 -20,-10 -20,
 drag "message, slow, mixed steps" "$M" 120 60 slow 1,0 0,1 -3,7 50,-40 -100,90 52,-58
 drag "message, fast, small steps" "$M" 150 100 fast 7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3
 drag "message, fast, big steps" "$M" 150 100 fast -150,-100 300,200 -90,-60 -60,-40
-read -r mx my <<< "$(window_position "$M")"
 xdotool mousemove --window "$M" 210 131 click 1  # CANSEL
 W=$(wait_window "$TITLE" 10)
 check "a click on CANSEL right after the drags answers: the main window shows" test -n "$W"
