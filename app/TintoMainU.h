@@ -4,6 +4,7 @@
 
 #include "app/frame_clock.h"
 #include "app/main_canvas.h"
+#include "app/window_drag.h"
 #include "colour/preview.h"
 #include "gfx/region.h"
 #include "music/music_player.h"
@@ -112,8 +113,7 @@ class TTintoMainFM : public WindowEvents {
   gfx::Region region_union_;  // the master copy; the window gets fresh copies
   Viewer viewer_;
   bool colours_changed_ = false;
-  bool dragging_ = false;
-  gfx::Point grab_{};
+  WindowDrag drag_;
   bool first_tick_ = true;
   bool closed_ = false;
 };

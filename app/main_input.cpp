@@ -43,8 +43,7 @@ void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, in
     DoHotspot(hotspot, shift);
     return;
   }
-  dragging_ = true;
-  grab_ = {X, Y};
+  drag_.Begin(platform_, window_);
 }
 
 void TTintoMainFM::PressLook(const MainHotspot& hotspot) {
@@ -240,13 +239,9 @@ void TTintoMainFM::ShowHelpPicture() {
   canvas_.PaintAll();
 }
 
-void TTintoMainFM::FormMouseMove(ShiftState, int X, int Y) {
-  if (!dragging_) return;
-  const gfx::Point at = platform_.WindowPosition(window_);
-  platform_.MoveWindow(window_, {at.x + X - grab_.x, at.y + Y - grab_.y});
-}
+void TTintoMainFM::FormMouseMove(ShiftState, int, int) { drag_.Follow(platform_, window_); }
 
-void TTintoMainFM::FormMouseUp(MouseButton, ShiftState, int, int) { dragging_ = false; }
+void TTintoMainFM::FormMouseUp(MouseButton, ShiftState, int, int) { drag_.End(); }
 
 void TTintoMainFM::FormKeyUp(int key, ShiftState shift) {
   if (key == vk::kSpace && !shift.any()) {

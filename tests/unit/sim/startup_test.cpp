@@ -65,6 +65,16 @@ TEST_F(StartUp, HostGameQuestionKeys) {
   EXPECT_TRUE(space.Events("show main").empty()) << space.log;
 }
 
+TEST_F(StartUp, TheQuestionIsDraggedByItsGrabPoint) {
+  // Centred at (288, 303). A move names a client point: the same point again means the
+  // pointer moved on with the window, as on the desktop.
+  const SimResult r = Run("hostgame TFM\nstart\nwait 200\ndown message 150 100\nmove message 170 110\n"
+                          "move message 170 110\nup message 170 110\nmove message 100 100\n");
+  EXPECT_TRUE(r.Has("200 moved message 308 313")) << r.log;
+  EXPECT_TRUE(r.Has("200 moved message 328 323")) << r.log;
+  EXPECT_EQ(r.Events("moved message").size(), 3u) << r.log;  // centring and two moves
+}
+
 TEST_F(StartUp, TimersRunWhileTheQuestionIsUp) {
   // The main window is disabled under the question; input for it is not delivered.
   const SimResult r = Run("hostgame TFM\nstart\nwait 200\nclick main 700 200\nwait 100\n");
