@@ -15,10 +15,11 @@ MARK=0
 mark() { MARK=$(wc -l < "$LOG"); }
 # Lines logged since the last mark.
 since() { tail -n +$((MARK + 1)) "$LOG"; }
-# Waits for a line since the mark matching the whole of $1.
+# Waits for a line since the mark matching the whole of $1: up to 15 s, since a busy
+# machine (a sanitizer build beside a parallel test run) can delay an event by seconds.
 saw() {
   local i
-  for i in $(seq 60); do
+  for i in $(seq 300); do
     since | grep -Eqx -- "$1" && return 0
     sleep 0.05
   done

@@ -43,9 +43,10 @@ start_xvfb() {
 }
 
 # Prints the id of the visible window whose title is exactly $1, waiting up to $2
-# seconds (default 10). Nothing and status 1 when it does not come.
+# seconds (default 30: a sanitizer build starting on a busy machine can take that long).
+# Nothing and status 1 when it does not come.
 wait_window() {
-  local title=$1 limit=${2:-10} i id
+  local title=$1 limit=${2:-30} i id
   for i in $(seq $((limit * 20))); do
     id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
     if [ -n "$id" ]; then
