@@ -4,10 +4,12 @@
 
 #include "app/frame_clock.h"
 #include "app/main_canvas.h"
+#include "app/window_drag.h"
 #include "colour/preview.h"
 #include "gfx/region.h"
 #include "music/music_player.h"
 #include "platform/platform.h"
+#include "viewer/viewer.h"
 
 namespace tinto {
 
@@ -24,6 +26,7 @@ class TTintoMainFM : public WindowEvents {
   CharacterPreview& preview() { return preview_; }
   const MainCanvas& canvas() const { return canvas_; }
   FrameClock& frame_clock() { return frame_clock_; }
+  Viewer& viewer() { return viewer_; }
   MusicPlayer& music_player() { return music_player_; }
   const gfx::Region& region_union() const { return region_union_; }
   bool colours_changed() const { return colours_changed_; }
@@ -85,9 +88,14 @@ class TTintoMainFM : public WindowEvents {
   void ShowHelpPicture();
   void StepAlarmSound(int step);
   void DoPanelHotspot(const MainHotspot& hotspot);
+  // The viewer's buttons (main_viewer_input.cpp): the transport, the photo-film and movie
+  // buttons and switches, the gallery; and the right button.
+  bool ViewerTakesPress(const MainHotspot& hotspot) const;
+  void DoViewerHotspot(const MainHotspot& hotspot);
+  void DoViewerRightButton(int x, int y);
+  void ShowSwitch(bool on, int on_effect, int off_effect);
   void DoMusicHotspot(const MainHotspot& hotspot);
-  // The countdown alarm closes the viewer: for now the viewer state becomes closed and
-  // not paused.
+  // The countdown alarm closes the viewer.
   void CloseViewerForAlarm();
   void LoadColours();
 
@@ -103,9 +111,9 @@ class TTintoMainFM : public WindowEvents {
   int width_ = 0;
   int height_ = 0;
   gfx::Region region_union_;  // the master copy; the window gets fresh copies
+  Viewer viewer_;
   bool colours_changed_ = false;
-  bool dragging_ = false;
-  gfx::Point grab_{};
+  WindowDrag drag_;
   bool first_tick_ = true;
   bool closed_ = false;
 };

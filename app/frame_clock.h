@@ -25,11 +25,11 @@ struct FrameClock {
   void FrameDone(std::uint32_t now) { last_frame_tick = now; }
 
   // Which of the coming 10 ms ticks can change anything: none while paused; while the
-  // viewer is closed a due tick only keeps the books; otherwise the first tick at or after
-  // the next frame.
-  TickPlan Plan(bool viewer_closed) const {
+  // viewer is idle (closed, or a wallpaper whose opening is over) a due tick only keeps the
+  // books; otherwise the first tick at or after the next frame.
+  TickPlan Plan(bool viewer_idle) const {
     if (paused) return {TickPlan::Mode::kSkipAll, 0};
-    if (viewer_closed) return {TickPlan::Mode::kReplayAll, 0};
+    if (viewer_idle) return {TickPlan::Mode::kReplayAll, 0};
     return {TickPlan::Mode::kSkipUntil, last_frame_tick + frame_delay};
   }
 };

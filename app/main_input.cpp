@@ -31,21 +31,19 @@ void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, in
   }
   if (button == MouseButton::kRight) {
     // Photo-film and movie buttons toggle their availability; anywhere else the viewer
-    // shows its placeholder. Both belong to the viewer, which answers with effect 68
-    // until it exists.
-    app_.PlayEffect(68);
+    // shows its placeholder.
+    DoViewerRightButton(x, y);
     return;
   }
   if (button == MouseButton::kMiddle) return;
   for (const MainHotspot& hotspot : kMainHotspots) {
     if (!PointInBox(x, y, hotspot.box)) continue;
     // Photo-film and movie buttons take the left button only while available.
-    if (hotspot.action == MainAction::kPhotoFilm || hotspot.action == MainAction::kMovie) continue;
+    if (!ViewerTakesPress(hotspot)) continue;
     DoHotspot(hotspot, shift);
     return;
   }
-  dragging_ = true;
-  grab_ = {X, Y};
+  drag_.Begin(platform_, window_);
 }
 
 void TTintoMainFM::PressLook(const MainHotspot& hotspot) {
@@ -60,7 +58,6 @@ void TTintoMainFM::PressLook(const MainHotspot& hotspot) {
 void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
   using A = MainAction;
   ClockState& clock = app_.clock();
-  ViewerRecord& viewer = app_.viewer();
   SoundEffects& effects = app_.effects();
   if (hotspot.pressed_count > 0) PressLook(hotspot);
 
@@ -100,10 +97,6 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kContinuousPlay:
       DoMusicHotspot(hotspot);
       return;
-    // The viewer's transport answers with its pressed look and sound until it exists.
-    case A::kSpeed:
-      EffectThenRelease(2, kPressDelay);
-      return;
     case A::kPassword:
       effects.PlayEffect(2);
       Wait(kPressDelay);
@@ -111,41 +104,20 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
       canvas_.ShowNormal();
       return;
     case A::kZoom:
-      EffectThenRelease(67, kPressDelay);
-      return;
+    case A::kSpeed:
     case A::kStepForward:
-    case A::kStepReverse:
-      EffectThenRelease(2, kLongPressDelay);
-      return;
     case A::kStop:
-      effects.PlayEffect(2);
-      Wait(kLongPressDelay);
-      viewer.state = ViewerState::kClosed;
-      frame_clock_.paused = false;
-      canvas_.ShowNormal();
-      return;
+    case A::kStepReverse:
     case A::kSpeedMinus:
     case A::kSpeedPlus:
-      EffectThenRelease(0, kPressDelay);
-      return;
     case A::kSpeedReset:
-      EffectThenRelease(3, kPressDelay);
-      return;
     case A::kPhotoFilm:
-    case A::kMovie:
-      return;  // unavailable buttons never get here
     case A::kPhotoFilmRotation:
-      FlipToggle(viewer.rotation[0], 30, 31);
-      return;
-    case A::kMovieRotation:
-      FlipToggle(viewer.rotation[1 + static_cast<std::size_t>(hotspot.arg)], 30, 31);
-      return;
+    case A::kMovie:
     case A::kMovieSound:
-      FlipToggle(viewer.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
-      return;
+    case A::kMovieRotation:
     case A::kWallpaper:
-      effects.PlayEffect(2);
-      canvas_.ShowNormal();
+      DoViewerHotspot(hotspot);
       return;
     case A::kTimeOrDate:
       FlipToggle(clock.date_mode, 68, 69);
@@ -240,9 +212,7 @@ void TTintoMainFM::EffectThenRelease(int effect, int delay) {
 
 void TTintoMainFM::FlipToggle(bool& toggle, int on_effect, int off_effect) {
   toggle = !toggle;
-  app_.effects().PlayEffectChoice(toggle, on_effect, off_effect);
-  Wait(kPressDelay);
-  canvas_.ShowToggle(toggle);
+  ShowSwitch(toggle, on_effect, off_effect);
 }
 
 void TTintoMainFM::StepAlarmSound(int step) {
@@ -258,8 +228,7 @@ void TTintoMainFM::StepAlarmSound(int step) {
 }
 
 void TTintoMainFM::ShowHelpPicture() {
-  app_.viewer().state = ViewerState::kClosed;
-  frame_clock_.paused = false;
+  viewer_.ClosePanel(false);
   const gfx::Bitmap& help = app_.skin()[kBase5];
   canvas_.surface().DrawOnWindowOnly(help, help.bounds(), kSkinOffset);
   app_.PlayEffect(2);
@@ -270,13 +239,9 @@ void TTintoMainFM::ShowHelpPicture() {
   canvas_.PaintAll();
 }
 
-void TTintoMainFM::FormMouseMove(ShiftState, int X, int Y) {
-  if (!dragging_) return;
-  const gfx::Point at = platform_.WindowPosition(window_);
-  platform_.MoveWindow(window_, {at.x + X - grab_.x, at.y + Y - grab_.y});
-}
+void TTintoMainFM::FormMouseMove(ShiftState, int, int) { drag_.Follow(platform_, window_); }
 
-void TTintoMainFM::FormMouseUp(MouseButton, ShiftState, int, int) { dragging_ = false; }
+void TTintoMainFM::FormMouseUp(MouseButton, ShiftState, int, int) { drag_.End(); }
 
 void TTintoMainFM::FormKeyUp(int key, ShiftState shift) {
   if (key == vk::kSpace && !shift.any()) {

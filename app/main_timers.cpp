@@ -23,8 +23,7 @@ void TTintoMainFM::Timer1Timer() {
   if (app_.closing) return;
   const std::uint32_t now = platform_.TickCount();
   if (!frame_clock_.Due(now)) return;
-  // The viewer's playback tick runs here once the viewer exists; while it is closed a due
-  // frame only moves the clock on.
+  viewer_.PlaybackTick();
   frame_clock_.FrameDone(now);
 }
 
@@ -75,9 +74,9 @@ void TTintoMainFM::Timer2Timer() {
   }
 }
 
+// The panel leaves the window region when it is open; the viewer is closed and unpaused.
 void TTintoMainFM::CloseViewerForAlarm() {
-  app_.viewer().state = ViewerState::kClosed;
-  frame_clock_.paused = false;
+  viewer_.ClosePanel(true);
 }
 
 bool TTintoMainFM::HostGameRunning() {

@@ -31,7 +31,8 @@ TTintoMainFM::TTintoMainFM(Application& app)
       platform_(app.platform()),
       canvas_(app.platform(), app.skin()),
       preview_(app.skin(), app.colours(), canvas_),
-      music_player_(app.platform(), app.folder(), app.music(), app.effects(), canvas_) {}
+      music_player_(app.platform(), app.folder(), app.music(), app.effects(), canvas_),
+      viewer_(app, canvas_, frame_clock_, region_union_) {}
 
 TTintoMainFM::~TTintoMainFM() {
   if (window_ != 0) platform_.DestroyWindow(window_);
@@ -49,7 +50,7 @@ void TTintoMainFM::FormCreate() {
                                 .on_tick = [this] { Timer1Timer(); },
                                 .plan = [this] {
                                   if (app_.closing) return TickPlan{TickPlan::Mode::kSkipAll, 0};
-                                  return frame_clock_.Plan(app_.viewer().state == ViewerState::kClosed);
+                                  return frame_clock_.Plan(viewer_.Idle());
                                 }});
   timer2_ = platform_.SetTimer({.owner = window_, .interval_ms = 125, .on_tick = [this] { Timer2Timer(); }});
   StartUp();
@@ -64,11 +65,15 @@ void TTintoMainFM::StartUp() {
   LoadColours();
   preview_.RenderPreview(CharacterPreview::kBothPanels);
   preview_.ShowPanel(CharacterPreview::kBothPanels);
+  viewer_.ReadMovieProgress();
   // A free-colour key that cannot be read is reported; the other keys still load.
   if (const FileResult r = ReadFreeColours(app_.colours(), app_.folder(), -1); !r.ok) app_.ReportError(r.error);
   app_.points().LoadPoints(app_.folder());
   BuildAlarmSoundList();
   music_player_.CountBuiltinSongs();
+  viewer_.ScanPhotoFilms();
+  viewer_.ScanMovies();
+  viewer_.ScanWallpapers();
   TakeCommandLineMusic();
   PlaceWindow();
   ShapeWindow();
@@ -135,6 +140,7 @@ void TTintoMainFM::FormDestroy() {
   platform_.KillTimer(timer1_);
   platform_.KillTimer(timer2_);
   canvas_.surface().Free();
+  viewer_.Release();
   app_.skin().Free();
   region_union_ = {};
   app_.effects().StopAll();

@@ -150,7 +150,7 @@ void TTintoColFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
     ShowHelpPicture();
     return;
   }
-  BeginDrag(x, y);
+  BeginDrag();
 }
 
 void TTintoColFM::CancelOrOk(bool ok) {

@@ -101,7 +101,7 @@ void TTintoMessFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
   } else if (question_ && PointInBox(x, y, kCancelBox)) {
     PressButton(kCancelBox, kCancelPressed, kResultCancel);
   } else {
-    BeginDrag(x, y);
+    BeginDrag();
   }
 }
 

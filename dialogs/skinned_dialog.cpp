@@ -21,16 +21,10 @@ void SkinnedDialog::CreateWindowAndBuffer() {
 int SkinnedDialog::ShowCentredModal() {
   const gfx::Size screen = platform_.ScreenSize();
   platform_.MoveWindow(window_, {(screen.width - spec_.width) / 2, (screen.height - spec_.height) / 2});
-  dragging_ = false;
+  drag_.End();
   return platform_.RunModal(window_);
 }
 
 void SkinnedDialog::EndModal(int result) { platform_.EndModal(window_, result); }
-
-void SkinnedDialog::OnMouseMove(ShiftState, int x, int y) {
-  if (!dragging_) return;
-  const gfx::Point at = platform_.WindowPosition(window_);
-  platform_.MoveWindow(window_, {at.x + x - drag_start_.x, at.y + y - drag_start_.y});
-}
 
 }  // namespace tinto

@@ -3,6 +3,7 @@
 // buttons.
 #pragma once
 
+#include "app/window_drag.h"
 #include "app/window_surface.h"
 #include "platform/platform.h"
 
@@ -18,8 +19,8 @@ class SkinnedDialog : public WindowEvents {
 
   void OnPaint() override { surface_.PresentAll(); }
   const gfx::Bitmap* BackBuffer() const override { return &surface_.back(); }
-  void OnMouseMove(ShiftState, int x, int y) override;
-  void OnMouseUp(MouseButton, ShiftState, int, int) override { dragging_ = false; }
+  void OnMouseMove(ShiftState, int, int) override { drag_.Follow(platform_, window_); }
+  void OnMouseUp(MouseButton, ShiftState, int, int) override { drag_.End(); }
 
  protected:
   SkinnedDialog(Application& app, WindowSpec spec);
@@ -28,10 +29,7 @@ class SkinnedDialog : public WindowEvents {
   // Centres the window on the screen and shows it modally; returns the modal result.
   int ShowCentredModal();
   void EndModal(int result);
-  void BeginDrag(int x, int y) {
-    dragging_ = true;
-    drag_start_ = {x, y};
-  }
+  void BeginDrag() { drag_.Begin(platform_, window_); }
 
   Application& app_;
   Platform& platform_;
@@ -40,8 +38,7 @@ class SkinnedDialog : public WindowEvents {
   WindowId window_ = 0;
 
  private:
-  bool dragging_ = false;
-  gfx::Point drag_start_{};
+  WindowDrag drag_;
 };
 
 }  // namespace tinto

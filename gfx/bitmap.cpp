@@ -1,7 +1,9 @@
 // Block transfers between bitmaps.
 #include "gfx/bitmap.h"
 
+#include <algorithm>
 #include <cassert>
+#include <vector>
 
 namespace tinto::gfx {
 
@@ -81,18 +83,45 @@ void StretchBlit(Bitmap& dst, Rect dst_rect, const Bitmap& src, Rect src_rect, R
   const Bitmap copy = (&dst == &src) ? src : Bitmap();
   const Bitmap& from = (&dst == &src) ? copy : src;
   const Rect visible = Intersect(dst_rect, dst.bounds());
+  // The source column of every visible destination column, worked out once (the viewer
+  // stretches a movie frame to twice its size a hundred times a second); -1 outside the
+  // source.
+  std::vector<int> columns(static_cast<std::size_t>(std::max(visible.width, 0)));
+  for (int x = visible.left; x < visible.right(); ++x) {
+    const std::int64_t sx = src_rect.left + (static_cast<std::int64_t>(x - dst_rect.left) * 2 + 1) *
+                                                src_rect.width / (2 * std::int64_t{dst_rect.width});
+    columns[static_cast<std::size_t>(x - visible.left)] =
+        (sx < 0 || sx >= from.width()) ? -1 : static_cast<int>(sx);
+  }
+  const bool whole_rows = std::find(columns.begin(), columns.end(), -1) == columns.end();
+  const bool doubled = whole_rows && visible == dst_rect && dst_rect.width == 2 * src_rect.width;
+  std::int64_t previous_sy = -1;
   for (int y = visible.top; y < visible.bottom(); ++y) {
     const std::int64_t sy = src_rect.top + (static_cast<std::int64_t>(y - dst_rect.top) * 2 + 1) *
                                                src_rect.height / (2 * std::int64_t{dst_rect.height});
     if (sy < 0 || sy >= from.height()) continue;
+    Pixel* d = dst.row(y) + visible.left;
+    if (op == RasterOp::kCopy && whole_rows && sy == previous_sy) {
+      // An enlarged row repeats the one above it.
+      std::copy(d - dst.width(), d - dst.width() + visible.width, d);
+      continue;
+    }
+    previous_sy = sy;
     const Pixel* s = from.row(static_cast<int>(sy));
-    Pixel* d = dst.row(y);
-    for (int x = visible.left; x < visible.right(); ++x) {
-      const std::int64_t sx =
-          src_rect.left + (static_cast<std::int64_t>(x - dst_rect.left) * 2 + 1) *
-                              src_rect.width / (2 * std::int64_t{dst_rect.width});
-      if (sx < 0 || sx >= from.width()) continue;
-      Put(d[x], s[sx], op);
+    if (op == RasterOp::kCopy && doubled) {
+      // Exactly twice as wide: each source pixel fills two neighbours.
+      const Pixel* in = s + columns[0];
+      for (int i = 0; i < visible.width; i += 2, ++in) d[i] = d[i + 1] = *in;
+      continue;
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      const int sx = columns[i];
+      if (sx < 0) continue;
+      if (op == RasterOp::kCopy) {
+        d[i] = s[sx];
+      } else {
+        Put(d[i], s[sx], op);
+      }
     }
   }
 }

@@ -94,10 +94,11 @@ std::optional<BmpInfo> ReadBmpInfo(std::span<const std::uint8_t> data) {
   return BmpInfo{h->width, h->height, h->bits_per_pixel, h->top_down};
 }
 
-std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> data, std::string* error) {
+std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> data, std::string* error,
+                                std::int64_t max_pixels) {
   std::string why;
   std::optional<Bitmap> out;
-  if (const auto h = ParseBmpHeader(data, why)) {
+  if (const auto h = ParseBmpHeader(data, why, max_pixels)) {
     const bool rle = h->coding == BmpCoding::kRle8 || h->coding == BmpCoding::kRle4;
     out = rle ? DecodeBmpRle(data, *h, why) : DecodeBmpUncompressed(data, *h, why);
   }
@@ -105,13 +106,15 @@ std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> data, std::string*
   return out;
 }
 
-std::optional<Bitmap> LoadBmpFile(const std::filesystem::path& path, std::string* error) {
+std::optional<Bitmap> LoadBmpFile(const std::filesystem::path& path, std::string* error,
+                                  std::int64_t max_pixels) {
   // No acceptable picture needs more than four bytes a pixel and its headers and palette.
-  constexpr std::uint64_t kMaxFileBytes =
-      static_cast<std::uint64_t>(Bitmap::kMaxPixels) * 4 + (std::uint64_t{1} << 20);
-  const auto bytes = ReadFileBytes(path, kMaxFileBytes, error);
+  const std::uint64_t max_file_bytes =
+      static_cast<std::uint64_t>(std::clamp<std::int64_t>(max_pixels, 0, Bitmap::kMaxPixels)) * 4 +
+      (std::uint64_t{1} << 20);
+  const auto bytes = ReadFileBytes(path, max_file_bytes, error);
   if (!bytes) return std::nullopt;
-  return DecodeBmp(*bytes, error);
+  return DecodeBmp(*bytes, error, max_pixels);
 }
 
 }  // namespace tinto::gfx

@@ -67,7 +67,8 @@ std::optional<BmpHeader> Fail(std::string& error, std::string why) {
 
 }  // namespace
 
-std::optional<BmpHeader> ParseBmpHeader(std::span<const std::uint8_t> data, std::string& error) {
+std::optional<BmpHeader> ParseBmpHeader(std::span<const std::uint8_t> data, std::string& error,
+                                        std::int64_t max_pixels) {
   if (data.size() < 2 || data[0] != 'B' || data[1] != 'M') {
     return Fail(error, "not a bitmap file (no BM signature)");
   }
@@ -112,7 +113,8 @@ std::optional<BmpHeader> ParseBmpHeader(std::span<const std::uint8_t> data, std:
   if (height == 0) return Fail(error, "height is zero");
   h.top_down = height < 0;
   height = height < 0 ? -height : height;
-  if (width * height > Bitmap::kMaxPixels) return Fail(error, "picture too large");
+  if (width * height > std::min(max_pixels, Bitmap::kMaxPixels))
+    return Fail(error, "picture too large");
   h.width = static_cast<int>(width);
   h.height = static_cast<int>(height);
   h.bits_per_pixel = bpp;

@@ -40,8 +40,9 @@ struct BmpHeader {
 };
 
 // Reads and checks the file header and the info header, the masks and the palette.
-// Pixel data is not looked at.
-std::optional<BmpHeader> ParseBmpHeader(std::span<const std::uint8_t> data, std::string& error);
+// Pixel data is not looked at. Pictures of more than max_pixels pixels are refused.
+std::optional<BmpHeader> ParseBmpHeader(std::span<const std::uint8_t> data, std::string& error,
+                                        std::int64_t max_pixels = Bitmap::kMaxPixels);
 
 // Bytes in one stored row of an uncompressed picture (rows are padded to 4 bytes).
 inline std::uint64_t BmpRowStride(const BmpHeader& h) {

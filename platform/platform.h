@@ -134,6 +134,9 @@ class Platform {
   virtual void SetWindowRegion(WindowId id, const gfx::Region& region) = 0;
   virtual void MoveWindow(WindowId id, gfx::Point top_left) = 0;
   virtual gfx::Point WindowPosition(WindowId id) = 0;
+  // Where the pointer was on the screen at the mouse event being handled now (screen
+  // coordinates, unaffected by windows moving meanwhile).
+  virtual gfx::Point PointerPosition() = 0;
   // Draws src_rect of a bitmap onto the window's client area at dst.
   virtual void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
                             gfx::Point dst) = 0;

@@ -20,11 +20,11 @@ case "${1:-}" in
   *)
     packages=(
       build-essential cmake ninja-build pkg-config
-      libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev
+      libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libxi-dev libxdamage-dev
       libfreetype-dev libfontconfig-dev libjpeg-dev
       libgtest-dev libgmock-dev libbenchmark-dev
       fonts-ipafont-gothic timgm6mb-soundfont
-      xvfb xauth xdotool x11-utils imagemagick
+      xvfb xauth xdotool x11-utils imagemagick openbox metacity
       sox libsox-fmt-mp3 lame
       gdk-pixbuf-tests
     )

@@ -156,7 +156,7 @@ void TTintoPassFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
   } else if (PointInBox(x, y, pl::kHintBox)) {
     ShowHint();
   } else {
-    BeginDrag(x, y);
+    BeginDrag();
   }
 }
 

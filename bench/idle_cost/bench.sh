@@ -8,24 +8,8 @@
 set -euo pipefail
 build=$(cd "${1:?usage: bench.sh BUILD_DIR}" && pwd)
 seconds=${IDLE_SECONDS:-20}
-command -v Xvfb >/dev/null 2>&1 || { echo "idle_cost: Xvfb is not installed"; exit 1; }
+. "$(dirname "$0")/../virtual_display.sh"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
-export SDL_AUDIODRIVER=none
-hz=$(getconf CLK_TCK)
-
-cpu_ms() { awk -v hz="$hz" '{ sub(/^.*\) /, ""); print int(($12 + $13) * 1000 / hz) }' "/proc/$1/stat"; }
 wakeups() { awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$1/status"; }
 
 # measure NAME COMMAND...: starts it, lets it settle, measures, ends it.

@@ -7,9 +7,11 @@
 // keys, wheel turns, drops and close requests for the others are dropped. Quit ends
 // every loop, the nested ones first.
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/x11_window.h"
 
 namespace tinto::sdl {
 
@@ -18,18 +20,26 @@ namespace {
 // With no timer due the loop still looks around once a second: a bound, not a pace.
 constexpr std::uint64_t kIdleWaitMs = 1000;
 
-std::optional<MouseButton> ButtonOf(Uint8 button) {
+// X's button numbers.
+std::optional<MouseButton> ButtonOf(unsigned int button) {
   switch (button) {
-    case SDL_BUTTON_LEFT:
+    case 1:
       return MouseButton::kLeft;
-    case SDL_BUTTON_RIGHT:
-      return MouseButton::kRight;
-    case SDL_BUTTON_MIDDLE:
+    case 2:
       return MouseButton::kMiddle;
+    case 3:
+      return MouseButton::kRight;
     default:
       return std::nullopt;
   }
 }
+constexpr unsigned int kWheelUp = 4;
+constexpr unsigned int kWheelDown = 5;
+
+// Two presses of the left button make a double click when the second comes within this
+// time and this distance (either way) of the first.
+constexpr unsigned long kDoubleClickMs = 500;
+constexpr int kDoubleClickSlop = 2;
 
 ShiftState ShiftOf(Uint16 mods) {
   return {.shift = (mods & KMOD_SHIFT) != 0,
@@ -117,54 +127,10 @@ void SdlPlatform::Dispatch(const SDL_Event& ev) {
     case SDL_WINDOWEVENT:
       DispatchWindowEvent(ev.window);
       return;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-      Win* w = FindSdl(ev.button.windowID);
-      const std::optional<MouseButton> button = ButtonOf(ev.button.button);
-      if (w == nullptr || w->events == nullptr || !button) return;
-      // SDL counts a quick series of clicks across windows; a double click is two
-      // presses of the left button on the same window.
-      bool double_click = false;
-      if (ev.type == SDL_MOUSEBUTTONDOWN && *button == MouseButton::kLeft) {
-        double_click =
-            ev.button.clicks >= 2 && ev.button.clicks % 2 == 0 && last_left_press_ == w->id;
-        last_left_press_ = w->id;
-      }
-      if (!TakesInput(w->id)) {
-        // A press on a window below a modal one brings the modal window back up.
-        if (ev.type == SDL_MOUSEBUTTONDOWN)
-          if (Win* top = Find(modal_.back().id); top != nullptr && top->window != nullptr)
-            SDL_RaiseWindow(top->window);
-        return;
-      }
-      const WindowId id = w->id;
-      const ShiftState shift = Shift();
-      if (ev.type == SDL_MOUSEBUTTONUP) {
-        w->events->OnMouseUp(*button, shift, ev.button.x, ev.button.y);
-        return;
-      }
-      w->events->OnMouseDown(*button, shift, ev.button.x, ev.button.y);
-      // The second press of a pair (a third one starts a new pair).
-      if (double_click)
-        if (Win* again = Find(id); again != nullptr && again->events != nullptr && TakesInput(id))
-          again->events->OnDoubleClick(shift, ev.button.x, ev.button.y);
+    case SDL_SYSWMEVENT:
+      if (const std::optional<PointerEvent> pointer = PointerEventOf(ev.syswm.msg))
+        DispatchPointer(*pointer);
       return;
-    }
-    case SDL_MOUSEMOTION: {
-      Win* w = FindSdl(ev.motion.windowID);
-      if (w != nullptr && w->events != nullptr && TakesInput(w->id))
-        w->events->OnMouseMove(Shift(), ev.motion.x, ev.motion.y);
-      return;
-    }
-    case SDL_MOUSEWHEEL: {
-      Win* w = FindSdl(ev.wheel.windowID);
-      if (w == nullptr || w->events == nullptr || !TakesInput(w->id)) return;
-      int notches = ev.wheel.y;
-      if (ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
-      if (notches != 0)
-        w->events->OnMouseWheel(Shift(), notches * 120, ev.wheel.mouseX, ev.wheel.mouseY);
-      return;
-    }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
       // Keys go to the active window: while a modal window is open that is the modal
@@ -190,6 +156,56 @@ void SdlPlatform::Dispatch(const SDL_Event& ev) {
     default:
       return;
   }
+}
+
+// Pointer input is taken from the X server's own events, not from SDL's mouse events.
+// SDL drops a motion whose client position equals the last one, which is every other
+// step of a drag once the window has followed the pointer. It gives a press or release
+// the position and the window of the last motion it kept, and the server sends no motion
+// when a window moves under a still pointer: after a drag SDL may think the pointer
+// outside the window and send the next presses and releases to no window at all. The
+// server's event says exactly which window it went to and where, in the window and on
+// the screen.
+void SdlPlatform::DispatchPointer(const PointerEvent& p) {
+  pointer_ = p.screen;
+  Win* w = FindX(p.window);
+  if (w == nullptr || w->events == nullptr) return;
+  const WindowId id = w->id;
+  if (p.kind == PointerEvent::Kind::kMotion) {
+    if (TakesInput(id)) w->events->OnMouseMove(Shift(), p.client.x, p.client.y);
+    return;
+  }
+  if (p.button == kWheelUp || p.button == kWheelDown) {
+    if (p.kind == PointerEvent::Kind::kPress && TakesInput(id))
+      w->events->OnMouseWheel(Shift(), p.button == kWheelUp ? 120 : -120, p.client.x, p.client.y);
+    return;
+  }
+  const std::optional<MouseButton> button = ButtonOf(p.button);
+  if (!button) return;
+  // The second press of a pair on the same window (a third one starts a new pair).
+  bool double_click = false;
+  if (p.kind == PointerEvent::Kind::kPress && *button == MouseButton::kLeft) {
+    double_click = first_press_.window == id && p.time - first_press_.time <= kDoubleClickMs &&
+                   std::abs(p.screen.x - first_press_.at.x) <= kDoubleClickSlop &&
+                   std::abs(p.screen.y - first_press_.at.y) <= kDoubleClickSlop;
+    first_press_ = double_click ? FirstPress{} : FirstPress{id, p.time, p.screen};
+  }
+  if (!TakesInput(id)) {
+    // A press on a window below a modal one brings the modal window back up.
+    if (p.kind == PointerEvent::Kind::kPress)
+      if (Win* top = Find(modal_.back().id); top != nullptr && top->window != nullptr)
+        SDL_RaiseWindow(top->window);
+    return;
+  }
+  const ShiftState shift = Shift();
+  if (p.kind == PointerEvent::Kind::kRelease) {
+    w->events->OnMouseUp(*button, shift, p.client.x, p.client.y);
+    return;
+  }
+  w->events->OnMouseDown(*button, shift, p.client.x, p.client.y);
+  if (double_click)
+    if (Win* again = Find(id); again != nullptr && again->events != nullptr && TakesInput(id))
+      again->events->OnDoubleClick(shift, p.client.x, p.client.y);
 }
 
 void SdlPlatform::DispatchWindowEvent(const SDL_WindowEvent& ev) {

@@ -55,6 +55,8 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
   SDL_EventState(SDL_DROPBEGIN, SDL_ENABLE);
   SDL_EventState(SDL_DROPCOMPLETE, SDL_ENABLE);
   SDL_EventState(SDL_DROPTEXT, SDL_DISABLE);
+  // The X server's own events, for the pointer (see DispatchPointer).
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
@@ -121,6 +123,7 @@ void SdlPlatform::ShowError(const std::string& text) {
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
   SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
+  SDL_FlushEvent(SDL_SYSWMEVENT);  // the pointer's own events (see DispatchPointer)
   if (!modal_.empty())
     GiveFocus(modal_.back().id);
   else if (focus_before != 0)

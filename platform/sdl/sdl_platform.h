@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/single_instance.h"
+#include "platform/sdl/x11_window.h"
 #include "platform/sdl/x11_desktop.h"
 #include "platform/timer_queue.h"
 
@@ -48,6 +49,7 @@ class SdlPlatform : public Platform {
   void SetWindowRegion(WindowId id, const gfx::Region& region) override;
   void MoveWindow(WindowId id, gfx::Point top_left) override;
   gfx::Point WindowPosition(WindowId id) override;
+  gfx::Point PointerPosition() override;
   void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
                     gfx::Point dst) override;
   void Repaint(WindowId id) override;
@@ -87,6 +89,7 @@ class SdlPlatform : public Platform {
   struct Win {
     WindowId id = 0;
     SDL_Window* window = nullptr;
+    unsigned long x_window = 0;
     WindowEvents* events = nullptr;
     bool visible = false;
     bool accept_drops = false;
@@ -102,6 +105,7 @@ class SdlPlatform : public Platform {
 
   Win* Find(WindowId id);
   Win* FindSdl(Uint32 sdl_window_id);
+  Win* FindX(unsigned long x_window);
   // Runs timers and events until done() holds or Quit is called.
   template <typename Done>
   void Pump(Done done);
@@ -109,6 +113,7 @@ class SdlPlatform : public Platform {
   void Dispatch(const SDL_Event& ev);
   void DispatchWindowEvent(const SDL_WindowEvent& ev);
   void DispatchDrop(const SDL_DropEvent& ev);
+  void DispatchPointer(const PointerEvent& p);
   // The window that may take input now: any while no modal window is open, else only the
   // topmost modal one.
   bool TakesInput(WindowId id) const;
@@ -126,7 +131,14 @@ class SdlPlatform : public Platform {
   WindowId next_id_ = 1;
   WindowId first_window_ = 0;  // the main window: it takes the session's quit
   std::vector<ModalLevel> modal_;
-  WindowId last_left_press_ = 0;  // for telling double clicks
+  // The first press of a possible double click.
+  struct FirstPress {
+    WindowId window = 0;
+    unsigned long time = 0;
+    gfx::Point at;
+  };
+  FirstPress first_press_;
+  std::optional<gfx::Point> pointer_;  // on the screen, at the latest pointer event
   bool quit_ = false;
 
   int cursor_counter_ = 0;

@@ -12,6 +12,13 @@ SdlPlatform::Win* SdlPlatform::Find(WindowId id) {
   return it == windows_.end() ? nullptr : it->second.get();
 }
 
+SdlPlatform::Win* SdlPlatform::FindX(unsigned long x_window) {
+  if (x_window == 0) return nullptr;
+  for (auto& [id, w] : windows_)
+    if (w->x_window == x_window) return w.get();
+  return nullptr;
+}
+
 SdlPlatform::Win* SdlPlatform::FindSdl(Uint32 sdl_window_id) {
   SDL_Window* window = SDL_GetWindowFromID(sdl_window_id);
   if (window == nullptr) return nullptr;
@@ -37,6 +44,8 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
     // hidden and before it is shaped.
     SDL_GetWindowSurface(w->window);
     SetDropTarget(w->window, false);
+    w->x_window = X11WindowOf(w->window);
+    UseCorePointerEvents(w->window);
   }
   const WindowId id = w->id;
   if (first_window_ == 0) first_window_ = id;
@@ -79,15 +88,27 @@ void SdlPlatform::SetWindowRegion(WindowId id, const gfx::Region& region) {
 }
 
 void SdlPlatform::MoveWindow(WindowId id, gfx::Point top_left) {
-  if (Win* w = Find(id); w != nullptr && w->window != nullptr)
-    SDL_SetWindowPosition(w->window, top_left.x, top_left.y);
+  Win* w = Find(id);
+  if (w == nullptr || w->window == nullptr) return;
+  SDL_SetWindowPosition(w->window, top_left.x, top_left.y);
+  // A window manager places a window when it is shown, by its hints.
+  if (!w->visible) SetPlacementHint(w->window, top_left);
 }
 
 gfx::Point SdlPlatform::WindowPosition(WindowId id) {
   gfx::Point p;
-  if (Win* w = Find(id); w != nullptr && w->window != nullptr)
-    SDL_GetWindowPosition(w->window, &p.x, &p.y);
+  Win* w = Find(id);
+  if (w == nullptr || w->window == nullptr) return p;
+  if (const auto origin = QueryWindowOrigin(w->window)) return *origin;
+  SDL_GetWindowPosition(w->window, &p.x, &p.y);
   return p;
+}
+
+gfx::Point SdlPlatform::PointerPosition() {
+  if (pointer_) return *pointer_;
+  if (Win* w = Find(first_window_); w != nullptr)
+    if (const auto p = QueryPointer(w->window)) return *p;
+  return {};
 }
 
 void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,

@@ -4,6 +4,8 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
@@ -62,6 +64,81 @@ void SetDropTarget(SDL_Window* window, bool accept) {
     XDeleteProperty(x.display, x.window, aware);
   }
   XFlush(x.display);
+}
+
+std::optional<gfx::Point> QueryPointer(SDL_Window* window) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return std::nullopt;
+  Window root = 0, child = 0;
+  int root_x = 0, root_y = 0, win_x = 0, win_y = 0;
+  unsigned int mask = 0;
+  if (!XQueryPointer(x.display, x.window, &root, &child, &root_x, &root_y, &win_x, &win_y, &mask))
+    return std::nullopt;
+  return gfx::Point{root_x, root_y};
+}
+
+std::optional<gfx::Point> QueryWindowOrigin(SDL_Window* window) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return std::nullopt;
+  Window child = 0;
+  int root_x = 0, root_y = 0;
+  if (!XTranslateCoordinates(x.display, x.window, DefaultRootWindow(x.display), 0, 0, &root_x,
+                             &root_y, &child))
+    return std::nullopt;
+  return gfx::Point{root_x, root_y};
+}
+
+void SetPlacementHint(SDL_Window* window, gfx::Point top_left) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  XSizeHints* hints = XAllocSizeHints();
+  if (hints == nullptr) return;
+  long supplied = 0;
+  XGetWMNormalHints(x.display, x.window, hints, &supplied);
+  hints->flags |= USPosition | PPosition;
+  hints->x = top_left.x;
+  hints->y = top_left.y;
+  XSetWMNormalHints(x.display, x.window, hints);
+  XFree(hints);
+  XFlush(x.display);
+}
+
+void UseCorePointerEvents(SDL_Window* window) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  int opcode = 0, event_base = 0, error_base = 0;
+  if (!XQueryExtension(x.display, "XInputExtension", &opcode, &event_base, &error_base)) return;
+  // An empty mask withdraws the window's XInput 2 selection for all master devices.
+  unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+  XIEventMask mask{XIAllMasterDevices, sizeof(bits), bits};
+  XISelectEvents(x.display, x.window, &mask, 1);
+  XFlush(x.display);
+}
+
+unsigned long X11WindowOf(SDL_Window* window) { return HandleOf(window).window; }
+
+std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg* msg) {
+  if (msg == nullptr || msg->subsystem != SDL_SYSWM_X11) return std::nullopt;
+  const XEvent& e = msg->msg.x11.event;
+  switch (e.type) {
+    case ButtonPress:
+    case ButtonRelease:
+      return PointerEvent{.kind = e.type == ButtonPress ? PointerEvent::Kind::kPress
+                                                        : PointerEvent::Kind::kRelease,
+                          .window = e.xbutton.window,
+                          .button = e.xbutton.button,
+                          .client = {e.xbutton.x, e.xbutton.y},
+                          .screen = {e.xbutton.x_root, e.xbutton.y_root},
+                          .time = e.xbutton.time};
+    case MotionNotify:
+      return PointerEvent{.kind = PointerEvent::Kind::kMotion,
+                          .window = e.xmotion.window,
+                          .client = {e.xmotion.x, e.xmotion.y},
+                          .screen = {e.xmotion.x_root, e.xmotion.y_root},
+                          .time = e.xmotion.time};
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace tinto::sdl

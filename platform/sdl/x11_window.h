@@ -3,7 +3,10 @@
 // window does not live on an X server.
 #pragma once
 
+#include <SDL_events.h>
 #include <SDL_video.h>
+
+#include <optional>
 
 #include "gfx/region.h"
 
@@ -16,5 +19,39 @@ void ShapeWindow(SDL_Window* window, const gfx::Region& region);
 // Advertises the window as a drop target (XDND) or withdraws that, so that a file
 // manager shows a refusing cursor over windows that take no files.
 void SetDropTarget(SDL_Window* window, bool accept);
+
+// Where the pointer is on the screen now, asked of the X server of the window.
+std::optional<gfx::Point> QueryPointer(SDL_Window* window);
+
+// Where the window's top-left corner is on the screen now, asked of the X server. (SDL's
+// own record lags behind moves, and under some window managers it is plainly wrong.)
+std::optional<gfx::Point> QueryWindowOrigin(SDL_Window* window);
+
+// Records the window's position as the place its user chose, so that a window manager
+// puts it exactly there when it is shown.
+void SetPlacementHint(SDL_Window* window, gfx::Point top_left);
+
+// Makes the X server send the window's pointer motion as core events, which SDL passes
+// on as window-system messages: SDL asks for XInput 2 motion on its windows, and then the
+// server sends the core motion events to nobody.
+void UseCorePointerEvents(SDL_Window* window);
+
+// The X window of an SDL window (0 when it does not live on an X server).
+unsigned long X11WindowOf(SDL_Window* window);
+
+// A press, release or motion of the pointer as the X server reported it: the window it
+// went to, where it happened in that window and on the screen, and when.
+struct PointerEvent {
+  enum class Kind { kPress, kRelease, kMotion };
+  Kind kind = Kind::kMotion;
+  unsigned long window = 0;  // the X window
+  unsigned int button = 0;   // X's numbering: 1 left, 2 middle, 3 right, 4 and 5 the wheel
+  gfx::Point client;
+  gfx::Point screen;
+  unsigned long time = 0;  // the server's milliseconds
+};
+
+// The pointer event an X event of SDL's window-system message is, if it is one.
+std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg* msg);
 
 }  // namespace tinto::sdl

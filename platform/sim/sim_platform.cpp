@@ -179,6 +179,12 @@ gfx::Point SimPlatform::WindowPosition(WindowId id) {
   return w == nullptr ? gfx::Point{} : w->position;
 }
 
+// A mouse command names a client point: the pointer is there, wherever the window is now.
+gfx::Point SimPlatform::PointerPosition() {
+  const Window* w = Find(pointer_window_);
+  return w == nullptr ? gfx::Point{} : gfx::Point{w->position.x + w->mouse.x, w->position.y + w->mouse.y};
+}
+
 void SimPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect, gfx::Point dst) {
   Window* w = Find(id);
   if (w != nullptr) gfx::Blit(w->screen, dst, src, src_rect);
@@ -361,6 +367,7 @@ void SimPlatform::Deliver(const Command& c) {
     }
     held_ = ParseModifiers(c.args, mods_from);
     Find(id)->mouse = {x, y};
+    pointer_window_ = id;
     if (c.name == "move") {
       events->OnMouseMove(held_, x, y);
     } else if (c.name == "down") {

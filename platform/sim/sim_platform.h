@@ -65,6 +65,7 @@ class SimPlatform : public Platform {
   void SetWindowRegion(WindowId id, const gfx::Region& region) override;
   void MoveWindow(WindowId id, gfx::Point top_left) override;
   gfx::Point WindowPosition(WindowId id) override;
+  gfx::Point PointerPosition() override;
   void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect, gfx::Point dst) override;
   void Repaint(WindowId id) override;
   void AcceptDroppedFiles(WindowId id, bool accept) override;
@@ -130,6 +131,7 @@ class SimPlatform : public Platform {
   std::map<WindowId, Window> windows_;
   WindowId next_window_ = 1;
   std::vector<WindowId> modal_stack_;
+  WindowId pointer_window_ = 0;  // the window of the latest mouse command
   bool quit_ = false;
   bool program_running_ = true;
   ShiftState held_{};

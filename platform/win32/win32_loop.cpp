@@ -203,6 +203,8 @@ bool Win32Platform::HandleMouse(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
   }
   int x = GET_X_LPARAM(lp);
   int y = GET_Y_LPARAM(lp);
+  const DWORD at = GetMessagePos();
+  pointer_ = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   const ShiftState shift = Shift();
   if (msg == WM_MOUSEWHEEL) {
     POINT p{x, y};  // the wheel reports screen coordinates

@@ -46,6 +46,7 @@ class Win32Platform : public Platform {
   void SetWindowRegion(WindowId id, const gfx::Region& region) override;
   void MoveWindow(WindowId id, gfx::Point top_left) override;
   gfx::Point WindowPosition(WindowId id) override;
+  gfx::Point PointerPosition() override { return pointer_; }
   void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
                     gfx::Point dst) override;
   void Repaint(WindowId id) override;
@@ -96,6 +97,9 @@ class Win32Platform : public Platform {
     int width = 0;
     int height = 0;
   };
+  // The pointer's screen position at the mouse message being handled (GetMessagePos): a
+  // drag follows it, untouched by the window moving under the pointer meanwhile.
+  gfx::Point pointer_{};
   struct ModalLevel {
     WindowId id = 0;
     bool ended = false;

@@ -11,12 +11,7 @@ TINTO=$1 SIM=$2 PROBE=$3 DEMO=${4:-}
 . "$(dirname "$0")/x_session.sh"
 start_xvfb
 
-TITLE="Quiro EDIT"
-GAME="$WORK/game"
-mkdir -p "$GAME"
-[ -n "$DEMO" ] && "$DEMO" "$GAME" > /dev/null
-cp "$TINTO" "$GAME/tinto"
-export SDL_AUDIODRIVER=dummy
+make_game "$TINTO" "$DEMO"
 
 # The simulator's account of the same start on the same screen: window position and
 # region areas, and the main window's back buffer after the first main tick.
@@ -25,15 +20,6 @@ printf 'folder %s\nscreen 1024 768\nstart\nwait 300\nbuffer main %s\n' "$GAME" "
 sim_position=$(sed -n 's/^0 moved main \([-0-9]*\) \([-0-9]*\)$/\1 \2/p' "$WORK/sim.log")
 sim_area=$(sed -n 's/^0 region main //p' "$WORK/sim.log")
 sim_message_area=$(sed -n 's/^0 region message //p' "$WORK/sim.log")
-
-# start_tinto LOG: runs the program in the game folder; its pid in TINTO_PID.
-start_tinto() {
-  (cd "$GAME" && exec ./tinto) > "$WORK/$1.out" 2> "$WORK/$1.err" &
-  TINTO_PID=$!
-  STARTED_PIDS+=("$TINTO_PID")
-}
-# No sanitizer or X error report on a run's standard error.
-clean_stderr() { ! grep -Eq 'runtime error|Sanitizer|X Error' "$WORK/$1.err"; }
 
 start_tinto main
 W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear"; cat "$WORK/main.err"; exit 1; }

@@ -43,9 +43,10 @@ start_xvfb() {
 }
 
 # Prints the id of the visible window whose title is exactly $1, waiting up to $2
-# seconds (default 10). Nothing and status 1 when it does not come.
+# seconds (default 30: a sanitizer build starting on a busy machine can take that long).
+# Nothing and status 1 when it does not come.
 wait_window() {
-  local title=$1 limit=${2:-10} i id
+  local title=$1 limit=${2:-30} i id
   for i in $(seq $((limit * 20))); do
     id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
     if [ -n "$id" ]; then
@@ -152,4 +153,61 @@ finish() {
   fi
   echo "all checks passed"
   exit 0
+}
+
+# Makes a fresh game folder GAME holding the program $1 (and the demo game's files, made
+# by the generator $2 when one is given); start_tinto LOG runs the program there, its
+# pid in TINTO_PID; clean_stderr LOG holds when no sanitizer or X error report is on the
+# run's standard error.
+TITLE="Quiro EDIT"
+make_game() {
+  GAME="$WORK/game"
+  mkdir -p "$GAME"
+  [ -n "${2:-}" ] && "$2" "$GAME" > /dev/null
+  cp "$1" "$GAME/tinto"
+  export SDL_AUDIODRIVER=dummy
+}
+start_tinto() {
+  (cd "$GAME" && exec ./tinto) > "$WORK/$1.out" 2> "$WORK/$1.err" &
+  TINTO_PID=$!
+  STARTED_PIDS+=("$TINTO_PID")
+}
+clean_stderr() { ! grep -Eq 'runtime error|Sanitizer|X Error' "$WORK/$1.err"; }
+
+# Starts the window manager $1 (openbox or metacity) on the display and waits until it
+# manages the screen (it names itself on the root window). A manager that gives up at
+# once (on a machine under load one may fail to connect) is started again, twice at most.
+start_wm() {
+  local wm=$1 attempt i pid
+  command -v "$wm" >/dev/null 2>&1 || { echo "FAIL: $wm is not installed"; exit 1; }
+  case $wm in openbox | metacity) ;; *) echo "FAIL: unknown window manager $wm"; exit 1 ;; esac
+  for attempt in 1 2 3; do
+    "$wm" --sm-disable >> "$WORK/wm.log" 2>&1 &
+    pid=$!
+    STARTED_PIDS+=("$pid")
+    for i in $(seq 200); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill -0 "$pid" 2>/dev/null && break
+  done
+  echo "FAIL: $wm did not start"
+  cat "$WORK/wm.log"
+  exit 1
+}
+
+# The top-left corner of window $1's client area on the screen, as "X Y".
+window_position() {
+  xwininfo -id "$1" | awk '/Absolute upper-left [XY]/ {printf "%s%s", sep, $4; sep = " "}'
+}
+
+# Waits up to 5 seconds for window $1 to sit at "$2".
+wait_position() {
+  local i
+  for i in $(seq 100); do
+    [ "$(window_position "$1")" = "$2" ] && return 0
+    sleep 0.05
+  done
+  return 1
 }

@@ -1,13 +1,15 @@
 // demo_game OUTDIR [MUSICDIR]: fills OUTDIR with demo content of the host game, for trying
-// the program without the game itself: the numbered sound effects and alarm sounds, and the
-// songs; and MUSICDIR, when given, with a few music files for dropping on the program.
-// Running it again over the same folders rewrites nothing that is already right.
+// the program without the game itself: the numbered sound effects and alarm sounds, the
+// songs, the movies, photo films and wallpapers, and the game's settings file; and
+// MUSICDIR, when given, with a few music files for dropping on the program. Running it
+// again over the same folders rewrites nothing that is already right.
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "tools/demo_game/drop_music.h"
 #include "tools/demo_game/effects.h"
+#include "tools/demo_game/pictures.h"
 #include "tools/demo_game/songs.h"
 
 int main(int argc, char** argv) {
@@ -22,7 +24,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "demo_game: cannot make the folder %s\n", argv[1]);
     return 1;
   }
-  if (!tinto::demo::WriteEffects(folder) || !tinto::demo::WriteSongs(folder)) {
+  if (!tinto::demo::WriteEffects(folder) || !tinto::demo::WriteSongs(folder) ||
+      !tinto::demo::WritePictures(folder)) {
     std::fprintf(stderr, "demo_game: cannot write into %s\n", argv[1]);
     return 1;
   }

@@ -2,6 +2,7 @@
 // three cells and of every button's box, and a short Japanese caption beside each control
 // with a thin line to it where the caption can't sit right next to it.
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -56,86 +57,133 @@ std::vector<gfx::Rect> ButtonBoxes() {
 }
 
 // A caption: its text, its font size, where its line cell starts, and the leader line
-// from the caption to its control (none when the caption sits right at its control).
+// from the caption to its control, through its bends (none when the caption sits right
+// at its control).
 struct Caption {
   std::string_view text;
   int size;
   gfx::Point at;
-  gfx::Point from = {-1, -1};
-  gfx::Point to = {-1, -1};
+  std::vector<gfx::Point> leader = {};
 };
 
 // Captions of one colour panel (f = 0 for 2P, 209 for 3P). The upper panel names the six
 // part buttons, the lower one the load, save and random buttons; both name the pose.
 std::vector<Caption> PanelCaptions(int f) {
   if (f == 0) {
-    return {{"コンタクト", 12, {93, 44}}, {"口紅", 12, {37, 41}},
-            {"肌", 12, {93, 76}},         {"コスチューム", 12, {93, 112}},
-            {"ベルト", 12, {32, 148}},    {"ストッキング", 12, {93, 142}},
+    return {{"コンタクト", 12, {61, 26}},
+            {"口紅", 12, {37, 41}},
+            {"肌", 12, {50, 80}},
+            {"コスチューム", 12, {99, 130}, {{98, 135}, {91, 130}}},
+            {"ベルト", 10, {37, 148}},
+            {"ストッキング", 12, {93, 145}},
             {"ポーズ", 12, {122, 88}}};
   }
-  return {{"ロード", 12, {40, 24 + f}, {41, 37 + f}, {22, 84 + f}},
-          {"セーブ", 12, {32, 148 + f}, {33, 150 + f}, {22, 116 + f}},
-          {"ランダム", 12, {95, 94 + f}, {94, 100 + f}, {56, 100 + f}},
+  return {{"ロード", 12, {46, 24 + f}, {{46, 36 + f}, {32, 53 + f}, {28, 83 + f}}},
+          {"セーブ", 12, {46, 165 + f}, {{46, 168 + f}, {33, 148 + f}, {28, 117 + f}}},
+          {"ランダム", 12, {99, 130 + f}, {{56, 100 + f}, {95, 100 + f}, {95, 134 + f}, {99, 134 + f}}},
           {"ポーズ", 12, {122, 60 + f}}};
 }
 
-// Captions of the viewer cell, set into its few free corners; where the buttons stand
-// too close, a caption sits on its own button.
+// Captions of the viewer cell. The buttons stand close together, so captions sit in the
+// cell's few free corners, or in the 2P cell beside it, with a leader to their button;
+// the stop and wallpaper buttons are wide enough to hold their own caption.
 std::vector<Caption> ViewerCaptions() {
   return {
-      {"時計", 10, {236, 117}},
-      {"最小化", 9, {299, 109}},
-      {"閉じる", 9, {328, 110}},
-      {"ヘルプ", 10, {343, 138}},
-      {"ズーム", 10, {284, 119}},
+      {"時計", 10, {196, 86}, {{216, 91}, {243, 109}}},
+      {"最小化", 10, {192, 99}, {{223, 105}, {240, 116}, {300, 116}}},
+      {"閉じる", 9, {369, 172}, {{376, 171}, {364, 128}, {350, 115}}},
+      {"ヘルプ", 9, {324, 148}, {{350, 151}, {350, 138}}},
+      {"ズーム", 9, {255, 120}},
       {"速度", 10, {232, 129}},
-      {"コマ送り", 9, {220, 139}, {252, 148}, {271, 150}},
-      {"停止", 10, {287, 147}},
+      {"コマ送り", 9, {220, 139}, {{252, 148}, {271, 150}}},
+      {"停止", 8, {290, 149}},
       {"写真", 10, {340, 184}},
       {"巡回", 9, {204, 166}},
       {"ムービー", 10, {210, 186}},
       {"巡回", 10, {220, 213}},
-      {"効果音", 9, {205, 241}},
-      {"連続再生", 9, {212, 252}, {249, 256}, {277, 256}},
+      {"効果音", 9, {210, 241}},
+      {"連続再生", 9, {216, 251}, {{252, 255}, {277, 255}}},
       {"曲", 10, {304, 240}},
-      {"アラーム音", 10, {288, 278}, {335, 280}, {346, 266}},
-      {"ループ", 9, {314, 251}},
-      {"パスワード", 10, {238, 289}},
-      {"壁紙", 10, {360, 280}},
-      {"タイマー", 9, {302, 293}},
+      {"アラーム音", 10, {288, 278}, {{335, 280}, {346, 266}}},
+      {"ループ", 9, {354, 250}, {{353, 250}, {335, 251}}},
+      {"パスワード", 10, {165, 271}, {{211, 276}, {241, 274}}},
+      {"壁紙", 9, {339, 280}},
+      {"タイマー", 9, {251, 293}},
   };
 }
 
-// Draws a caption with a one-pixel margin of paper round its letters, so that crossing
-// outlines stay out of its way.
-void DrawCaption(Canvas& c, const LabelFont& font, const Caption& caption) {
+// The inside of the three cells: all a caption may cover.
+PixelMask CellInsides(int width, int height) {
+  PixelMask inside(width, height);
+  for (gfx::Point o : {ml::kColourCell2P, ml::kColourCell3P, ml::kViewerCell}) {
+    std::array<gfx::Point, 6> pts = ml::kHexagon;
+    for (gfx::Point& p : pts) p = {p.x + o.x, p.y + o.y};
+    const PixelMask cell = Shrunk(PolygonMask(width, height, pts));
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (cell.Has(x, y)) inside.Put(x, y);
+  }
+  return inside;
+}
+
+// Draws a caption with a one-pixel margin of paper round its letters. The margin must
+// find only paper on `others` (the picture without the caption's own leader line), inside
+// a cell: a caption crossed by a line, or cut by a cell's edge, is reported in *faults.
+void DrawCaption(Canvas& c, const Canvas& others, const LabelFont& font, const Caption& caption,
+                 const PixelMask& inside, std::vector<std::string>* faults) {
   Canvas text(c.width(), c.height(), kPaper);
   font.Draw(text, caption.at, caption.text, kLine);
   PixelMask letters(c.width(), c.height());
   for (int y = 0; y < c.height(); ++y) {
     for (int x = 0; x < c.width(); ++x) letters.Put(x, y, text.At(x, y) == kLine);
   }
-  Fill(c, Grown(letters), kPaper);
+  const PixelMask margin = Grown(letters);
+  bool crossed = false, cut = false;
+  for (int y = 0; y < c.height(); ++y) {
+    for (int x = 0; x < c.width(); ++x) {
+      if (!margin.Has(x, y)) continue;
+      crossed |= others.At(x, y) == kLine;
+      cut |= !inside.Has(x, y);
+    }
+  }
+  if (faults != nullptr && (crossed || cut))
+    faults->push_back(std::string(caption.text) + (crossed ? " crossed by a line" : " cut by a cell's edge"));
+  Fill(c, margin, kPaper);
   Fill(c, letters, kLine);
 }
 
 }  // namespace
 
-Canvas DrawMainHelp(const LabelFont& font) {
+Canvas DrawMainHelp(const LabelFont& font, std::vector<std::string>* faults) {
   Canvas c(ml::kWidth, ml::kHeight, kPaper);
   DrawCellOutlines(c);
   for (const gfx::Rect& box : ButtonBoxes()) FrameRect(c, box, kLine);
   std::vector<Caption> captions = PanelCaptions(0);
   for (const Caption& caption : PanelCaptions(ml::kPanelStep)) captions.push_back(caption);
   for (const Caption& caption : ViewerCaptions()) captions.push_back(caption);
-  for (const Caption& caption : captions) {
-    if (caption.to.x >= 0) Line(c, caption.from, caption.to, kLine);
-  }
+  const auto draw_leaders = [&captions](Canvas& on, const Caption* except) {
+    for (const Caption& caption : captions) {
+      if (&caption == except) continue;
+      for (std::size_t i = 1; i < caption.leader.size(); ++i)
+        Line(on, caption.leader[i - 1], caption.leader[i], kLine);
+    }
+  };
   const LabelFont small(kCaptionFace, 10);
   const LabelFont smaller(kCaptionFace, 9);
+  const LabelFont smallest(kCaptionFace, 8);
+  const PixelMask inside = CellInsides(c.width(), c.height());
+  const Canvas frame = c;
+  draw_leaders(c, nullptr);
   for (const Caption& caption : captions) {
-    DrawCaption(c, caption.size == 9 ? smaller : caption.size == 10 ? small : font, caption);
+    // What the caption must keep clear of: everything but its own leader.
+    Canvas others = frame;
+    draw_leaders(others, &caption);
+    const LabelFont& face = caption.size == 8    ? smallest
+                            : caption.size == 9  ? smaller
+                            : caption.size == 10 ? small
+                                                 : font;
+    DrawCaption(c, others, face, caption,
+                inside, font.available() ? faults : nullptr);
   }
   return c;
 }

@@ -1,7 +1,7 @@
 // The message window's skin (BASE3, 256 colours): a violet frame in the window's shape
 // with the heroine's portrait in a hexagon on the left, a dark plain text area for the
 // white message, the OK and CANSEL buttons on a plain band below it, and their pressed
-// images in the corner outside the window's shape.
+// images, on the band's colour, in the corner outside the window's shape.
 #include <array>
 #include <vector>
 
@@ -135,10 +135,12 @@ IndexedPicture DrawMessageSkin(const ColourPattern& pattern) {
   DrawButtonBand(c);
   DrawTextArea(c);
   DrawPortrait(c, pattern);
+  // The pressed images, outside the window's shape, replace the whole rectangle of their
+  // button: they are drawn on a copy of the band behind it.
+  CopyRect(c, kOkPressed, c, kOk);
+  CopyRect(c, kCanselPressed, c, kCansel);
   DrawOk(c, {kOk.left, kOk.top}, false);
   DrawCansel(c, {kCansel.left, kCansel.top}, false);
-  // The pressed images, outside the window's shape.
-  FillRect(c, {kCanselPressed.x - 2, kCanselPressed.y - 2, kWidth, kHeight}, ink::kNight);
   DrawOk(c, kOkPressed, true);
   DrawCansel(c, kCanselPressed, true);
   return out;

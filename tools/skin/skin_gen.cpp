@@ -1,6 +1,8 @@
 // skin_gen OUTDIR: draws every skin bitmap of the program and writes them to OUTDIR as
-// palette-indexed Windows bitmaps (BASE0.bmp .. BASE7.bmp, VORTEL.bmp, COLPTN.bmp), which
-// the build then embeds as resources. Without a usable Japanese font the captions of the
+// palette-indexed Windows bitmaps (BASE0.bmp .. BASE7.bmp, VORTEL.bmp, COLPTN.bmp), and
+// the two secret wallpapers as JPEG files (WALLB4.jpg, WALLB5.jpg at 640 x 480, WALLS4.jpg,
+// WALLS5.jpg at 320 x 240, each small one the big one at half size), which the build then
+// embeds as resources. Without a usable Japanese font the captions of the
 // help pictures are left out; everything else never depends on what is installed.
 #include <cstdio>
 #include <exception>
@@ -10,15 +12,18 @@
 
 #include "tools/skin/bmp_writer.h"
 #include "tools/skin/colour_pattern.h"
+#include "tools/skin/jpeg_writer.h"
 #include "tools/skin/label_font.h"
 #include "tools/skin/main_skin.h"
 #include "tools/skin/palettes.h"
+#include "tools/skin/wallpaper_art.h"
 #include "tools/skin/window_skins.h"
 
 namespace {
 
 using tinto::skin::Canvas;
 using tinto::skin::Palette;
+constexpr int kWallpaperQuality = 90;
 
 struct Output {
   std::string name;
@@ -46,7 +51,11 @@ int Run(const std::filesystem::path& dir) {
   outputs.push_back({"BASE2", std::move(main.base2), main_palette, 4});
   outputs.push_back({"BASE3", std::move(message.canvas), message.palette, 8});
   outputs.push_back({"BASE4", sk::DrawPickerSkin(), main_palette, 4});
-  outputs.push_back({"BASE5", sk::DrawMainHelp(labels), mono, 1});
+  std::vector<std::string> help_faults;
+  outputs.push_back({"BASE5", sk::DrawMainHelp(labels, &help_faults), mono, 1});
+  for (const std::string& fault : help_faults)
+    std::fprintf(stderr, "skin_gen: help picture: %s\n", fault.c_str());
+  if (!help_faults.empty()) return 1;
   outputs.push_back({"BASE6", sk::DrawPickerHelp(labels), mono, 1});
   outputs.push_back({"BASE7", sk::DrawPasswordSkin(), main_palette, 4});
   outputs.push_back({"VORTEL", std::move(logo.canvas), logo.palette, 4});
@@ -55,6 +64,18 @@ int Run(const std::filesystem::path& dir) {
     const std::filesystem::path file = dir / (o.name + ".bmp");
     if (!sk::WriteFileBytes(file.string(), sk::EncodeIndexedBmp(o.canvas, o.palette, o.bits))) {
       std::fprintf(stderr, "skin_gen: cannot write %s\n", file.string().c_str());
+      return 1;
+    }
+  }
+  for (int n = 4; n <= 5; ++n) {
+    const tinto::gfx::Bitmap big = sk::DrawWallpaper(pattern, n);
+    const std::string number = std::to_string(n);
+    const std::filesystem::path big_file = dir / ("WALLB" + number + ".jpg");
+    const std::filesystem::path small_file = dir / ("WALLS" + number + ".jpg");
+    if (!sk::WriteFileBytes(big_file.string(), sk::EncodeJpeg(big, kWallpaperQuality)) ||
+        !sk::WriteFileBytes(small_file.string(),
+                            sk::EncodeJpeg(sk::HalfSize(big), kWallpaperQuality))) {
+      std::fprintf(stderr, "skin_gen: cannot write the wallpaper %d\n", n);
       return 1;
     }
   }

@@ -3,6 +3,9 @@
 // password window (BASE7) and the viewer's logo (VORTEL).
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "tools/skin/bmp_writer.h"
 #include "tools/skin/canvas.h"
 #include "tools/skin/colour_pattern.h"
@@ -16,7 +19,9 @@ struct IndexedPicture {
 };
 
 IndexedPicture DrawMessageSkin(const ColourPattern& pattern);  // 447 x 162, 256 colours
-Canvas DrawMainHelp(const LabelFont& font);                    // 414 x 410, black on white
+// A caption that a line crosses or a cell's edge cuts is named in *faults.
+Canvas DrawMainHelp(const LabelFont& font,
+                    std::vector<std::string>* faults);         // 414 x 410, black on white
 Canvas DrawPickerSkin();                                       // 580 x 285, main inks
 Canvas DrawPickerHelp(const LabelFont& font);                  // 580 x 285, black on white
 Canvas DrawPasswordSkin();                                     // 780 x 57, main inks

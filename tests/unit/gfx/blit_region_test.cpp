@@ -89,6 +89,23 @@ TEST(Stretch, DoublesByPixelReplicationAndKeepsExactSizeCopies) {
   EXPECT_EQ(one.at(1, 1), MakePixel(7, 8, 9));
 }
 
+TEST(Stretch, AFrameOfAStripDoubledAtAnOffsetOrClippedMatchesReplication) {
+  // The zoomed viewer: frame 2 of a strip into a rectangle inside a larger picture, whole
+  // and cut by the picture's left and bottom edges.
+  const Bitmap strip = Pattern(30, 7, 0x135);
+  for (const Rect target : {Rect{4, 3, 20, 14}, Rect{-5, 6, 20, 14}}) {
+    Bitmap dst(32, 16, MakePixel(1, 2, 3));
+    StretchBlit(dst, target, strip, {20, 0, 10, 7});
+    for (int y = 0; y < dst.height(); ++y)
+      for (int x = 0; x < dst.width(); ++x) {
+        const bool inside = target.contains(x, y);
+        const Pixel want = inside ? strip.at(20 + (x - target.left) / 2, (y - target.top) / 2)
+                                  : MakePixel(1, 2, 3);
+        ASSERT_EQ(dst.at(x, y), want) << x << "," << y << " into " << target.left;
+      }
+  }
+}
+
 TEST(RegionTest, RectanglesUnionAndDifference) {
   Region r = Region::FromRect({0, 0, 10, 10});
   r.Union(Region::FromRect({5, 5, 10, 10}));

@@ -47,6 +47,7 @@ Bitmap Crop(const Bitmap& src, int width, int height) {
 // The good files are one picture (a "BMP" lettering over colour gradients) in many
 // encodings; those of one palette or depth must decode to the same pixels.
 TEST(BmpSuite, GoodFilesDecodeToTheSamePicture) {
+  TINTO_SKIP_WITHOUT_SHARED(SuiteDir());
   ASSERT_TRUE(std::filesystem::is_directory(SuiteDir() / "g")) << SuiteDir();
   std::map<std::string, Bitmap> g;
   for (const auto& path : FilesIn(SuiteDir() / "g", {".bmp"})) {
@@ -107,6 +108,7 @@ TEST(BmpSuite, GoodFilesDecodeToTheSamePicture) {
 // of (the file and image sizes, the resolution, an oversized colour count, indexes beyond
 // the palette): those decode to their good counterparts or harmlessly.
 TEST(BmpSuite, BadFilesAreRefusedOrDecodedHarmlessly) {
+  TINTO_SKIP_WITHOUT_SHARED(SuiteDir());
   const std::map<std::string, std::string> same_as = {
       {"badbitssize.bmp", "g/pal1.bmp"},    {"baddens1.bmp", "g/pal1.bmp"},
       {"baddens2.bmp", "g/pal1.bmp"},       {"badfilesize.bmp", "g/pal1.bmp"},
@@ -133,6 +135,7 @@ TEST(BmpSuite, BadFilesAreRefusedOrDecodedHarmlessly) {
 }
 
 TEST(BmpSuite, QuestionableAndForeignFilesNeverHarm) {
+  TINTO_SKIP_WITHOUT_SHARED(SuiteDir());
   for (const char* folder : {"q", "x"}) {
     const auto files = FilesIn(SuiteDir() / folder, {".bmp"});
     ASSERT_FALSE(files.empty()) << folder;
@@ -171,6 +174,7 @@ TEST(BmpSuite, KnownBadFilesOfOtherReadersNeverHarm) {
 // missing, gives the whole picture. Each prefix is its own exact allocation, so that a
 // read past its end is caught by the address sanitizer.
 TEST(BmpSuite, TruncatedFilesFailOrDecodeWhole) {
+  TINTO_SKIP_WITHOUT_SHARED(SuiteDir());
   for (const char* name : {"g/pal1.bmp", "g/pal4rle.bmp", "g/pal8rle.bmp", "g/pal8os2.bmp",
                            "g/rgb16-565.bmp", "g/rgb32bf.bmp", "g/pal8v5.bmp", "g/rgb24.bmp"}) {
     SCOPED_TRACE(name);
@@ -194,6 +198,7 @@ TEST(BmpSuite, TruncatedFilesFailOrDecodeWhole) {
 }
 
 TEST(BmpSuite, RandomlyDamagedFilesNeverHarm) {
+  TINTO_SKIP_WITHOUT_SHARED(SuiteDir());
   std::mt19937 rng(20240611);
   for (const char* name : {"g/pal4rle.bmp", "g/pal8rle.bmp", "g/pal8v5.bmp", "g/rgb16-565.bmp",
                            "g/pal1.bmp", "g/pal8os2.bmp"}) {

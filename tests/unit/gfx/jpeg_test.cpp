@@ -246,6 +246,22 @@ TEST(Jpeg, FilesAreLoadedOrRefusedWithAReason) {
   std::filesystem::remove_all(dir);
 }
 
+TEST(Jpeg, EachUseCapsThePictureSize) {
+  // The wallpaper gallery reads nothing above 640 x 480; a progressive picture just over
+  // it is refused from its header, one at the cap decodes whole.
+  constexpr std::int64_t kWallpaperCap = std::int64_t{640} * 480;
+  for (const Kind kind : {Kind::kColour, Kind::kProgressive}) {
+    Bitmap over(641, 480, MakePixel(10, 200, 30));
+    std::string error;
+    EXPECT_FALSE(DecodeJpeg(EncodeJpeg(over, kind), &error, kWallpaperCap));
+    EXPECT_EQ(error, "picture too large");
+    Bitmap at(640, 480, MakePixel(10, 200, 30));
+    const auto got = DecodeJpeg(EncodeJpeg(at, kind), &error, kWallpaperCap);
+    ASSERT_TRUE(got) << error;
+    EXPECT_EQ(got->size(), (Size{640, 480}));
+  }
+}
+
 TEST(Jpeg, KnownBadFilesOfOtherReadersNeverHarm) {
   const auto dir = testing::PixbufTestDir();
   if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << "gdk-pixbuf-tests not installed";

@@ -2,6 +2,7 @@
 // host game question, the window's place and shape.
 #include <array>
 
+#include "app/main_hotspots.h"
 #include "sim_fixture.h"
 
 namespace tinto::test {
@@ -64,6 +65,16 @@ TEST_F(StartUp, HostGameQuestionKeys) {
   EXPECT_TRUE(space.Events("show main").empty()) << space.log;
 }
 
+TEST_F(StartUp, TheQuestionIsDraggedByItsGrabPoint) {
+  // Centred at (288, 303). A move names a client point: the same point again means the
+  // pointer moved on with the window, as on the desktop.
+  const SimResult r = Run("hostgame TFM\nstart\nwait 200\ndown message 150 100\nmove message 170 110\n"
+                          "move message 170 110\nup message 170 110\nmove message 100 100\n");
+  EXPECT_TRUE(r.Has("200 moved message 308 313")) << r.log;
+  EXPECT_TRUE(r.Has("200 moved message 328 323")) << r.log;
+  EXPECT_EQ(r.Events("moved message").size(), 3u) << r.log;  // centring and two moves
+}
+
 TEST_F(StartUp, TimersRunWhileTheQuestionIsUp) {
   // The main window is disabled under the question; input for it is not delivered.
   const SimResult r = Run("hostgame TFM\nstart\nwait 200\nclick main 700 200\nwait 100\n");
@@ -106,10 +117,25 @@ bool InHexagons(int wx, int wy) {
 }
 
 TEST_F(StartUp, WindowRegionIsTheThreeHexagonsAndShowsTheSkin) {
+  // With no photo film and no movie in the folder, their buttons show BASE2's look (the
+  // number plates without buttons); everything else is BASE0.
   const SimResult r =
-      Run("start\nsnap main " + File("snap.bmp").string() + "\nskin BASE0 " + File("base0.bmp").string() + "\n");
+      Run("start\nsnap main " + File("snap.bmp").string() + "\nskin BASE0 " +
+          File("base0.bmp").string() + "\nskin BASE2 " + File("base2.bmp").string() + "\n");
   const gfx::Bitmap snap = Picture("snap.bmp");
-  const gfx::Bitmap base0 = Picture("base0.bmp");
+  gfx::Bitmap expected = Picture("base0.bmp");
+  const gfx::Bitmap base2 = Picture("base2.bmp");
+  for (int n = 1; n <= 9; ++n) {
+    const gfx::Rect film = PhotoFilmBox(n);
+    for (const gfx::Rect& rect : {film, gfx::Rect{film.left - 2, film.top + 5, 19, 5}})
+      gfx::Blit(expected, {rect.left, rect.top}, base2, rect);
+    for (int row = 0; row <= 1; ++row) {
+      const gfx::Rect movie = MovieBox(row, n);
+      for (const gfx::Rect& rect : {movie, gfx::Rect{movie.left - 2, movie.top + 3, 18, 9},
+                                    gfx::Rect{movie.left - 3, movie.top + 7, 20, 1}})
+        gfx::Blit(expected, {rect.left, rect.top}, base2, rect);
+    }
+  }
   ASSERT_EQ(snap.width(), 844);
   ASSERT_EQ(snap.height(), 410);
   std::int64_t area = 0;
@@ -118,7 +144,7 @@ TEST_F(StartUp, WindowRegionIsTheThreeHexagonsAndShowsTheSkin) {
     for (int x = 0; x < 844; ++x) {
       if (InHexagons(x, y)) {
         ++area;
-        if (snap.at(x, y) != base0.at(x - 430, y)) ++mismatches;
+        if (snap.at(x, y) != expected.at(x - 430, y)) ++mismatches;
       } else if (snap.at(x, y) != 0) {
         ++mismatches;
       }

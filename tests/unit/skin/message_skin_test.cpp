@@ -1,7 +1,9 @@
 // The message window's skin: the CANSEL button can be hidden by stretching one background
-// pixel over it, the pressed images differ from the buttons, and the message area is one
-// dark colour for the white text.
+// pixel over it, the pressed images differ from the buttons and sit on the band behind
+// them, and the message area is one dark colour for the white text.
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "skin_image.h"
 
@@ -47,6 +49,21 @@ TEST_F(MessageSkinTest, CanselHidesUnderItsBackgroundPixel) {
 TEST_F(MessageSkinTest, PressedImagesDifferFromTheButtons) {
   EXPECT_FALSE(SameImage({239, 120, 29, 23}, {346, 139}));
   EXPECT_FALSE(SameImage({182, 126, 57, 11}, {289, 145}));
+}
+
+// The pressed images replace their button's whole rectangle: outside the button's own
+// shape they show the band behind the button, so no box of another colour flashes up.
+TEST_F(MessageSkinTest, PressedImagesSitOnTheBandBehindTheButtons) {
+  const std::uint32_t band = skin_.colour(182, 137);
+  for (const auto& [button, pressed] : {std::pair{gfx::Rect{239, 120, 29, 23}, gfx::Point{346, 139}},
+                                        std::pair{gfx::Rect{182, 126, 57, 11}, gfx::Point{289, 145}}}) {
+    for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{button.width - 1, 0},
+                                 std::pair{0, button.height - 1},
+                                 std::pair{button.width - 1, button.height - 1}}) {
+      EXPECT_EQ(skin_.colour(button.left + dx, button.top + dy), band) << dx << "," << dy;
+      EXPECT_EQ(skin_.colour(pressed.x + dx, pressed.y + dy), band) << dx << "," << dy;
+    }
+  }
 }
 
 TEST_F(MessageSkinTest, MessageAreaIsOneDarkColour) {

@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# The program on a desktop, bare or under a window manager. Dragging the message window
+# and the main window keeps the grab point under the pointer, for steps of several sizes,
+# both ways, slow (each step waited for) and fast (all steps at once), and a click right
+# after each drag works. Both windows are placed where the program puts them and say so in
+# their size hints; the main window has the focus once the question before it closes.
+# Under a window manager also: the minimise button minimises, a second start restores and
+# raises the first copy, and the message window stays above the main window.
+#   desktop_test.sh WM TINTO [DEMO_GAME]      WM: none, openbox or metacity
+set -u
+WM=$1 TINTO=$2 DEMO=${3:-}
+. "$(dirname "$0")/x_session.sh"
+start_xvfb
+[ "$WM" != none ] && start_wm "$WM"
+echo "window manager: $WM"
+
+make_game "$TINTO" "$DEMO"
+hinted_position() {
+  xprop -id "$1" WM_NORMAL_HINTS | sed -n 's/.*user specified location: \([-0-9]*\), \([-0-9]*\)/\1 \2/p'
+}
+stacking() {  # the named windows, top first, by their top-level window (a manager's frame)
+  local id top parent
+  declare -A name_of=()
+  for id in "${!WINDOWS[@]}"; do
+    # Climb to the root's child: the frame a manager put round the window, or itself.
+    top=$id
+    while :; do
+      parent=$(xwininfo -id "$top" -tree | awk '/Parent window id:/ {print $4}')
+      [ "$((parent))" = "$((ROOT))" ] && break
+      top=$parent
+    done
+    name_of[$((top))]=${WINDOWS[$id]}
+  done
+  xwininfo -root -children | awk '/^ +0x/ {print $1}' | while read -r id; do
+    [ -n "${name_of[$((id))]:-}" ] && echo "${name_of[$((id))]}"
+  done | tr '\n' ' '
+}
+ROOT=$(xwininfo -root | awk '/Window id:/ {print $4}')
+declare -A WINDOWS=()
+
+# drag NAME W GX GY PACE DX,DY...: presses at client point (GX, GY) of window W, moves the
+# pointer by each step in turn and releases. PACE slow waits for the window to follow each
+# step and checks it there; fast moves through all steps at once. Either way the window
+# must end moved by exactly the pointer's movement, with the grab point under the pointer.
+drag() {
+  local name=$1 w=$2 gx=$3 gy=$4 pace=$5 x y tx=0 ty=0 step lost="" moves=()
+  shift 5
+  read -r x y <<< "$(window_position "$w")"
+  xdotool mousemove --window "$w" "$gx" "$gy" mousedown 1
+  for step in "$@"; do
+    tx=$((tx + ${step%,*})) ty=$((ty + ${step#*,}))
+    if [ "$pace" = slow ]; then
+      xdotool mousemove_relative -- "${step%,*}" "${step#*,}"
+      wait_position "$w" "$((x + tx)) $((y + ty))" ||
+        lost+=" ($tx,$ty): at $(window_position "$w");"
+    else
+      moves+=(mousemove_relative -- "${step%,*}" "${step#*,}")
+    fi
+  done
+  [ "${#moves[@]}" -gt 0 ] && xdotool "${moves[@]}"
+  xdotool mouseup 1
+  wait_position "$w" "$((x + tx)) $((y + ty))"
+  expect "$name: the window followed every step" "${lost:-yes}" yes
+  expect "$name: moved by the pointer's ($tx, $ty)" "$(window_position "$w")" \
+    "$((x + tx)) $((y + ty))"
+  local px py
+  eval "$(xdotool getmouselocation --shell | sed -n 's/^X=/px=/p; s/^Y=/py=/p')"
+  read -r x y <<< "$(window_position "$w")"
+  expect "$name: the grab point stays under the pointer" "$((px - x)) $((py - y))" "$gx $gy"
+}
+
+# --- the message window: the host game question, dragged, then answered by a click
+xmessage -name TFM -title hostgame -geometry +0+0 "host game" &
+HOST_PID=$!
+STARTED_PIDS+=("$HOST_PID")
+wait_window hostgame 5 > /dev/null
+start_tinto first
+M=$(wait_window "$TITLE - message" 15) || { echo "FAIL: no question"; cat "$WORK/first.err"; exit 1; }
+expect "the message window is centred" "$(window_position "$M")" "288 303"
+expect "and its size hints say so" "$(hinted_position "$M")" "288 303"
+drag "message, slow, right and down" "$M" 150 100 slow 20,10 20,10 20,10 20,10 20,10
+drag "message, slow, left and up" "$M" 150 100 slow -20,-10 -20,-10 -20,-10 -20,-10 -20,-10
+drag "message, slow, mixed steps" "$M" 120 60 slow 1,0 0,1 -3,7 50,-40 -100,90 52,-58
+drag "message, fast, small steps" "$M" 150 100 fast 7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3
+drag "message, fast, big steps" "$M" 150 100 fast -150,-100 300,200 -90,-60 -60,-40
+xdotool mousemove --window "$M" 210 131 click 1  # CANSEL
+W=$(wait_window "$TITLE" 10)
+check "a click on CANSEL right after the drags answers: the main window shows" test -n "$W"
+kill "$HOST_PID"
+WINDOWS[$W]=main
+
+# --- the main window
+expect "the main window is placed as the program places it" "$(window_position "$W")" "65 179"
+expect "and its size hints say so" "$(hinted_position "$W")" "65 179"
+has_focus() {
+  local i
+  for i in $(seq 100); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+check "the main window has the focus after the question" has_focus "$W"
+
+# The 2P figure toggles its pose on a click: its pixels alternate between two pictures.
+figure() {
+  local x y
+  read -r x y <<< "$(window_position "$W")"
+  import -window root -crop "71x176+$((x + 430 + 96))+$((y + 13))" +repage "$WORK/figure.ppm"
+  md5sum < "$WORK/figure.ppm"
+}
+pose[0]=$(figure)
+pose[1]=""
+shown=0
+# click_figure NAME: a click on the figure must bring the other pose.
+click_figure() {
+  local want=$((1 - shown)) i now
+  xdotool mousemove --window "$W" $((430 + 131)) 89 click 1
+  for i in $(seq 100); do
+    now=$(figure)
+    if [ "$now" != "${pose[$shown]}" ] && { [ -z "${pose[$want]}" ] || [ "$now" = "${pose[$want]}" ]; }; then
+      pose[$want]=$now
+      shown=$want
+      echo "PASS: $1: a click on the figure right after it works"
+      return 0
+    fi
+    sleep 0.05
+  done
+  echo "FAIL: $1: a click on the figure right after it did nothing"
+  failures=$((failures + 1))
+}
+GX=$((430 + 116)) GY=6  # the top of the 2P hexagon: no button there
+drag "main, slow, right and down" "$W" $GX $GY slow 20,10 20,10 20,10 20,10 20,10
+click_figure "main, slow, right and down"
+drag "main, slow, left and up" "$W" $GX $GY slow -20,-10 -20,-10 -20,-10 -20,-10 -20,-10
+click_figure "main, slow, left and up"
+drag "main, slow, mixed steps" "$W" $GX $GY slow 1,0 0,1 -3,7 50,-40 -100,90 52,-58 -1,-1
+click_figure "main, slow, mixed steps"
+drag "main, fast, small steps" "$W" $GX $GY fast 5,2 5,2 5,2 5,2 5,2 5,2 5,2 5,2 5,2 5,2 5,2 5,2
+click_figure "main, fast, small steps"
+drag "main, fast, big steps" "$W" $GX $GY fast -60,-150 120,300 -200,-100 80,-50
+click_figure "main, fast, big steps"
+drag "main, fast, back and forth" "$W" 700 300 fast 40,0 -80,0 40,30 0,-60 0,30 13,-9
+click_figure "main, fast, back and forth"
+
+# --- under a window manager: minimise, and a second start restores and raises
+if [ "$WM" != none ]; then
+  viewable() { xwininfo -id "$W" | grep -q 'Map State: IsViewable'; }
+  unmapped() { ! viewable; }
+  poll() { local i; for i in $(seq 100); do "$@" && return 0; sleep 0.05; done; return 1; }
+  xdotool mousemove --window "$W" $((430 + 302)) 110 click 1  # the minimise button
+  check "the minimise button minimises the main window" poll unmapped
+  xmessage -title cover -geometry 900x500+0+0 "cover" &
+  COVER_PID=$!
+  STARTED_PIDS+=("$COVER_PID")
+  C=$(wait_window cover 5)
+  WINDOWS[$C]=cover
+  (cd "$GAME" && timeout 20 ./tinto > "$WORK/second.out" 2> "$WORK/second.err")
+  expect "a second start ends with status 0" "$?" 0
+  check "and restores the minimised main window" poll viewable
+  above_cover() { [ "$(stacking)" = "main cover " ]; }
+  check "raised above the other window" poll above_cover
+  check "with the focus" has_focus "$W"
+  kill "$COVER_PID"
+  unset "WINDOWS[$C]"
+fi
+
+# --- the restart notice over the main window: above it, and it stays above it when the
+# main window is clicked; dragged, then answered by a click on OK
+xdotool mousemove --window "$W" $((430 + 29)) 110 click 1  # save: a restart notice at the end
+wait_line "$GAME/Xx.txt" '^//end$' 5
+kill -TERM "$TINTO_PID"
+N=$(wait_window "$TITLE - message" 10)
+check "closing after a save shows the restart notice" test -n "$N"
+WINDOWS[$N]=message
+notice_above() { [ "$(stacking)" = "message main " ]; }
+check "the notice lies above the main window" notice_above
+xdotool mousemove --window "$W" $GX $GY click 1
+sleep 0.3
+check "and stays above it after a click on the main window" notice_above
+drag "notice, fast" "$N" 150 100 fast 30,-20 30,-20 -5,7
+xdotool mousemove --window "$N" 253 131 click 1  # OK
+wait_exit "$TINTO_PID" 10
+expect "a click on OK right after the drag ends the program with status 0" "$EXIT_STATUS" 0
+check "no error reports" clean_stderr first
+
+finish
