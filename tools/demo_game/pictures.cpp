@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -62,7 +63,7 @@ gfx::Bitmap Movie(int row, int n) {
                       : gfx::MakePixel(100 + int(120 * light), base / 2, base + int(60 * light)));
       }
     const double ball_x = 20 + (kMovieWidth - 40) * t;
-    const double ball_y = 130 - 90 * std::abs(std::sin(M_PI * 2 * t));
+    const double ball_y = 130 - 90 * std::abs(std::sin(std::numbers::pi * 2 * t));
     Disc(strip, frame, ball_x, ball_y, 12, gfx::MakePixel(255, 120, 180));
     Disc(strip, frame, ball_x - 4, ball_y - 4, 4, gfx::MakePixel(255, 230, 240));
     Text(strip, frame.left + 8, 8, std::string(row == 0 ? "NOMAL " : "HARD ") + std::to_string(n),
@@ -84,9 +85,9 @@ gfx::Bitmap PhotoFilm(int index) {
       for (int x = 0; x < kPhotoWidth; ++x)
         strip.set(x, frame.top + y,
                   gfx::MakePixel(40 + 60 * index + y / 3, 30 + x / 3, 120 - 30 * index + f * 10));
-    const double a = M_PI * 2 * f / kDemoPhotoFrames;
+    const double a = std::numbers::pi * 2 * f / kDemoPhotoFrames;
     for (int k = 0; k < 5; ++k) {
-      const double ang = a + M_PI * 2 * k / 5;
+      const double ang = a + std::numbers::pi * 2 * k / 5;
       Disc(strip, frame, 74 + 30 * std::cos(ang), 54 + 30 * std::sin(ang), 7,
            gfx::MakePixel(255, 220, 90));
     }

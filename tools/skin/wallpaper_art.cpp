@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <string>
 
 #include "tools/skin/palettes.h"
@@ -149,7 +150,7 @@ void Cells(gfx::Bitmap& b, const Theme& t, Lcg& rng) {
     const double alpha = 0.10 + 0.25 * rng.Next();
     std::array<std::pair<double, double>, 6> p;
     for (int k = 0; k < 6; ++k) {
-      const double a = M_PI / 3 * k;
+      const double a = std::numbers::pi / 3 * k;
       p[static_cast<std::size_t>(k)] = {cx + r * std::cos(a), cy + r * 0.87 * std::sin(a)};
     }
     for (int k = 0; k < 6; ++k) {

@@ -51,9 +51,25 @@ class SimTest : public ::testing::Test {
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
+  void TearDown() override {
+    // Files made read-only by a test are made writable again: Windows removes no
+    // read-only file.
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_, ec))
+      std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(folder_, ec);
+  }
 
   std::filesystem::path File(const std::string& name) const { return folder_ / name; }
+
+  // Takes away the file's write permission (a read-only file on Windows).
+  void MakeReadOnly(const std::string& name) const {
+    std::filesystem::permissions(File(name), std::filesystem::perms::owner_write |
+                                                 std::filesystem::perms::group_write |
+                                                 std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+  }
 
   // Runs a script; "folder" is set to the test's folder first.
   SimResult Run(const std::string& body, bool every_tick = false) const {

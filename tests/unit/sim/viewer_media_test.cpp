@@ -1,7 +1,6 @@
 // The viewer's files on the simulator: movie scans and unlocking in the host game's
 // settings file, the wallpaper gallery with its installation of the secret wallpapers, and
 // damaged strips and wallpapers that must give the placeholder or the blue picture.
-#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -67,7 +66,7 @@ TEST_F(ViewerMedia, UnlockWritesTheProgressAndListsEveryNewMovie) {
 TEST_F(ViewerMedia, AFailedSettingsWriteIsReportedAndChangesNothing) {
   Movie("Y_e101.bmp", 1, 1);
   Bytes("Rondelay.ini", kIni);
-  ::chmod(File("Rondelay.ini").c_str(), 0444);
+  MakeReadOnly("Rondelay.ini");
   const SimResult r = Run("start\nwait 200\n" + MovieButton(0, 1) + "wait 500\n");
   EXPECT_EQ(r.Events("error").size(), 1u) << r.log;
   EXPECT_TRUE(r.Events("notice").empty()) << r.log;
@@ -135,7 +134,7 @@ TEST_F(ViewerMedia, InstalledWallpaperFiveBeforeFourIsInstalledAgainAfterFour) {
 TEST_F(ViewerMedia, AFailedInstallationIsReportedAndNotCounted) {
   for (int n = 1; n <= 3; ++n) WallpaperFiles(n);
   Bytes("X_s04.jpg", "old");
-  ::chmod(File("X_s04.jpg").c_str(), 0444);
+  MakeReadOnly("X_s04.jpg");
   const SimResult r = Run("start\nwait 200\n" + Presses(5));
   EXPECT_EQ(r.Events("error").size(), 1u) << r.log;
   EXPECT_TRUE(r.Events("notice").empty()) << r.log;  // 5 needs 4 first
