@@ -27,12 +27,12 @@ mkdir -p "$SIMGAME"
 "$DEMO" "$SIMGAME" > /dev/null || { echo "FAIL: the demo game folder could not be made"; exit 1; }
 
 # Client points of the main window: the skin lies 430 pixels right of the viewer's area.
-STEP="745 152" STOP="727 152" ZOOM="727 125" ROTATION="656 206" FILM="670 157"
+STEP="745 152" STOP="727 152" PLAY="733 138" NOMAL2="695 216" ZOOM="727 125" ROTATION="656 206" FILM="670 157"
 WALLPAPER="778 285" PART="506 54" SAVE="459 110" LOOP="757 256" MINUS="726 298" CLOSE="770 115"
 # Client rectangles "W H X Y" of the viewer's panels, the rotation switch and the 2P
 # contact-lens icon.
 MOVIE_RECT="214 160 220 125" ZOOMED_RECT="428 320 0 45" PHOTO_RECT="148 108 301 151"
-WALL_RECT="320 240 108 85" SWITCH_RECT="15 10 649 201" ICON_RECT="26 21 495 42"
+WALL_RECT="320 240 108 85" TITLE_RECT="200 50 0 45" SWITCH_RECT="15 10 649 201" ICON_RECT="26 21 495 42"
 PICKER_ENTRY="100 20" PICKER_OK="398 112" NOTICE_OK="253 131"
 
 # The simulator's pictures of the same presses; a press waits for the effect of the last.
@@ -56,6 +56,16 @@ s() { echo "$*"; }
   s click main $SAVE; s wait 500
 } > "$WORK/tour.sim"
 "$SIM" "$WORK/tour.sim" > "$WORK/sim.log" || { echo "FAIL: the simulator did not run"; exit 1; }
+# The second movie of the row, zoomed and paused on its first frame, from its own button
+# (whose unlocking notice is answered) in a second copy of the folder.
+mkdir -p "$WORK/simgame2"
+"$DEMO" "$WORK/simgame2" > /dev/null
+{
+  s folder "$WORK/simgame2"; s start; s wait 300
+  s click main $STEP; s wait 600; s click main $ZOOM; s wait 600; s click main $STOP; s wait 600
+  s click main $NOMAL2; s wait 600; s key message ENTER; s wait 600
+  s click main $STOP; s wait 600; s click main $STEP; s wait 600; s snap main "$WORK/nomal2.bmp"
+} | "$SIM" - > "$WORK/sim2.log" || { echo "FAIL: the simulator did not run"; exit 1; }
 
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/sound.raw"
 start_tinto tour
@@ -63,22 +73,24 @@ W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear"; cat 
 read -r wx wy <<< "$(window_position "$W")"
 click() { xdotool mousemove --window "$W" "$1" "$2" click 1; }
 
-# same_as NAME SNAP "W H X Y" [WINDOW]: polls (up to 15 s) until the window's client
-# rectangle on screen equals the same rectangle of the simulator's picture SNAP.
+# same_as NAME SNAP "W H X Y" [WINDOW]: polls (up to 15 s, or SAME_SECONDS) until the
+# window's client rectangle on screen equals the same rectangle of the simulator's picture
+# SNAP; with SAME_WHITE_ONLY set only where the pure white pixels lie counts.
 same_as() {
-  local name=$1 snap=$2 w h x y win=${4:-$W} i ox oy differing=""
+  local name=$1 snap=$2 w h x y win=${4:-$W} i ox oy differing="" keep=()
   read -r w h x y <<< "$3"
   read -r ox oy <<< "$(window_position "$win")"
-  convert "$WORK/$snap.bmp" -crop "${w}x${h}+$x+$y" +repage "$WORK/$snap.expected.png"
+  [ -n "${SAME_WHITE_ONLY:-}" ] && keep=(-fill black +opaque white)
+  convert "$WORK/$snap.bmp" -crop "${w}x${h}+$x+$y" +repage "${keep[@]}" "$WORK/$snap.expected.png"
   # Only what lies inside the window's shape counts: outside it the screen shows what is
   # below the window.
   local draw
   draw=$("$PROBE" "$win" --rects | awk -v x="$x" -v y="$y" \
     '/^rect / {printf "rectangle %d,%d %d,%d ", $2 - x, $3 - y, $2 - x + $4 - 1, $3 - y + $5 - 1}')
   convert -size "${w}x${h}" xc:black -fill white -draw "${draw:-point -1,-1}" "$WORK/$snap.mask.png"
-  for i in $(seq 60); do
+  for i in $(seq $((${SAME_SECONDS:-15} * 4))); do
     import -window root -crop "${w}x${h}+$((ox + x))+$((oy + y))" +repage "$WORK/$snap.actual.png"
-    differing=$(convert "$WORK/$snap.actual.png" "$WORK/$snap.expected.png" -compose difference \
+    differing=$(convert "$WORK/$snap.actual.png" "${keep[@]}" "$WORK/$snap.expected.png" -compose difference \
       -composite -threshold 0 "$WORK/$snap.mask.png" -compose multiply -composite \
       -format '%[fx:int(mean*w*h+0.5)]' info:)
     [ "$differing" = 0 ] && break
@@ -110,6 +122,10 @@ click $STEP
 same_as "zoomed: the screen shows the movie's first frame doubled" zoomed "$ZOOMED_RECT"
 click $ROTATION
 same_as "the movie row's rotation switch is lit" rotation "$SWITCH_RECT"
+# Played with the rotation on, the movie gives way to the row's next one after four passes:
+# its title in the corner becomes the simulator's picture of "NOMAL 2".
+click $PLAY
+SAME_WHITE_ONLY=1 SAME_SECONDS=60 same_as "the rotation moves on to the row's next movie" nomal2 "$TITLE_RECT"
 click $STOP
 
 # --- a photo film: it plays (its panel changes on screen), then paused on its first frame
