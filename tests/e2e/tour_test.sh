@@ -32,7 +32,7 @@ WALLPAPER="778 285" PART="506 54" SAVE="459 110" LOOP="757 256" MINUS="726 298" 
 # Client rectangles "W H X Y" of the viewer's panels, the rotation switch and the 2P
 # contact-lens icon.
 MOVIE_RECT="214 160 220 125" ZOOMED_RECT="428 320 0 45" PHOTO_RECT="148 108 301 151"
-WALL_RECT="320 240 108 85" TITLE_RECT="200 50 0 45" SWITCH_RECT="15 10 649 201" ICON_RECT="26 21 495 42"
+ALARM_RECT="83 26 712 278" WALL_RECT="320 240 108 85" TITLE_RECT="200 50 0 45" SWITCH_RECT="15 10 649 201" ICON_RECT="26 21 495 42"
 PICKER_ENTRY="100 20" PICKER_OK="398 112" NOTICE_OK="253 131"
 
 # The simulator's pictures of the same presses; a press waits for the effect of the last.
@@ -54,8 +54,11 @@ s() { echo "$*"; }
   s click picker $PICKER_ENTRY; s wait 300; s click picker $PICKER_OK; s wait 500
   s snap main "$WORK/picked.bmp"
   s click main $SAVE; s wait 500
+  s skin BASE2 "$WORK/base2.bmp"
 } > "$WORK/tour.sim"
 "$SIM" "$WORK/tour.sim" > "$WORK/sim.log" || { echo "FAIL: the simulator did not run"; exit 1; }
+# The ringing alarm panel's lit look: the skin's BASE2 where the window shows the skin.
+convert -size 844x410 xc:black "$WORK/base2.bmp" -geometry +430+0 -composite "$WORK/lit.bmp"
 # The second movie of the row, zoomed and paused on its first frame, from its own button
 # (whose unlocking notice is answered) in a second copy of the folder.
 mkdir -p "$WORK/simgame2"
@@ -231,8 +234,18 @@ ringing() {
   return 1
 }
 check "the countdown's alarm rings while the notice is up" ringing
+same_as "the ringing alarm panel lights up in the skin's lit look" lit "$ALARM_RECT"
 [ -n "$D" ] && xdotool mousemove --window "$D" $NOTICE_OK click 1
 stopped_at=$(position_ms)
+same_as "the click puts the alarm panel back to its normal look" picked "$ALARM_RECT"
+lit_seen=0
+for _ in $(seq 10); do
+  import -window root -crop "83x26+$((wx + 712))+$((wy + 278))" +repage "$WORK/panel.png"
+  [ "$(convert "$WORK/panel.png" "$WORK/lit.expected.png" -compose difference -composite \
+    -threshold 0 -format '%[fx:int(mean*w*h+0.5)]' info:)" = 0 ] && lit_seen=$((lit_seen + 1))
+  sleep 0.1
+done
+expect "and it blinks no more" "$lit_seen" 0
 wait_sound_to $((stopped_at + 2500))
 silent_from() { ! loud_in "$1"; }
 check "a click in the notice stops the looping alarm" silent_from $((stopped_at + 500))
