@@ -3,15 +3,17 @@
 # driven only by clicks and keys at the windows' client points, with SDL's disk audio
 # driver writing what it plays into a file. The simulator makes the same presses in a
 # copy of the folder; the screen must show its pictures at the exact rectangles:
-#   a movie paused on its first frame, zoomed, and its rotation switch lit;
+#   a movie paused on its first frame, zoomed, its rotation switch lit, and played with
+#   the rotation on until the row's next movie takes over;
 #   a photo film that plays, then paused on its first frame;
 #   the wallpaper gallery through wallpapers 1 to 4, the fourth installing X_b04.jpg and
 #   X_s04.jpg, with its notice shown and answered;
 #   the colour picker opened from a part button, an entry and OK, and the save writing
 #   the same colour file as the simulator's;
 #   the countdown set to six seconds by its minus button, the close button's restart
-#   notice up when the looping alarm rings, a click in the notice stopping the alarm and
-#   Enter then ending the program with status 0.
+#   notice up when the looping alarm rings and its panel blinks in the skin's lit look, a
+#   click in the notice stopping sound and blinking, and Enter then ending the program
+#   with status 0.
 #   tour_test.sh TINTO TINTO_SIM XSHAPE_PROBE DEMO_GAME
 set -u
 TINTO=$1 SIM=$2 PROBE=$3 DEMO=$4
