@@ -105,14 +105,8 @@ same_as() {
 }
 shape_area() { "$PROBE" "$W" | sed -n 's/^area //p'; }
 areas=($(sed -n 's/^[0-9]* region main //p' "$WORK/sim.log"))
-wait_area() {
-  local i
-  for i in $(seq 200); do
-    [ "$(shape_area)" = "$1" ] && return 0
-    sleep 0.05
-  done
-  return 1
-}
+area_is() { [ "$(shape_area)" = "$1" ]; }
+area_is_not() { ! area_is "$1"; }
 
 closed_area=${areas[0]}
 
@@ -121,7 +115,7 @@ click $STEP
 same_as "a step shows the movie's first frame" movie "$MOVIE_RECT"
 click $ZOOM
 zoomed_area=${areas[4]:-none}  # start, hide and panel of the step, hide and panel of the zoom
-check "zoom: the shape grows to the zoomed panel" wait_area "$zoomed_area"
+check "zoom: the shape grows to the zoomed panel" poll_for 10 area_is "$zoomed_area"
 click $STOP
 click $STEP
 same_as "zoomed: the screen shows the movie's first frame doubled" zoomed "$ZOOMED_RECT"
@@ -138,10 +132,7 @@ click $FILM
 panel() { import -window root -crop "148x108+$((wx + 301))+$((wy + 151))" +repage ppm:- | md5sum; }
 plays() {
   local first i
-  for i in $(seq 100); do
-    [ "$(shape_area)" = "$closed_area" ] || break
-    sleep 0.05
-  done
+  poll_for 5 area_is_not "$closed_area"
   first=$(panel)
   for i in $(seq 60); do
     sleep 0.25
@@ -171,15 +162,7 @@ if [ -n "$N" ]; then
   read -r nw nh <<< "$(xwininfo -id "$N" | awk '/Width:|Height:/ {printf "%s ", $2}')"
   same_as "the notice's text and button" notice "$((nw - 40)) $((nh - 40)) 20 20" "$N"
   xdotool mousemove --window "$N" $NOTICE_OK click 1
-  gone() {
-    local i
-    for i in $(seq 200); do
-      [ -z "$(xdotool search --onlyvisible --name "^$TITLE - message\$" 2>/dev/null)" ] && return 0
-      sleep 0.05
-    done
-    return 1
-  }
-  check "OK answers the notice" gone
+  check "OK answers the notice" poll_for 10 no_window "$TITLE - message"
 fi
 same_as "the gallery shows wallpaper 4" wall4 "$WALL_RECT"
 
@@ -211,14 +194,8 @@ loud_in() {
     od -An -v -t d2 -w4 | awk '{ v = $1 < 0 ? -$1 : $1; if (v > 300) { found = 1; exit } } END { exit !found }'
 }
 # wait_sound_to MS: waits (up to 30 s) until the sound is written up to MS.
-wait_sound_to() {
-  local i
-  for i in $(seq 600); do
-    [ "$(position_ms)" -ge "$1" ] && return 0
-    sleep 0.05
-  done
-  return 1
-}
+sound_to() { [ "$(position_ms)" -ge "$1" ]; }
+wait_sound_to() { poll_for 30 sound_to "$1"; }
 click $LOOP
 sleep 0.5
 set_at=$(position_ms)
