@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test of the program's sound on a virtual X display, with SDL's disk audio
 # driver writing what the program plays into a file (16-bit stereo at 44.1 kHz, in real
-# time): a WAV dropped on the window and a built-in MIDI song each sound, and start again
-# after their own length; a looping alarm sound is cut by the next effect.
+# time): a WAV dropped on the window, the same named on the command line and a built-in
+# MIDI song each sound, and start again after their own length; a looping alarm sound is
+# cut by the next effect.
 #   audio_test.sh TINTO XDND_SEND [DEMO_GAME]
 set -u
 TINTO=$1 DND=$2 DEMO=${3:-}
@@ -15,11 +16,12 @@ TITLE="Quiro EDIT"
 export SDL_AUDIODRIVER=disk
 BYTES_PER_MS=$((44100 * 4 / 1000))  # 176.4, rounded down: positions are good to a few ms
 
-# run_tinto NAME GAME: starts the program in GAME with its sound going to WORK/NAME.raw;
-# its pid in TINTO_PID, its window in W.
+# run_tinto NAME GAME [ARG...]: starts the program in GAME (with the command-line
+# arguments ARG) with its sound going to WORK/NAME.raw; its pid in TINTO_PID, its window
+# in W.
 run_tinto() {
   cp "$TINTO" "$2/tinto"
-  (cd "$2" && SDL_DISKAUDIOFILE="$WORK/$1.raw" exec ./tinto) > "$WORK/$1.out" 2> "$WORK/$1.err" &
+  (cd "$2" && SDL_DISKAUDIOFILE="$WORK/$1.raw" exec ./tinto "${@:3}") > "$WORK/$1.out" 2> "$WORK/$1.err" &
   TINTO_PID=$!
   STARTED_PIDS+=("$TINTO_PID")
   W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear ($1)"; cat "$WORK/$1.err"; exit 1; }
@@ -78,6 +80,17 @@ sleep 4.5
 stop_tinto drop
 envelope drop
 check "the dropped WAV sounds and restarts after its length" intervals_within "$(onsets drop)" 1150 2100
+
+# --- the same WAV named on the command line, relative to the folder the program starts
+# in, beside a name that is no music file: it plays from the start, and again after its
+# length.
+mkdir -p "$WORK/args"
+run_tinto args "$WORK/args" "../music dir/Tone Test.WAV" "../music dir/notes.txt"
+sleep 4.5
+stop_tinto args
+envelope args
+check "a WAV named on the command line sounds and restarts after its length" \
+  intervals_within "$(onsets args)" 1150 2100
 
 # --- a built-in MIDI song, "Zz.mid": a piano note of 800 ms, then 800 ms of rest, in all
 # 1600 ms. The note button plays it.

@@ -35,15 +35,7 @@ if [ -n "$P" ]; then
   xdotool mousemove --window "$P" 100 20 click 1   # entry 0, "パープル"
   sleep 0.3
   xdotool mousemove --window "$P" 398 112 click 1  # OK
-  closed() {
-    local i
-    for i in $(seq 200); do
-      [ -z "$(xdotool search --onlyvisible --name "^$TITLE - colour\$" 2>/dev/null)" ] && return 0
-      sleep 0.05
-    done
-    return 1
-  }
-  check "OK closes the picker" closed
+  check "OK closes the picker" poll_for 10 no_window "$TITLE - colour"
   recoloured() {
     local i
     for i in $(seq 100); do

@@ -58,6 +58,20 @@ wait_window() {
   return 1
 }
 
+# poll_for SECONDS COMMAND...: runs the command every 50 ms until it holds (status 0) or
+# SECONDS have passed (status 1).
+poll_for() {
+  local limit=$1 i
+  shift
+  for i in $(seq $((limit * 20))); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+# True when no window of the exact title $1 is visible.
+no_window() { [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+
 # Waits up to $3 seconds (default 5) for a line matching the extended regex $2 in the
 # files $1 (a path or a pattern of paths without blanks).
 wait_line() {
