@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages the build, the program and the tests need; with the
+# argument "bench", also what the measurements under bench/ need.
 # Runs apt-get only when something is missing; must run as root to install.
 set -euo pipefail
 
@@ -13,6 +14,9 @@ packages=(
   sox libsox-fmt-mp3 lame
   gdk-pixbuf-tests
 )
+if [ "${1:-}" = bench ]; then
+  packages+=(valgrind)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -76,6 +76,19 @@ constexpr std::uint64_t kGrowthAllowance = 64 * 1024;
 
 using Soak = SimTest;
 
+TEST_F(Soak, MemoryCommandLogsTheHeapAndTheResidentSet) {
+  const SimResult r = Run("start\nmemory\nwait 10\nmemory\n");
+  ASSERT_EQ(r.status, 0) << r.errors;
+  const auto readings = r.Events("memory ");
+  ASSERT_EQ(readings.size(), 2u) << r.log;
+  unsigned long long time = 0, heap = 0, rss = 0;
+  ASSERT_EQ(std::sscanf(readings[1].c_str(), "%llu memory %llu %llu", &time, &heap, &rss), 3) << readings[1];
+  EXPECT_EQ(time, 10u);
+  EXPECT_GT(heap, 0u);
+  EXPECT_GT(rss, 0u);
+  EXPECT_EQ(Run("start\nmemory now\n").status, 2);
+}
+
 TEST_F(Soak, RandomStreamOverEveryWindowKeepsRunningWithoutGrowing) {
   const std::filesystem::path tool = std::filesystem::path(TINTO_BINARY_DIR) / "tools/demo_game/demo_game";
   ASSERT_TRUE(std::filesystem::exists(tool)) << "build the demo_game target first";
