@@ -37,9 +37,10 @@ once() {
   pids+=("$pid")
   if [ "$opener" != open_nothing ]; then
     local main
-    main=$(wait_for_window "^$title\$") || { echo "idle_cost: no main window" >&2; exit 1; }
+    # (A subshell runs this: the program is ended here when anything fails.)
+    main=$(wait_for_window "^$title\$") || { kill "$pid"; echo "idle_cost: no main window" >&2; exit 1; }
     sleep 1
-    "$opener" "$main" || { echo "idle_cost: $opener failed" >&2; exit 1; }
+    "$opener" "$main" || { kill "$pid"; echo "idle_cost: $opener failed" >&2; exit 1; }
   fi
   sleep 3
   local c0 w0 c1 w1
