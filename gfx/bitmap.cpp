@@ -156,4 +156,14 @@ void ExpandMask(Bitmap& dst, Point dst_at, const Mask& mask, Rect src_rect, Pixe
   }
 }
 
+void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pixel key, Pixel colour) {
+  if (!ClipCopy(dst.size(), dst_at, src.size(), src_rect)) return;
+  for (int y = 0; y < src_rect.height; ++y) {
+    const Pixel* s = src.row(src_rect.top + y) + src_rect.left;
+    Pixel* d = dst.row(dst_at.y + y) + dst_at.x;
+    for (int x = 0; x < src_rect.width; ++x)
+      if (s[x] == key) d[x] |= colour;
+  }
+}
+
 }  // namespace tinto::gfx

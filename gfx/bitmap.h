@@ -115,4 +115,10 @@ Mask MaskFromKey(const Bitmap& src, Rect src_rect, Pixel key);
 void ExpandMask(Bitmap& dst, Point dst_at, const Mask& mask, Rect src_rect, Pixel text_colour,
                 Pixel bk_colour, RasterOp op);
 
+// The two above in one pass, for the usual pair: where a pixel of src_rect equals key,
+// colour is ORed onto dst at the same place relative to dst_at; elsewhere dst is left as
+// it is (an OR with black). The same result as MaskFromKey then ExpandMask with black,
+// colour and kOr, without the mask.
+void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pixel key, Pixel colour);
+
 }  // namespace tinto::gfx

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need; with `windows`
 # those of the Windows cross build (mingw-w64, posix threads), with `windows-test` also
-# those of its tests under Wine.
+# those of its tests under Wine; with `bench` also what the measurements under bench/
+# need.
 # Runs apt-get only when something is missing; must run as root to install.
 set -euo pipefail
 
@@ -28,6 +29,9 @@ case "${1:-}" in
       sox libsox-fmt-mp3 lame
       gdk-pixbuf-tests
     )
+    if [ "${1:-}" = bench ]; then
+      packages+=(valgrind)
+    fi
     ;;
 esac
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/sdl/paint_mark.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/x11_window.h"
 
@@ -153,6 +154,7 @@ void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect sr
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   const SDL_Rect rect{to.left, to.top, to.width, to.height};
   SDL_UpdateWindowSurfaceRects(w->window, &rect, 1);
+  if (w->visible) MarkFirstPaint();
 }
 
 void SdlPlatform::Repaint(WindowId id) {

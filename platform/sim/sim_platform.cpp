@@ -7,6 +7,7 @@
 
 #include "files/utf8_path.h"
 #include "gfx/bmp.h"
+#include "platform/sim/sim_memory.h"
 #include "music/media_length.h"
 
 namespace tinto::sim {
@@ -327,9 +328,16 @@ void SimPlatform::Execute(const Command& c) {
     throw RunEnded{};
   } else if (c.name == "snap" || c.name == "buffer" || c.name == "skin") {
     WritePicture(c);
+  } else if (c.name == "memory") {
+    LogMemory();
   } else {
     Deliver(c);
   }
+}
+
+void SimPlatform::LogMemory() {
+  const MemoryUse use = ReadMemoryUse();
+  Log("memory " + std::to_string(use.heap_bytes) + " " + std::to_string(use.rss_kb));
 }
 
 void SimPlatform::Ignored(const Command& c) { Log("ignored " + std::to_string(c.line)); }
@@ -438,6 +446,8 @@ void SimPlatform::RunRest() {
       now_ += static_cast<std::uint64_t>(*ParseInt(c.args[0]));
     } else if (c.name == "snap" || c.name == "buffer" || c.name == "skin") {
       WritePicture(c);
+    } else if (c.name == "memory") {
+      LogMemory();
     } else {
       Ignored(c);
     }

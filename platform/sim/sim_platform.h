@@ -118,6 +118,8 @@ class SimPlatform : public Platform {
   void Execute(const Command& c);
   void Deliver(const Command& c);
   void Ignored(const Command& c);
+  // Logs `memory HEAP RSS`: the heap bytes in use and the resident set in kB.
+  void LogMemory();
   void WritePicture(const Command& c);
   gfx::Bitmap Picture(WindowId id, bool back_buffer);
 

@@ -160,7 +160,7 @@ void Check(const Command& c) {
     NeedCount(c, 1, 1);
     if (c.args[0] != "normal" && c.args[0] != "minimised") Fail(c.line, "running normal or running minimised");
   } else if (n == "args") {
-  } else if (n == "start" || n == "quit") {
+  } else if (n == "start" || n == "quit" || n == "memory") {
     NeedCount(c, 0, 0);
   } else if (n == "wait") {
     NeedCount(c, 1, 1);

@@ -73,6 +73,34 @@ TEST(Mask, KeyColourRoundTripRecoloursOnlyTheKey) {
   EXPECT_EQ(dst.at(3, 1), 0u);
 }
 
+TEST(Mask, OnePassKeyColourMatchesTheMaskRoundTripAtEveryEdge) {
+  // A key that recurs (every 5th pixel of a pattern of few colours), a destination with
+  // its own bits, and rectangles that leave the source or the destination on each side.
+  Bitmap pattern(9, 7);
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 9; ++x) pattern.set(x, y, (x + 2 * y) % 5 == 0 ? MakePixel(255, 119, 170) : MakePixel(x, y, 1));
+  const Pixel key = MakePixel(255, 119, 170);
+  const Pixel colour = MakePixel(10, 200, 30);
+  const struct {
+    Point at;
+    Rect from;
+  } cases[] = {
+      {{0, 0}, {0, 0, 9, 7}}, {{2, 1}, {1, 1, 5, 4}}, {{-3, -2}, {0, 0, 9, 7}}, {{4, 3}, {0, 0, 9, 7}},
+      {{0, 0}, {-2, -1, 6, 5}}, {{1, 1}, {6, 4, 8, 8}}, {{20, 0}, {0, 0, 3, 3}}, {{0, 0}, {0, 0, 0, 3}},
+  };
+  for (const auto& c : cases) {
+    const Bitmap start = Pattern(8, 6, 0x0F0F0F);
+    Bitmap by_mask = start;
+    ExpandMask(by_mask, c.at, MaskFromKey(pattern, c.from, key), c.from, 0, colour, RasterOp::kOr);
+    Bitmap one_pass = start;
+    OrKeyColour(one_pass, c.at, pattern, c.from, key, colour);
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 8; ++x)
+        ASSERT_EQ(one_pass.at(x, y), by_mask.at(x, y)) << c.at.x << "," << c.at.y << " from " << c.from.left << ","
+                                                        << c.from.top << " at " << x << "," << y;
+  }
+}
+
 TEST(Stretch, DoublesByPixelReplicationAndKeepsExactSizeCopies) {
   const Bitmap src = Pattern(3, 2, 0x777);
   Bitmap dst(6, 4);

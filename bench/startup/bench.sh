@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Start-up on a virtual display: from exec to the first pixels on a shown window, the
+# program (in the demo game folder, without sound) against the plainest SDL2 program
+# (startup_first_window). Both write the moment of their first paint to
+# TINTO_FIRST_PAINT_FILE; the program's first main tick (125 ms, the moment it shows its
+# window by design) is taken off its figure. Median of STARTUP_RUNS (9) runs each.
+#   bench.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "${1:?usage: bench.sh BUILD_DIR}" && pwd)
+runs=${STARTUP_RUNS:-9}
+source "$(dirname "$0")/../x_bench.sh"
+export SDL_AUDIODRIVER=dummy
+
+# start_ms COMMAND...: runs it until its marker appears, prints exec-to-paint in ms.
+start_ms() {
+  local mark="$work/mark" t0 pid
+  rm -f "$mark"
+  t0=$(date +%s%N)
+  TINTO_FIRST_PAINT_FILE="$mark" "$@" > /dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 2000); do [ -s "$mark" ] && break; sleep 0.01; done
+  kill -TERM "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  [ -s "$mark" ] || { echo "no first paint from $*" >&2; exit 1; }
+  awk -v t0="$t0" '{ printf "%.1f\n", ($1 - t0) / 1e6 }' "$mark"
+}
+
+bare=() program=()
+for _ in $(seq "$runs"); do
+  bare+=("$(start_ms env -C "$work" "$build/bench/startup/startup_first_window")")
+  program+=("$(start_ms env -C "$game" ./tinto)")
+done
+b=$(median "${bare[@]}")
+p=$(median "${program[@]}")
+pt=$(awk -v p="$p" 'BEGIN { printf "%.1f", p - 125 }')
+printf 'minimal SDL2 window        %7.1f ms  (runs: %s)\n' "$b" "${bare[*]}"
+printf 'program, first main window %7.1f ms  (runs: %s; less the 125 ms first tick: %.1f ms)\n' "$p" "${program[*]}" "$pt"
+awk -v p="$pt" -v b="$b" 'BEGIN { r = p / b; printf "start-up ratio %.2fx (goal within 1.5x: %s)\n", r, r <= 1.5 ? "yes" : "NO" }'
