@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps run test bench clean
+.PHONY: all deps run test bench fuzz clean
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF $(CMAKE_FLAGS)
@@ -26,5 +26,17 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	bash bench/run.sh build-bench
 
+# Each fuzz target runs FUZZ_SECONDS on its corpus (fuzz/corpus/<target>); new inputs go to
+# build-fuzz/corpus, findings to build-fuzz/findings (see fuzz/run.sh). FUZZ_TARGETS picks
+# some of them.
+FUZZ_SECONDS ?= 180
+FUZZ_TARGETS ?= $(notdir $(wildcard fuzz/corpus/*))
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF -DTINTO_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target tinto-fuzz
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz-memory -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF -DTINTO_FUZZ=ON -DTINTO_FUZZ_ASAN=OFF
+	cmake --build build-fuzz-memory -j $(JOBS) --target tinto-fuzz
+	bash fuzz/run.sh build-fuzz build-fuzz-memory $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz build-fuzz-memory
