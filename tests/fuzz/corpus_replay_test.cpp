@@ -37,7 +37,7 @@ TEST_P(CorpusReplay, EveryInputPasses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, CorpusReplay, ::testing::ValuesIn(kTargets),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& target) { return std::string(target.param.name); });
 
 }  // namespace
 }  // namespace tinto::fuzz
