@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end test of the program where the machine lets it down: no Japanese font, no
-# sound device, and sound effects and songs that are garbage. In each case the main window
+# sound device, a file where the runtime folder should be, and sound effects and songs
+# that are garbage, in a folder whose name has a blank and a non-ASCII letter. In each case the main window
 # and the manual still come up, a song button and a command-line song play nothing but
 # break nothing, the colour file is saved whole, and the program ends normally.
 #   bad_platform_test.sh TINTO
@@ -11,6 +12,7 @@ start_xvfb
 TITLE="Quiro EDIT"
 
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' > "$WORK/no-fonts.conf"
+echo "not a folder" > "$WORK/runtime-file"
 garbage() { head -c 3000 /dev/urandom > "$1"; }
 
 # name | environment
@@ -18,6 +20,7 @@ CASES=(
   "no Japanese font|FONTCONFIG_FILE=$WORK/no-fonts.conf SDL_AUDIODRIVER=dummy"
   "no sound device|SDL_AUDIODRIVER=nosuchdevice"
   "neither|FONTCONFIG_FILE=$WORK/no-fonts.conf SDL_AUDIODRIVER=nosuchdevice"
+  "runtime folder is a file|XDG_RUNTIME_DIR=$WORK/runtime-file SDL_AUDIODRIVER=dummy"
 )
 n=0
 for entry in "${CASES[@]}"; do
@@ -44,7 +47,15 @@ for entry in "${CASES[@]}"; do
   xdotool key --window "$(wait_window "QUIRO EDIT MANUAL" 1)" F1
   xdotool mousemove --window "$W" $((430 + 318)) 267 click 1   # next built-in song
   xdotool mousemove --window "$W" $((430 + 29)) 110 click 1    # save the 2P colours
-  saved() { wait_line "$GAME/Xx.txt" '^//end$' 10; }
+  saved() {  # the whole file: twenty lines and "//end" (wait_line takes no blanks in paths)
+    local i
+    for i in $(seq 200); do
+      [ "$(tail -c 5 "$GAME/Xx.txt" 2>/dev/null)" = "//end" ] &&
+        [ "$(grep -c $'\r$' "$GAME/Xx.txt")" = 20 ] && return 0
+      sleep 0.05
+    done
+    return 1
+  }
   check "$name: the colour file is saved whole" saved
   sleep 1
   check "$name: still running" kill -0 "$TINTO_PID"
