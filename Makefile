@@ -31,7 +31,8 @@ bench: deps
 # some of them.
 FUZZ_SECONDS ?= 180
 FUZZ_TARGETS ?= $(notdir $(wildcard fuzz/corpus/*))
-fuzz: deps
+fuzz:
+	@bash scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF -DTINTO_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target tinto-fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz-memory -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF -DTINTO_FUZZ=ON -DTINTO_FUZZ_ASAN=OFF

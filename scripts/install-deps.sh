@@ -13,6 +13,10 @@ packages=(
   sox libsox-fmt-mp3 lame
   gdk-pixbuf-tests
 )
+# `install-deps.sh fuzz`: also clang and its libFuzzer runtime, for `make fuzz`.
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
