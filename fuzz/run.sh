@@ -26,7 +26,8 @@ for target in "$@"; do
     -malloc_limit_mb=64 -timeout=10 -artifact_prefix="$findings/" "$work" \
     "$root/fuzz/corpus/$target" >>"$log" 2>&1
   grep -E '^(INFO: fuzzed for|==[0-9]+== ?ERROR|SUMMARY|fuzz target)' "$log" | sort | uniq -c
-  grep -E 'peak_rss_mb' "$log" | tail -n 1
+  grep -E '^Done [0-9]+ runs' "$log" | tail -n 1 | sed 's/^/memory replay: /'
+  grep -E 'peak memory' "$log"
   if [ -n "$(ls -A "$findings")" ]; then
     echo "!! $target: findings in $findings"
     status=1
