@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps run test bench soak clean windows windows-deps test-windows
+.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF $(CMAKE_FLAGS)
@@ -61,5 +61,18 @@ test-windows: windows
 	cmake --build $(WIN_BUILD)/cross -j $(JOBS)
 	cd $(WIN_BUILD)/cross && ctest --output-on-failure -j $(JOBS)
 
+# Each fuzz target runs FUZZ_SECONDS on its corpus (fuzz/corpus/<target>); new inputs go to
+# build-fuzz/corpus, findings to build-fuzz/findings (see fuzz/run.sh). FUZZ_TARGETS picks
+# some of them.
+FUZZ_SECONDS ?= 180
+FUZZ_TARGETS ?= $(notdir $(wildcard fuzz/corpus/*))
+fuzz:
+	@bash scripts/install-deps.sh fuzz
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF -DTINTO_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target tinto-fuzz
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz-memory -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF -DTINTO_FUZZ=ON -DTINTO_FUZZ_ASAN=OFF
+	cmake --build build-fuzz-memory -j $(JOBS) --target tinto-fuzz
+	bash fuzz/run.sh build-fuzz build-fuzz-memory $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench $(WIN_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz build-fuzz-memory $(WIN_BUILD)

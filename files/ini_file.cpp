@@ -190,6 +190,10 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
   if (at.key_found) {
     const Line& line = lines[at.key_line];
     std::size_t cut = at.key.has_equals ? at.key.value_begin : line.end;
+    // A value that starts with blanks brings its own: the old ones after "=" go, or every
+    // save of the same value would add more.
+    if (at.key.has_equals && !value.empty() && IsBlank(value.front()))
+      while (IsBlank(text[cut - 1])) --cut;
     out.append(text.substr(0, cut));
     if (!at.key.has_equals) out += '=';
     out.append(value);

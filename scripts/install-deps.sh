@@ -32,6 +32,10 @@ case "${1:-}" in
     if [ "${1:-}" = bench ]; then
       packages+=(valgrind)
     fi
+    # `install-deps.sh fuzz`: also clang and its libFuzzer runtime, for `make fuzz`.
+    if [ "${1:-}" = fuzz ]; then
+      packages+=(clang libclang-rt-14-dev)
+    fi
     ;;
 esac
 

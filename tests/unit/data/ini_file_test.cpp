@@ -135,6 +135,18 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherByte) {
   }
 }
 
+TEST(IniFile, AValueWithLeadingBlanksWrittenTwiceChangesNothing) {
+  // Its own blanks replace those after "=", so a second save of it does not add more.
+  TempFolder dir;
+  dir.Write("Tinto.ini", "[Tinto]\r\ntp = 120\r\n");
+  IniFile ini(dir / "Tinto.ini");
+  std::string error;
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(ini.WriteString("Tinto", "tp", "  150", &error)) << error;
+    EXPECT_EQ(dir.Read("Tinto.ini"), "[Tinto]\r\ntp =  150\r\n");
+  }
+}
+
 TEST(IniFile, AWriteNeverChangesHowAnotherLineReads) {
   // Files whose last line ends in a lone CR: the CR belongs to that line's content, and
   // the line end the writer adds must keep it there.
