@@ -14,6 +14,7 @@
 #include <string>
 
 #include "media_test_files.h"
+#include "tests/unit/demo_game_tool.h"
 #include "music/media_length.h"
 #include "tools/demo_game/drop_music.h"
 #include "tools/demo_game/effect_list.h"
@@ -22,17 +23,9 @@
 namespace tinto {
 namespace {
 
-const std::filesystem::path kTool =
-    (std::filesystem::path(TINTO_BINARY_DIR) / ("tools/demo_game/demo_game" TINTO_EXE_SUFFIX))
-        .make_preferred();
+const std::filesystem::path& kTool = test::kDemoGameTool;
 
-int RunTool(const std::string& arguments) {
-  std::string command =
-      "\"" + kTool.string() + "\" " + arguments + " >" TINTO_NULL_DEVICE " 2>&1";
-  // Windows' command interpreter drops the first and the last quote of such a line.
-  if (std::string_view(TINTO_NULL_DEVICE) == "NUL") command = "\"" + command + "\"";
-  return std::system(command.c_str());
-}
+int RunTool(const std::string& arguments) { return test::RunDemoGameTool(arguments); }
 
 std::filesystem::path MakeDemoFolder() {
   EXPECT_TRUE(std::filesystem::exists(kTool)) << "build the demo_game target first";

@@ -11,6 +11,7 @@
 #include <map>
 #include <streambuf>
 
+#include "tests/unit/demo_game_tool.h"
 #include "sim_fixture.h"
 #include "soak_stream.h"
 
@@ -90,12 +91,9 @@ TEST_F(Soak, MemoryCommandLogsTheHeapAndTheResidentSet) {
 }
 
 TEST_F(Soak, RandomStreamOverEveryWindowKeepsRunningWithoutGrowing) {
-  const std::filesystem::path tool = std::filesystem::path(TINTO_BINARY_DIR) / "tools/demo_game/demo_game";
-  ASSERT_TRUE(std::filesystem::exists(tool)) << "build the demo_game target first";
+  ASSERT_TRUE(std::filesystem::exists(kDemoGameTool)) << "build the demo_game target first";
   const std::filesystem::path music = File("drop music");
-  ASSERT_EQ(std::system(("\"" + tool.string() + "\" \"" + folder_.string() + "\" \"" + music.string() +
-                         "\" >/dev/null 2>&1").c_str()),
-            0);
+  ASSERT_EQ(RunDemoGameTool("\"" + folder_.string() + "\" \"" + music.string() + "\""), 0);
 
   SoakPlan plan;
   plan.seed = EnvNumber("TINTO_SOAK_SEED", 10);
