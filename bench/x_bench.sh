@@ -1,19 +1,8 @@
-# Shared by the measurements that run the real program: sourced, with $build set. Starts
-# a virtual display (DISPLAY is exported), makes a demo game folder with the program in
-# it ($game) and music files for dropping ($music), and ends whatever was started (pids in $pids) when the script exits.
-command -v Xvfb >/dev/null 2>&1 || { echo "Xvfb is not installed"; exit 1; }
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
+# Shared by the measurements that run the real program in the demo game: sourced, with
+# $build set. On the virtual display of virtual_display.sh (DISPLAY exported, no sound,
+# whatever is started ended at exit through $pids, cpu_ms), makes a demo game folder
+# with the program in it ($game) and music files for dropping ($music).
+. "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 # A folder of our own for the program's single-instance lock, so that no copy left
 # running elsewhere on a display of the same number takes our start for a second one.
 export XDG_RUNTIME_DIR="$work/run"

@@ -13,11 +13,8 @@ build=$(cd "${1:?usage: bench.sh BUILD_DIR}" && pwd)
 seconds=${IDLE_SECONDS:-20}
 runs=${IDLE_RUNS:-3}
 source "$(dirname "$0")/../x_bench.sh"
-export SDL_AUDIODRIVER=none
-hz=$(getconf CLK_TCK)
 title="Quiro EDIT"
 
-cpu_ms() { awk -v hz="$hz" '{ sub(/^.*\) /, ""); print int(($12 + $13) * 1000 / hz) }' "/proc/$1/stat"; }
 wakeups() { awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$1/status"; }
 
 # The ways to open a window, as a person would (window-relative points of the main
