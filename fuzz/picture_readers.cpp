@@ -1,4 +1,6 @@
-// Fuzz entries for the pictures: bitmap strips and JPEG wallpapers.
+// Fuzz entries for the pictures: bitmap strips and JPEG wallpapers, each decoded with the
+// largest cap the program reads it with.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,6 +9,8 @@
 #include "fuzz/fuzz_entries.h"
 #include "gfx/bmp.h"
 #include "gfx/jpeg.h"
+#include "viewer/frame_strips.h"
+#include "viewer/wallpaper_files.h"
 
 namespace tinto::fuzz {
 
@@ -14,12 +18,19 @@ namespace {
 
 constexpr std::int64_t kRoundTripPixels = std::int64_t{1} << 20;
 
+constexpr std::int64_t StripPixels(const StripLayout& layout, int frames) {
+  return std::int64_t{layout.frame_width} * layout.frame_height * frames;
+}
+// The largest bitmap the program reads: a movie or photo-film strip at its frame cap.
+constexpr std::int64_t kMaxStripPixels = std::max(StripPixels(kMovieStrip, kMaxMovieFrames),
+                                                  StripPixels(kPhotoFilmStrip, kMaxPhotoFilmFrames));
+
 }  // namespace
 
 void BmpEntry(Bytes data) {
   std::string error;
   const std::optional<gfx::BmpInfo> info = gfx::ReadBmpInfo(data);
-  const std::optional<gfx::Bitmap> bitmap = gfx::DecodeBmp(data, &error);
+  const std::optional<gfx::Bitmap> bitmap = gfx::DecodeBmp(data, &error, kMaxStripPixels);
   if (!bitmap) {
     if (error.empty()) Broken("bmp", "a refused file gave no reason");
     return;
@@ -36,7 +47,7 @@ void BmpEntry(Bytes data) {
 
 void JpegEntry(Bytes data) {
   std::string error;
-  const std::optional<gfx::Bitmap> bitmap = gfx::DecodeJpeg(data, &error);
+  const std::optional<gfx::Bitmap> bitmap = gfx::DecodeJpeg(data, &error, kMaxWallpaperPixels);
   if (!bitmap && error.empty()) Broken("jpeg", "a refused file gave no reason");
   if (bitmap && bitmap->empty()) Broken("jpeg", "an empty picture was accepted");
 }
