@@ -11,21 +11,6 @@ start_xvfb
 
 TITLE="Backend Test"
 LOG="$WORK/main.log"
-MARK=0
-mark() { MARK=$(wc -l < "$LOG"); }
-# Lines logged since the last mark.
-since() { tail -n +$((MARK + 1)) "$LOG"; }
-# Waits for a line since the mark matching the whole of $1: up to 15 s, since a busy
-# machine (a sanitizer build beside a parallel test run) can delay an event by seconds.
-saw() {
-  local i
-  for i in $(seq 300); do
-    since | grep -Eqx -- "$1" && return 0
-    sleep 0.05
-  done
-  return 1
-}
-never() { sleep 0.3; ! since | grep -Eqx -- "$1"; }
 
 SDL_AUDIODRIVER=dummy "$SELFTEST" "$TITLE" > "$LOG" 2>"$WORK/main.err" &
 MAIN_PID=$!

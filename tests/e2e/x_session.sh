@@ -225,3 +225,20 @@ wait_position() {
   done
   return 1
 }
+
+# An event log read a piece at a time ($LOG, one event a line, CR LF from Windows
+# programs): mark remembers its length, since prints what came after the mark, saw waits
+# (up to 15 s: a busy machine can delay an event by seconds) for a line matching the whole
+# of $1, never checks that no such line comes within 0.3 s.
+MARK=0
+mark() { MARK=$(wc -l < "$LOG"); }
+since() { tail -n +$((MARK + 1)) "$LOG" | tr -d '\r'; }
+saw() {
+  local i
+  for i in $(seq 300); do
+    since | grep -Eqx -- "$1" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+never() { sleep 0.3; ! since | grep -Eqx -- "$1"; }

@@ -12,18 +12,6 @@ start_wine
 
 TITLE="Backend Test"
 LOG="$WORK/main.log"
-MARK=0
-mark() { MARK=$(wc -l < "$LOG"); }
-since() { tail -n +$((MARK + 1)) "$LOG" | tr -d '\r'; }
-saw() {
-  local i
-  for i in $(seq 100); do
-    since | grep -Eqx -- "$1" && return 0
-    sleep 0.05
-  done
-  return 1
-}
-never() { sleep 0.3; ! since | grep -Eqx -- "$1"; }
 
 wine "$SELFTEST" "$TITLE" > "$LOG" 2> "$WORK/main.err" &
 MAIN_PID=$!
