@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows
+.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows format format-check
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF $(CMAKE_FLAGS)
@@ -73,6 +73,14 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz-memory -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF -DTINTO_FUZZ=ON -DTINTO_FUZZ_ASAN=OFF
 	cmake --build build-fuzz-memory -j $(JOBS) --target tinto-fuzz
 	bash fuzz/run.sh build-fuzz build-fuzz-memory $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Formatting by the project's .clang-format: `make format` applies it, `make format-check`
+# (also a test of `make test`) fails on any file that drifts.
+format:
+	bash scripts/format-check.sh --fix
+
+format-check:
+	bash scripts/format-check.sh
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz build-fuzz-memory $(WIN_BUILD)

@@ -38,15 +38,25 @@ void Application::CreateWindows() {
   manual_->FormCreate();
 }
 
-void Application::ShowNotice(const std::string& text) { message_->ShowNotice(text); }
+void Application::ShowNotice(const std::string& text) {
+  message_->ShowNotice(text);
+}
 
-bool Application::AskOkCancel(const std::string& text) { return message_->AskOkCancel(text); }
+bool Application::AskOkCancel(const std::string& text) {
+  return message_->AskOkCancel(text);
+}
 
-void Application::ShowManual() { manual_->ShowManual(); }
+void Application::ShowManual() {
+  manual_->ShowManual();
+}
 
-void Application::ShowColourPicker(int v, int p) { picker_->ShowColourPicker(v, p); }
+void Application::ShowColourPicker(int v, int p) {
+  picker_->ShowColourPicker(v, p);
+}
 
-void Application::ShowPasswordWindow() { password_->ShowPasswordWindow(); }
+void Application::ShowPasswordWindow() {
+  password_->ShowPasswordWindow();
+}
 
 void Application::StopAlarm() {
   effects_.PlayEffect(32);

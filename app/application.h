@@ -6,15 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "files/program_folder.h"
 #include "app/random.h"
 #include "app/skin.h"
 #include "app/sound_effects.h"
 #include "clock/clock_state.h"
 #include "colour/colour_model.h"
-#include "unlock/points.h"
+#include "files/program_folder.h"
 #include "music/music_state.h"
 #include "platform/platform.h"
+#include "unlock/points.h"
 #include "viewer/viewer_record.h"
 
 namespace tinto {

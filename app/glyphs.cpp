@@ -22,9 +22,8 @@ void ForEachDigit(const GlyphStrip& s, Draw draw) {
 }  // namespace
 
 void DrawGlyphs(WindowSurface& target, const gfx::Bitmap& source, const GlyphStrip& strip) {
-  ForEachDigit(strip, [&](gfx::Rect src, gfx::Point dst) {
-    gfx::Blit(target.back(), dst, source, src);
-  });
+  ForEachDigit(strip,
+               [&](gfx::Rect src, gfx::Point dst) { gfx::Blit(target.back(), dst, source, src); });
   ForEachDigit(strip, [&](gfx::Rect src, gfx::Point dst) {
     target.Present({dst.x, dst.y, src.width, src.height});
   });

@@ -24,7 +24,8 @@ void MainCanvas::ShowFrom(int slot) {
     const PendingRect& r = pending_[static_cast<std::size_t>(i)];
     gfx::Blit(surface_.back(), {r.destination.left, r.destination.top}, skin_[slot], r.source);
   }
-  for (int i = 0; i <= count_; ++i) surface_.Present(pending_[static_cast<std::size_t>(i)].destination);
+  for (int i = 0; i <= count_; ++i)
+    surface_.Present(pending_[static_cast<std::size_t>(i)].destination);
 }
 
 void MainCanvas::DrawSkinGlyphs(int slot, int x, int y, int value, int digits, int strip_x,
@@ -68,7 +69,8 @@ void MainCanvas::ShowAlarmNormal() {
 }
 
 void MainCanvas::CopySkin(int slot, gfx::Rect skin_rect) {
-  surface_.Copy(skin_[slot], skin_rect, {skin_rect.left + kSkinOffset.x, skin_rect.top + kSkinOffset.y});
+  surface_.Copy(skin_[slot], skin_rect,
+                {skin_rect.left + kSkinOffset.x, skin_rect.top + kSkinOffset.y});
 }
 
 }  // namespace tinto

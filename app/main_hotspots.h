@@ -31,11 +31,11 @@ enum class MainAction {
   kSpeedMinus,
   kSpeedReset,
   kSpeedPlus,
-  kPhotoFilm,          // arg: film 1..9 (only while available)
+  kPhotoFilm,  // arg: film 1..9 (only while available)
   kPhotoFilmRotation,
-  kMovie,              // arg: number 1..9, arg2: row 0..1 (only while available)
-  kMovieSound,         // arg: row
-  kMovieRotation,      // arg: row
+  kMovie,          // arg: number 1..9, arg2: row 0..1 (only while available)
+  kMovieSound,     // arg: row
+  kMovieRotation,  // arg: row
   kWallpaper,
   kTimeOrDate,
   kCountdownMinus,
@@ -46,7 +46,7 @@ enum class MainAction {
   kPanelLoad,
   kPanelSave,
   kPanelRandom,
-  kPanelPart,    // arg: panel, arg2: part 0..5
+  kPanelPart,  // arg: panel, arg2: part 0..5
   kHelp,
 };
 
@@ -69,8 +69,12 @@ inline constexpr std::array<std::array<int, 10>, 2> kMY = {{
 // Panel v lies 209 pixels below panel 0.
 inline constexpr int kPanelStep = 209;
 
-constexpr gfx::Rect PhotoFilmBox(int n) { return {kFX[n] + 225, kFY[n] + 149, 15, 15}; }
-constexpr gfx::Rect MovieBox(int r, int n) { return {kFX[n] + 241, kMY[r][n] + 199, 14, 15}; }
+constexpr gfx::Rect PhotoFilmBox(int n) {
+  return {kFX[n] + 225, kFY[n] + 149, 15, 15};
+}
+constexpr gfx::Rect MovieBox(int r, int n) {
+  return {kFX[n] + 241, kMY[r][n] + 199, 14, 15};
+}
 
 namespace hotspot_detail {
 
@@ -118,8 +122,8 @@ constexpr auto BuildTable() {
     for (int n = 1; n <= 9; ++n) {
       const gfx::Rect box = MovieBox(r, n);
       t[i++] = Row(A::kMovie, box,
-                   {{box, {box.left - 2, box.top + 3, 18, 9}, {box.left - 3, box.top + 7, 20, 1}}}, 3,
-                   n, r);
+                   {{box, {box.left - 2, box.top + 3, 18, 9}, {box.left - 3, box.top + 7, 20, 1}}},
+                   3, n, r);
     }
   }
   for (int r = 0; r <= 1; ++r) t[i++] = Same(A::kMovieSound, {207, 206 + 24 * r, 12, 11}, r);
@@ -133,9 +137,12 @@ constexpr auto BuildTable() {
   for (int v = 0; v <= 1; ++v) {
     const int f = kPanelStep * v;
     t[i++] = Row(A::kPanelFigure, {100, 49 + f, 63, 81}, {}, 0, v);
-    t[i++] = Row(A::kPanelLoad, {20, 84 + f, 18, 15}, {{{20, 84 + f, 18, 15}, {19, 91 + f, 20, 1}}}, 2, v);
-    t[i++] = Row(A::kPanelSave, {20, 102 + f, 18, 15}, {{{20, 102 + f, 18, 15}, {19, 109 + f, 20, 1}}}, 2, v);
-    t[i++] = Row(A::kPanelRandom, {38, 93 + f, 18, 15}, {{{38, 93 + f, 18, 15}, {37, 100 + f, 20, 1}}}, 2, v);
+    t[i++] = Row(A::kPanelLoad, {20, 84 + f, 18, 15}, {{{20, 84 + f, 18, 15}, {19, 91 + f, 20, 1}}},
+                 2, v);
+    t[i++] = Row(A::kPanelSave, {20, 102 + f, 18, 15},
+                 {{{20, 102 + f, 18, 15}, {19, 109 + f, 20, 1}}}, 2, v);
+    t[i++] = Row(A::kPanelRandom, {38, 93 + f, 18, 15},
+                 {{{38, 93 + f, 18, 15}, {37, 100 + f, 20, 1}}}, 2, v);
     for (int p = 0; p <= 5; ++p) {
       const gfx::Rect box{kPX[p] + 4, kPY[p] + f, 26, 27};
       t[i++] = Row(A::kPanelPart, box, {{box, {kPX[p], kPY[p] + 8 + f, 34, 11}}}, 2, v, p);
@@ -149,6 +156,7 @@ constexpr auto BuildTable() {
 }  // namespace hotspot_detail
 
 inline constexpr auto kMainHotspots = hotspot_detail::BuildTable();
-static_assert(kMainHotspots.size() == 82, "23 single rows, 9 films, 1, 18 movies, 2, 2, 6, 20 panel rows, help");
+static_assert(kMainHotspots.size() == 82,
+              "23 single rows, 9 films, 1, 18 movies, 2, 2, 6, 20 panel rows, help");
 
 }  // namespace tinto

@@ -131,7 +131,7 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kCountdownPlus: {
       const bool hour_step = shift.shift || shift.alt;
       const int effect = hotspot.action == A::kCountdownMinus ? StepCountdownDown(clock, hour_step)
-                                                             : StepCountdownUp(clock, hour_step);
+                                                              : StepCountdownUp(clock, hour_step);
       canvas_.DrawTime(kCountdownX, kCountdownY, clock.countdown_hours, clock.countdown_minutes,
                        clock.countdown_seconds);
       EffectThenRelease(effect, kPressDelay);
@@ -179,11 +179,13 @@ void TTintoMainFM::DoPanelHotspot(const MainHotspot& hotspot) {
       colours_changed_ = true;
       effects.PlayEffect(2);
       Wait(kPressDelay);
-      if (const FileResult r = SaveColourFile(app_.colours(), app_.folder()); !r.ok) app_.ReportError(r.error);
+      if (const FileResult r = SaveColourFile(app_.colours(), app_.folder()); !r.ok)
+        app_.ReportError(r.error);
       canvas_.ShowNormal();
       return;
     case A::kPanelRandom: {
-      const bool randomised = app_.colours().CycleVariant(v, app_.random(), app_.points().ColoursPerPart());
+      const bool randomised =
+          app_.colours().CycleVariant(v, app_.random(), app_.points().ColoursPerPart());
       effects.PlayEffectChoice(randomised, 2, 31);
       Wait(kPressDelay);
       preview_.RenderPreview(v);
@@ -239,18 +241,25 @@ void TTintoMainFM::ShowHelpPicture() {
   canvas_.PaintAll();
 }
 
-void TTintoMainFM::FormMouseMove(ShiftState, int, int) { drag_.Follow(platform_, window_); }
+void TTintoMainFM::FormMouseMove(ShiftState, int, int) {
+  drag_.Follow(platform_, window_);
+}
 
-void TTintoMainFM::FormMouseUp(MouseButton, ShiftState, int, int) { drag_.End(); }
+void TTintoMainFM::FormMouseUp(MouseButton, ShiftState, int, int) {
+  drag_.End();
+}
 
 void TTintoMainFM::FormKeyUp(int key, ShiftState shift) {
   if (key == vk::kSpace && !shift.any()) {
-    FormMouseDown(MouseButton::kLeft, {}, kSpacePoint.x + kSkinOffset.x, kSpacePoint.y + kSkinOffset.y);
+    FormMouseDown(MouseButton::kLeft, {}, kSpacePoint.x + kSkinOffset.x,
+                  kSpacePoint.y + kSkinOffset.y);
   } else if (key == vk::kF1) {
     app_.ShowManual();
   }
 }
 
-void TTintoMainFM::FormMouseWheel(ShiftState, int, int, int) { app_.ShowManual(); }
+void TTintoMainFM::FormMouseWheel(ShiftState, int, int, int) {
+  app_.ShowManual();
+}
 
 }  // namespace tinto

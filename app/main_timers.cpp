@@ -41,7 +41,8 @@ void TTintoMainFM::Timer2Timer() {
   clock.milliseconds = static_cast<std::uint16_t>(time.millisecond);
   if (clock.seconds != clock.last_seconds) {
     clock.last_seconds = clock.seconds;
-    if (!clock.date_mode) canvas_.DrawTime(kClockX, kClockY, clock.hours, clock.minutes, clock.seconds);
+    if (!clock.date_mode)
+      canvas_.DrawTime(kClockX, kClockY, clock.hours, clock.minutes, clock.seconds);
     if (clock.countdown_state == 1) {
       SubtractTime(clock, 0, 0, 1);
       canvas_.DrawTime(kCountdownX, kCountdownY, clock.countdown_hours, clock.countdown_minutes,

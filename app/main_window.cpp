@@ -14,7 +14,8 @@ namespace tinto {
 namespace {
 
 // The skin's hexagonal cell, relative to its origin.
-constexpr std::array<gfx::Point, 6> kHexagon = {{{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
+constexpr std::array<gfx::Point, 6> kHexagon = {
+    {{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
 
 // A hexagon with its origin at a skin point, in window coordinates.
 gfx::Region HexagonAt(int x, int y) {
@@ -48,11 +49,14 @@ void TTintoMainFM::FormCreate() {
   timer1_ = platform_.SetTimer({.owner = window_,
                                 .interval_ms = 10,
                                 .on_tick = [this] { Timer1Timer(); },
-                                .plan = [this] {
-                                  if (app_.closing) return TickPlan{TickPlan::Mode::kSkipAll, 0};
-                                  return frame_clock_.Plan(viewer_.Idle());
-                                }});
-  timer2_ = platform_.SetTimer({.owner = window_, .interval_ms = 125, .on_tick = [this] { Timer2Timer(); }});
+                                .plan =
+                                    [this] {
+                                      if (app_.closing)
+                                        return TickPlan{TickPlan::Mode::kSkipAll, 0};
+                                      return frame_clock_.Plan(viewer_.Idle());
+                                    }});
+  timer2_ = platform_.SetTimer(
+      {.owner = window_, .interval_ms = 125, .on_tick = [this] { Timer2Timer(); }});
   StartUp();
 }
 
@@ -60,14 +64,16 @@ void TTintoMainFM::StartUp() {
   app_.random().Seed(platform_.RandomSeed());
   app_.skin().Load();
   canvas_.surface().Create(width_, height_);
-  gfx::Blit(canvas_.surface().back(), kSkinOffset, app_.skin()[kBase0], app_.skin()[kBase0].bounds());
+  gfx::Blit(canvas_.surface().back(), kSkinOffset, app_.skin()[kBase0],
+            app_.skin()[kBase0].bounds());
   app_.colours().LoadDefaultColours();
   LoadColours();
   preview_.RenderPreview(CharacterPreview::kBothPanels);
   preview_.ShowPanel(CharacterPreview::kBothPanels);
   viewer_.ReadMovieProgress();
   // A free-colour key that cannot be read is reported; the other keys still load.
-  if (const FileResult r = ReadFreeColours(app_.colours(), app_.folder(), -1); !r.ok) app_.ReportError(r.error);
+  if (const FileResult r = ReadFreeColours(app_.colours(), app_.folder(), -1); !r.ok)
+    app_.ReportError(r.error);
   app_.points().LoadPoints(app_.folder());
   BuildAlarmSoundList();
   music_player_.CountBuiltinSongs();
@@ -82,7 +88,8 @@ void TTintoMainFM::StartUp() {
 
 void TTintoMainFM::LoadColours() {
   // A colour file that cannot be read is reported and changes no colour.
-  if (const FileResult r = LoadColourFile(app_.colours(), app_.folder()); !r.ok) app_.ReportError(r.error);
+  if (const FileResult r = LoadColourFile(app_.colours(), app_.folder()); !r.ok)
+    app_.ReportError(r.error);
 }
 
 void TTintoMainFM::BuildAlarmSoundList() {
@@ -111,11 +118,17 @@ void TTintoMainFM::ShapeWindow() {
   ApplyRegion();
 }
 
-void TTintoMainFM::ApplyRegion() { platform_.SetWindowRegion(window_, region_union_); }
+void TTintoMainFM::ApplyRegion() {
+  platform_.SetWindowRegion(window_, region_union_);
+}
 
-void TTintoMainFM::FormShow() { platform_.AcceptDroppedFiles(window_, true); }
+void TTintoMainFM::FormShow() {
+  platform_.AcceptDroppedFiles(window_, true);
+}
 
-void TTintoMainFM::FormPaint() { canvas_.PaintAll(); }
+void TTintoMainFM::FormPaint() {
+  canvas_.PaintAll();
+}
 
 void TTintoMainFM::Close() {
   if (closed_) return;
@@ -146,6 +159,8 @@ void TTintoMainFM::FormDestroy() {
   app_.effects().StopAll();
 }
 
-void TTintoMainFM::Wait(int ms) { platform_.Sleep(ms); }
+void TTintoMainFM::Wait(int ms) {
+  platform_.Sleep(ms);
+}
 
 }  // namespace tinto

@@ -14,7 +14,8 @@ class Random {
   int Below(int range) {
     state_ = state_ * 0x08088405u + 1u;
     if (range <= 0) return 0;
-    return static_cast<int>((static_cast<std::uint64_t>(state_) * static_cast<std::uint32_t>(range)) >> 32);
+    return static_cast<int>(
+        (static_cast<std::uint64_t>(state_) * static_cast<std::uint32_t>(range)) >> 32);
   }
 
  private:

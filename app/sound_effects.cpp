@@ -6,7 +6,9 @@
 
 namespace tinto {
 
-std::string SoundEffects::EffectFileName(int n) { return "Y_q" + ZeroPad(2, n) + ".wav"; }
+std::string SoundEffects::EffectFileName(int n) {
+  return "Y_q" + ZeroPad(2, n) + ".wav";
+}
 
 void SoundEffects::PlayEffect(int n) {
   platform_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), false);

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "files/program_folder.h"
 #include "app/random.h"
+#include "files/program_folder.h"
 #include "platform/platform.h"
 
 namespace tinto {

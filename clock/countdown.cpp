@@ -42,7 +42,9 @@ void SubtractTime(ClockState& c, int h, int m, int s) {
 }
 
 namespace {
-void RoundMinutes(ClockState& c) { c.countdown_minutes = (c.countdown_minutes + 2) / 5 * 5; }
+void RoundMinutes(ClockState& c) {
+  c.countdown_minutes = (c.countdown_minutes + 2) / 5 * 5;
+}
 }  // namespace
 
 int StepCountdownDown(ClockState& c, bool hour_step) {

@@ -38,19 +38,21 @@ void TTintoColFM::FormCreate() {
   timer_ = platform_.SetTimer({.owner = window_,
                                .interval_ms = kMarkerInterval,
                                .on_tick = [this] { Timer1Timer(); },
-                               .plan = [this] {
-                                 return platform_.IsWindowVisible(window_)
-                                            ? TickPlan{}
-                                            : TickPlan{.mode = TickPlan::Mode::kSkipAll};
-                               }});
+                               .plan =
+                                   [this] {
+                                     return platform_.IsWindowVisible(window_)
+                                                ? TickPlan{}
+                                                : TickPlan{.mode = TickPlan::Mode::kSkipAll};
+                                   }});
 }
 
-int TTintoColFM::ColoursPerPart() const { return app_.points().ColoursPerPart(); }
+int TTintoColFM::ColoursPerPart() const {
+  return app_.points().ColoursPerPart();
+}
 
 int TTintoColFM::Level(int shade, int channel) const {
-  return app_.colours()
-      .part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(selected_)]
-                   [static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)];
+  return app_.colours().part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(
+      selected_)][static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)];
 }
 
 void TTintoColFM::ShowColourPicker(int v, int p) {
@@ -76,7 +78,8 @@ void TTintoColFM::FormShow() {
     DrawSwatch(e);
     DrawEntryName(e);
     if (selected_ == -1 && e < ColoursPerPart() &&
-        colours.colour_table[kWorkRow] == colours.colour_table[static_cast<std::size_t>(VariantRow(v))]) {
+        colours.colour_table[kWorkRow] ==
+            colours.colour_table[static_cast<std::size_t>(VariantRow(v))]) {
       selected_ = e;
     }
   }
@@ -107,7 +110,9 @@ void TTintoColFM::PressImage(gfx::Point skin_at, gfx::Rect button) {
                 {button.left, button.top});
 }
 
-void TTintoColFM::Restore(gfx::Rect rect) { surface_.Copy(app_.skin()[kBase4], rect, {rect.left, rect.top}); }
+void TTintoColFM::Restore(gfx::Rect rect) {
+  surface_.Copy(app_.skin()[kBase4], rect, {rect.left, rect.top});
+}
 
 void TTintoColFM::RestoreMarkers() {
   Restore(pl::kLeftMarkers);
@@ -262,7 +267,9 @@ void TTintoColFM::FormKeyUp(int key, ShiftState) {
   if (key == vk::kF1) app_.ShowManual();
 }
 
-void TTintoColFM::OnMouseWheel(ShiftState, int, int, int) { app_.ShowManual(); }
+void TTintoColFM::OnMouseWheel(ShiftState, int, int, int) {
+  app_.ShowManual();
+}
 
 void TTintoColFM::Timer1Timer() {
   if (app_.closing || !platform_.HasFocus(window_)) return;

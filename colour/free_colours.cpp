@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "files/ini_file.h"
 #include "app/pad.h"
+#include "files/ini_file.h"
 
 namespace tinto {
 namespace {

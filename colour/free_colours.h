@@ -9,9 +9,9 @@
 
 #include <string>
 
+#include "colour/colour_model.h"
 #include "files/atomic_file.h"
 #include "files/program_folder.h"
-#include "colour/colour_model.h"
 
 namespace tinto {
 

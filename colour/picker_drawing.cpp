@@ -17,12 +17,8 @@ namespace pl = picker_layout;
 
 namespace {
 // The level digits come from the main skin's white digit row.
-constexpr GlyphStrip kLevelDigits{.digits = 2,
-                                  .strip_x = 283,
-                                  .strip_y = 279,
-                                  .glyph_width = 5,
-                                  .glyph_height = 5,
-                                  .pitch = 6};
+constexpr GlyphStrip kLevelDigits{
+    .digits = 2, .strip_x = 283, .strip_y = 279, .glyph_width = 5, .glyph_height = 5, .pitch = 6};
 constexpr gfx::Pixel kNameColour = gfx::MakePixel(255, 255, 255);
 }  // namespace
 
@@ -41,7 +37,8 @@ void TTintoColFM::DrawSwatch(int e) {
             {pl::kHexColumnSource.x + shift, pl::kHexColumnSource.y, 20, 21});
   gfx::Blit(surface_.back(), {hex.left, hex.top + 6}, face,
             {pl::kHexBandSource.x + shift, pl::kHexBandSource.y, 26, 9});
-  if (!locked) gfx::Blit(surface_.back(), {hex.left, hex.top}, work, work.bounds(), gfx::RasterOp::kOr);
+  if (!locked)
+    gfx::Blit(surface_.back(), {hex.left, hex.top}, work, work.bounds(), gfx::RasterOp::kOr);
 }
 
 void TTintoColFM::DrawEntryName(int e) {
@@ -62,7 +59,8 @@ void TTintoColFM::DrawDetail() {
   const int s = selected_;
   const gfx::Rect hex = pl::EntryHexagon(s);
   gfx::Blit(back, {pl::kDetail.left, pl::kDetail.top}, face, pl::kDetail);
-  gfx::StretchBlit(back, pl::kDetailColumn, back, {hex.left + 3, hex.top, 20, 21}, gfx::RasterOp::kOr);
+  gfx::StretchBlit(back, pl::kDetailColumn, back, {hex.left + 3, hex.top, 20, 21},
+                   gfx::RasterOp::kOr);
   gfx::StretchBlit(back, pl::kDetailBand, back, {hex.left, hex.top + 6, 26, 9}, gfx::RasterOp::kOr);
   surface_.Present(pl::kDetail);
 
@@ -100,13 +98,16 @@ void TTintoColFM::DrawDetail() {
     }
     const gfx::Rect chip{423, 53 * i + 108, pl::kChip.width, pl::kChip.height};
     if (has_shade) {
-      const Levels& levels = app_.colours()
-                                 .part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(s)]
-                                              [static_cast<std::size_t>(i)];
-      gfx::Fill(back, chip, gfx::MakePixel(LevelToByte(levels[0]), LevelToByte(levels[1]), LevelToByte(levels[2])));
+      const Levels& levels =
+          app_.colours().part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(s)]
+                                     [static_cast<std::size_t>(i)];
+      gfx::Fill(
+          back, chip,
+          gfx::MakePixel(LevelToByte(levels[0]), LevelToByte(levels[1]), LevelToByte(levels[2])));
       surface_.Present(chip);
     } else {
-      surface_.Copy(face, {pl::kChipDisabledSource.x, pl::kChipDisabledSource.y, chip.width, chip.height},
+      surface_.Copy(face,
+                    {pl::kChipDisabledSource.x, pl::kChipDisabledSource.y, chip.width, chip.height},
                     {chip.left, chip.top});
     }
   }
@@ -115,16 +116,16 @@ void TTintoColFM::DrawDetail() {
   if (selected_is_free_) {
     surface_.Copy(face, take, {take.left, take.top});
   } else {
-    surface_.Copy(face, {pl::kTakeColourDisabled.x, pl::kTakeColourDisabled.y, take.width, take.height},
+    surface_.Copy(face,
+                  {pl::kTakeColourDisabled.x, pl::kTakeColourDisabled.y, take.width, take.height},
                   {take.left, take.top});
   }
 }
 
 void TTintoColFM::SetLevel(int shade, int channel, int level) {
   level = std::clamp(level, 0, 15);
-  app_.colours()
-      .part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(selected_)]
-                   [static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)] =
+  app_.colours().part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(selected_)]
+                             [static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)] =
       static_cast<std::uint8_t>(level);
   app_.colours().ApplyEntry(kWorkRow, part_, selected_);
   DrawSwatch(selected_);

@@ -91,13 +91,19 @@ inline constexpr int kButtonDisabledY = 27;
 inline constexpr int kBarX = 460;  // the bar at y + 77, 48 x 3
 inline constexpr int kBarWidth = 48;
 inline constexpr int kBarHeight = 3;
-inline constexpr int kBarEmptyY = 13;  // the empty bar, 45 wide
+inline constexpr int kBarEmptyY = 13;   // the empty bar, 45 wide
 inline constexpr int kBarFilledY = 17;  // + 4 k: red, green, blue
 inline constexpr int kBarDisabledY = 29;
 // The hotspots of a level row start at t = y + 73.
-constexpr gfx::Rect MinusBox(int t) { return {kMinusX, t, 14, 11}; }
-constexpr gfx::Rect PlusBox(int t) { return {kPlusX, t, 14, 11}; }
-constexpr gfx::Rect SliderBox(int t) { return {458, t, 54, 11}; }
+constexpr gfx::Rect MinusBox(int t) {
+  return {kMinusX, t, 14, 11};
+}
+constexpr gfx::Rect PlusBox(int t) {
+  return {kPlusX, t, 14, 11};
+}
+constexpr gfx::Rect SliderBox(int t) {
+  return {458, t, 54, 11};
+}
 // The colour chip of shade i at (423, 53 i + 108), and its disabled look.
 inline constexpr gfx::Size kChip{16, 3};
 inline constexpr gfx::Point kChipDisabledSource{463, 29};

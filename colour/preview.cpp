@@ -44,7 +44,8 @@ void CharacterPreview::RenderOne(int v) {
   }
   gfx::Bitmap work(kIcons.width, kIcons.height);
   for (int index = 1; index <= 15; ++index)
-    RecolourPart(work, pattern, colours_, row, index, 0, 0, kIcons.left, kIcons.top, kIcons.width, kIcons.height);
+    RecolourPart(work, pattern, colours_, row, index, 0, 0, kIcons.left, kIcons.top, kIcons.width,
+                 kIcons.height);
   for (int slot : {kBase0, kBase1})
     gfx::Blit(skin_[slot], {kIcons.left, f + kIcons.top}, work, work.bounds(), gfx::RasterOp::kOr);
 }

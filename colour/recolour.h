@@ -11,7 +11,7 @@ namespace tinto {
 
 // Paints the pixels of colour index `index` of the pattern region (sx, sy, w, h) onto dest
 // at (dx, dy) in the colour of ColourTable row `row`.
-void RecolourPart(gfx::Bitmap& dest, const gfx::Bitmap& pattern, const ColourModel& colours, int row,
-                  int index, int dx, int dy, int sx, int sy, int w, int h);
+void RecolourPart(gfx::Bitmap& dest, const gfx::Bitmap& pattern, const ColourModel& colours,
+                  int row, int index, int dx, int dy, int sx, int sy, int w, int h);
 
 }  // namespace tinto

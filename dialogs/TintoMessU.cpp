@@ -115,6 +115,8 @@ void TTintoMessFM::FormKeyUp(int key, ShiftState shift) {
   }
 }
 
-void TTintoMessFM::OnMouseWheel(ShiftState, int, int, int) { app_.ShowManual(); }
+void TTintoMessFM::OnMouseWheel(ShiftState, int, int, int) {
+  app_.ShowManual();
+}
 
 }  // namespace tinto

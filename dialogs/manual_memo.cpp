@@ -52,9 +52,13 @@ int ManualMemo::line_height() const {
   return font_ ? std::max(1, font_->LineHeight()) : kFallbackLineHeight;
 }
 
-int ManualMemo::page_lines() const { return std::max(1, height_ / line_height()); }
+int ManualMemo::page_lines() const {
+  return std::max(1, height_ / line_height());
+}
 
-int ManualMemo::max_top() const { return std::max(0, line_count() - page_lines()); }
+int ManualMemo::max_top() const {
+  return std::max(0, line_count() - page_lines());
+}
 
 bool ManualMemo::ScrollTo(int top_line) {
   const int top = std::clamp(top_line, 0, max_top());
@@ -63,7 +67,9 @@ bool ManualMemo::ScrollTo(int top_line) {
   return true;
 }
 
-int ManualMemo::TrackLength() const { return std::max(0, height_ - 2 * kScrollBarWidth); }
+int ManualMemo::TrackLength() const {
+  return std::max(0, height_ - 2 * kScrollBarWidth);
+}
 
 gfx::Rect ManualMemo::thumb() const {
   const int track = TrackLength();
@@ -105,7 +111,8 @@ void ManualMemo::Draw(gfx::Bitmap& dst) const {
   gfx::Fill(dst, b, kTrack);
   const gfx::Rect up{b.left, 0, kScrollBarWidth, kScrollBarWidth};
   const gfx::Rect down{b.left, height_ - kScrollBarWidth, kScrollBarWidth, kScrollBarWidth};
-  for (const gfx::Rect& r : {up, down}) gfx::Fill(dst, {r.left + 1, r.top + 1, r.width - 2, r.height - 2}, kButton);
+  for (const gfx::Rect& r : {up, down})
+    gfx::Fill(dst, {r.left + 1, r.top + 1, r.width - 2, r.height - 2}, kButton);
   DrawArrow(dst, up, true);
   DrawArrow(dst, down, false);
   const gfx::Rect t = thumb();

@@ -18,8 +18,8 @@ namespace tinto {
 class ManualMemo {
  public:
   static constexpr int kScrollBarWidth = 16;
-  static constexpr int kMargin = 3;        // blank pixels left of the text
-  static constexpr int kWheelLines = 3;    // lines scrolled by one notch of the wheel
+  static constexpr int kMargin = 3;      // blank pixels left of the text
+  static constexpr int kWheelLines = 3;  // lines scrolled by one notch of the wheel
   static constexpr int kMinThumb = 8;
 
   // What a press on the scroll bar does.

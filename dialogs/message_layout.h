@@ -13,19 +13,19 @@ inline constexpr int kWidth = 447;
 inline constexpr int kHeight = 161;  // the skin is one row taller
 
 inline constexpr std::array<gfx::Point, 14> kOutline = {{{40, 0},
-                                                          {156, 0},
-                                                          {169, 22},
-                                                          {278, 22},
-                                                          {291, 0},
-                                                          {407, 0},
-                                                          {447, 69},
-                                                          {406, 139},
-                                                          {288, 139},
-                                                          {275, 161},
-                                                          {172, 161},
-                                                          {159, 139},
-                                                          {41, 139},
-                                                          {0, 69}}};
+                                                         {156, 0},
+                                                         {169, 22},
+                                                         {278, 22},
+                                                         {291, 0},
+                                                         {407, 0},
+                                                         {447, 69},
+                                                         {406, 139},
+                                                         {288, 139},
+                                                         {275, 161},
+                                                         {172, 161},
+                                                         {159, 139},
+                                                         {41, 139},
+                                                         {0, 69}}};
 
 inline constexpr gfx::Rect kTextArea{97, 39, 344, 79};
 inline constexpr gfx::Rect kOkBox{239, 120, 29, 23};

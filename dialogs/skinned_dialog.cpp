@@ -20,11 +20,14 @@ void SkinnedDialog::CreateWindowAndBuffer() {
 
 int SkinnedDialog::ShowCentredModal() {
   const gfx::Size screen = platform_.ScreenSize();
-  platform_.MoveWindow(window_, {(screen.width - spec_.width) / 2, (screen.height - spec_.height) / 2});
+  platform_.MoveWindow(window_,
+                       {(screen.width - spec_.width) / 2, (screen.height - spec_.height) / 2});
   drag_.End();
   return platform_.RunModal(window_);
 }
 
-void SkinnedDialog::EndModal(int result) { platform_.EndModal(window_, result); }
+void SkinnedDialog::EndModal(int result) {
+  platform_.EndModal(window_, result);
+}
 
 }  // namespace tinto

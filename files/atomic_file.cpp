@@ -68,7 +68,8 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::stri
   }
 
   std::string reason;
-  if (!ReplaceFileContents(target, bytes, existed ? std::optional(old_status.permissions()) : std::nullopt,
+  if (!ReplaceFileContents(target, bytes,
+                           existed ? std::optional(old_status.permissions()) : std::nullopt,
                            &reason)) {
     return SetError(error, failed + reason + ".");
   }

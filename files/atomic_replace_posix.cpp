@@ -1,13 +1,13 @@
 // Safe replacement of a file's content on POSIX systems: write, fsync, rename, and sync the
 // folder so that the rename itself is on the disk.
-#include "files/atomic_replace.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <system_error>
+
+#include "files/atomic_replace.h"
 
 namespace tinto {
 namespace fs = std::filesystem;

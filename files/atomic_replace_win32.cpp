@@ -1,11 +1,11 @@
 // Safe replacement of a file's content on Windows: write, FlushFileBuffers, then
 // MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH (a plain rename
 // over an existing file fails there).
-#include "files/atomic_replace.h"
-
 #include <windows.h>
 
 #include <string>
+
+#include "files/atomic_replace.h"
 
 namespace tinto {
 namespace fs = std::filesystem;
@@ -13,10 +13,10 @@ namespace {
 
 std::string Describe(DWORD err) {
   wchar_t* text = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                               FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, err, MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT),
-                           reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  DWORD n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, err, MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&text), 0,
+      nullptr);
   std::wstring wide(text != nullptr ? text : L"", n);
   if (text != nullptr) LocalFree(text);
   while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L'.')) {

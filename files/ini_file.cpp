@@ -289,8 +289,8 @@ bool IniFile::WriteStrings(std::string_view section,
   for (const auto& [key, value] : entries) {
     if (!ValidProfileEntry(section, key, value)) {
       if (error) {
-        *error = "Could not save \"" + Utf8FromPath(path_) + "\": the setting [" + std::string(section) +
-                 "] " + key + " cannot be written.";
+        *error = "Could not save \"" + Utf8FromPath(path_) + "\": the setting [" +
+                 std::string(section) + "] " + key + " cannot be written.";
       }
       return false;
     }

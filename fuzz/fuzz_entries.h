@@ -18,15 +18,15 @@ namespace tinto::fuzz {
 using Bytes = std::span<const std::uint8_t>;
 using Entry = void (*)(Bytes);
 
-void ColourFileEntry(Bytes data);   // "Xx.txt" read, written and read again
-void IniReadEntry(Bytes data);      // every key of a settings file looked up
-void IniRewriteEntry(Bytes data);   // first line "section<TAB>key<TAB>value", then the file
-void BmpEntry(Bytes data);          // a bitmap decoded, written and decoded again
-void JpegEntry(Bytes data);         // a wallpaper decoded
-void MidiLengthEntry(Bytes data);   // a Standard MIDI File measured
-void Mp3LengthEntry(Bytes data);    // an MPEG audio file measured
-void WavLengthEntry(Bytes data);    // a RIFF file (WAVE or RMID) measured
-void SimScriptEntry(Bytes data);    // a simulator script parsed
+void ColourFileEntry(Bytes data);  // "Xx.txt" read, written and read again
+void IniReadEntry(Bytes data);     // every key of a settings file looked up
+void IniRewriteEntry(Bytes data);  // first line "section<TAB>key<TAB>value", then the file
+void BmpEntry(Bytes data);         // a bitmap decoded, written and decoded again
+void JpegEntry(Bytes data);        // a wallpaper decoded
+void MidiLengthEntry(Bytes data);  // a Standard MIDI File measured
+void Mp3LengthEntry(Bytes data);   // an MPEG audio file measured
+void WavLengthEntry(Bytes data);   // a RIFF file (WAVE or RMID) measured
+void SimScriptEntry(Bytes data);   // a simulator script parsed
 
 struct Target {
   std::string_view name;  // also the corpus folder's name

@@ -26,7 +26,8 @@ const std::filesystem::path& ScratchFile() {
 media::ByteWindow WindowOn(Bytes data, std::string_view target) {
   {
     std::ofstream out(ScratchFile(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     if (!out) Broken(target, "cannot write the scratch file");
   }
   media::ByteWindow window(ScratchFile());

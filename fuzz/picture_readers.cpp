@@ -22,8 +22,8 @@ constexpr std::int64_t StripPixels(const StripLayout& layout, int frames) {
   return std::int64_t{layout.frame_width} * layout.frame_height * frames;
 }
 // The largest bitmap the program reads: a movie or photo-film strip at its frame cap.
-constexpr std::int64_t kMaxStripPixels = std::max(StripPixels(kMovieStrip, kMaxMovieFrames),
-                                                  StripPixels(kPhotoFilmStrip, kMaxPhotoFilmFrames));
+constexpr std::int64_t kMaxStripPixels = std::max(
+    StripPixels(kMovieStrip, kMaxMovieFrames), StripPixels(kPhotoFilmStrip, kMaxPhotoFilmFrames));
 
 }  // namespace
 

@@ -58,7 +58,8 @@ std::vector<std::pair<std::string, std::string>> NamedKeys(std::string_view text
   while (!text.empty() && keys.size() < 256 && sections.size() < 256) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
-    if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
+      line.remove_suffix(1);
     line = TrimBlanks(line);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (line.empty()) continue;
@@ -109,8 +110,7 @@ void IniReadEntry(Bytes data) {
   for (const auto& [section, key] : NamedKeys(text)) {
     const std::optional<std::string> value = FindProfileValue(text, section, key);
     if (!value) Broken("ini_read", "a key the file names is not found");
-    if (value->find('\n') != std::string::npos)
-      Broken("ini_read", "a value holds a line break");
+    if (value->find('\n') != std::string::npos) Broken("ini_read", "a value holds a line break");
     if (const std::optional<int> strict = ParseStrictInt(*value);
         strict && ParseProfileInt(*value) != *strict)
       Broken("ini_read", "the two integer readings differ");

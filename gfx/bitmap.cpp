@@ -38,12 +38,13 @@ bool ClipCopy(Size dst, Point& dst_at, Size src, Rect& src_rect) {
     dst_at.y = 0;
   }
   src_rect.width = std::min({src_rect.width, src.width - src_rect.left, dst.width - dst_at.x});
-  src_rect.height =
-      std::min({src_rect.height, src.height - src_rect.top, dst.height - dst_at.y});
+  src_rect.height = std::min({src_rect.height, src.height - src_rect.top, dst.height - dst_at.y});
   return src_rect.width > 0 && src_rect.height > 0;
 }
 
-inline void Put(Pixel& d, Pixel s, RasterOp op) { d = (op == RasterOp::kOr) ? (d | s) : s; }
+inline void Put(Pixel& d, Pixel s, RasterOp op) {
+  d = (op == RasterOp::kOr) ? (d | s) : s;
+}
 
 }  // namespace
 
@@ -98,7 +99,8 @@ void StretchBlit(Bitmap& dst, Rect dst_rect, const Bitmap& src, Rect src_rect, R
   std::int64_t previous_sy = -1;
   for (int y = visible.top; y < visible.bottom(); ++y) {
     const std::int64_t sy = src_rect.top + (static_cast<std::int64_t>(y - dst_rect.top) * 2 + 1) *
-                                               src_rect.height / (2 * std::int64_t{dst_rect.height});
+                                               src_rect.height /
+                                               (2 * std::int64_t{dst_rect.height});
     if (sy < 0 || sy >= from.height()) continue;
     Pixel* d = dst.row(y) + visible.left;
     if (op == RasterOp::kCopy && whole_rows && sy == previous_sy) {
@@ -156,7 +158,8 @@ void ExpandMask(Bitmap& dst, Point dst_at, const Mask& mask, Rect src_rect, Pixe
   }
 }
 
-void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pixel key, Pixel colour) {
+void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pixel key,
+                 Pixel colour) {
   if (!ClipCopy(dst.size(), dst_at, src.size(), src_rect)) return;
   for (int y = 0; y < src_rect.height; ++y) {
     const Pixel* s = src.row(src_rect.top + y) + src_rect.left;

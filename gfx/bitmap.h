@@ -19,9 +19,15 @@ constexpr Pixel MakePixel(int r, int g, int b) {
   return (static_cast<Pixel>(r & 0xFF) << 16) | (static_cast<Pixel>(g & 0xFF) << 8) |
          static_cast<Pixel>(b & 0xFF);
 }
-constexpr int RedOf(Pixel p) { return static_cast<int>((p >> 16) & 0xFF); }
-constexpr int GreenOf(Pixel p) { return static_cast<int>((p >> 8) & 0xFF); }
-constexpr int BlueOf(Pixel p) { return static_cast<int>(p & 0xFF); }
+constexpr int RedOf(Pixel p) {
+  return static_cast<int>((p >> 16) & 0xFF);
+}
+constexpr int GreenOf(Pixel p) {
+  return static_cast<int>((p >> 8) & 0xFF);
+}
+constexpr int BlueOf(Pixel p) {
+  return static_cast<int>(p & 0xFF);
+}
 
 // A colour as the Windows graphics interface writes it: red + green * 256 + blue * 65536.
 using ColorRef = std::uint32_t;
@@ -119,6 +125,7 @@ void ExpandMask(Bitmap& dst, Point dst_at, const Mask& mask, Rect src_rect, Pixe
 // colour is ORed onto dst at the same place relative to dst_at; elsewhere dst is left as
 // it is (an OR with black). The same result as MaskFromKey then ExpandMask with black,
 // colour and kOr, without the mask.
-void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pixel key, Pixel colour);
+void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pixel key,
+                 Pixel colour);
 
 }  // namespace tinto::gfx

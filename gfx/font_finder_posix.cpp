@@ -1,11 +1,11 @@
 // The fontconfig search behind Font::Open (see font_finder.h).
-#include "gfx/font_finder.h"
-
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <array>
 #include <memory>
+
+#include "gfx/font_finder.h"
 
 namespace tinto::gfx {
 

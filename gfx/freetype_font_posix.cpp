@@ -3,9 +3,9 @@
 // Glyphs are hinted and rendered in FreeType's monochrome mode: a pixel is either ink or
 // nothing, as the Windows text output the skins were drawn for does without smoothing.
 // Each font owns its own FreeType library instance, so fonts share no state.
-#include "gfx/freetype_font.h"
-
 #include <ft2build.h>
+
+#include "gfx/freetype_font.h"
 #include FT_FREETYPE_H
 
 #include <algorithm>

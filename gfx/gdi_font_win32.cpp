@@ -20,7 +20,9 @@ namespace {
 
 constexpr int kMaxPixelHeight = 512;
 
-bool IsInvisible(char32_t c) { return c == kInvalidCodePoint || c < 0x20 || c == 0x7F; }
+bool IsInvisible(char32_t c) {
+  return c == kInvalidCodePoint || c < 0x20 || c == 0x7F;
+}
 
 // The visible characters of a UTF-8 line in UTF-16 (controls and malformed bytes dropped).
 std::wstring VisibleWide(std::string_view utf8) {
@@ -67,7 +69,8 @@ class GdiFont final : public Font {
       std::vector<std::uint8_t> otm_bytes(otm_size);
       auto* otm = reinterpret_cast<OUTLINETEXTMETRICW*>(otm_bytes.data());
       if (GetOutlineTextMetricsW(dc_, otm_size, otm) != 0) {
-        const int typographic = otm->otmAscent - otm->otmDescent + static_cast<int>(otm->otmLineGap);
+        const int typographic =
+            otm->otmAscent - otm->otmDescent + static_cast<int>(otm->otmLineGap);
         if (typographic > 0) line_height_ = typographic;
       }
     }
@@ -107,9 +110,10 @@ class GdiFont final : public Font {
     if (text.empty()) return;
     const std::int64_t width = WidthOf(text);
     // The part of the line's cell that can show: inside the clip and the bitmap.
-    const Rect c = Intersect(Intersect(clip, dst.bounds()),
-                             Rect{at.x, at.y, static_cast<int>(std::min<std::int64_t>(width, INT_MAX / 2)),
-                                  line_height_});
+    const Rect c =
+        Intersect(Intersect(clip, dst.bounds()),
+                  Rect{at.x, at.y, static_cast<int>(std::min<std::int64_t>(width, INT_MAX / 2)),
+                       line_height_});
     if (c.empty()) return;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);

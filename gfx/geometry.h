@@ -17,8 +17,8 @@ struct Rect {
   int width = 0;
   int height = 0;
 
-  constexpr int right() const { return left + width; }    // one past the last column
-  constexpr int bottom() const { return top + height; }   // one past the last row
+  constexpr int right() const { return left + width; }   // one past the last column
+  constexpr int bottom() const { return top + height; }  // one past the last row
   constexpr bool empty() const { return width <= 0 || height <= 0; }
   constexpr bool contains(int x, int y) const {
     return x >= left && x < right() && y >= top && y < bottom();

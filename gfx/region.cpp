@@ -10,7 +10,8 @@ Region Region::FromRect(Rect rect) {
   Region r;
   if (rect.empty()) return r;
   r.rows_.reserve(static_cast<std::size_t>(rect.height));
-  for (int y = rect.top; y < rect.bottom(); ++y) r.rows_.push_back({y, {{rect.left, rect.right()}}});
+  for (int y = rect.top; y < rect.bottom(); ++y)
+    r.rows_.push_back({y, {{rect.left, rect.right()}}});
   return r;
 }
 
@@ -178,8 +179,7 @@ std::vector<Rect> Region::Bands() const {
   std::size_t i = 0;
   while (i < rows_.size()) {
     std::size_t j = i + 1;
-    while (j < rows_.size() && rows_[j].y == rows_[j - 1].y + 1 &&
-           rows_[j].spans == rows_[i].spans)
+    while (j < rows_.size() && rows_[j].y == rows_[j - 1].y + 1 && rows_[j].spans == rows_[i].spans)
       ++j;
     const int height = static_cast<int>(j - i);
     for (const Span& s : rows_[i].spans) bands.push_back({s.x0, rows_[i].y, s.x1 - s.x0, height});

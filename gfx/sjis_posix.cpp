@@ -1,9 +1,9 @@
 // Shift-JIS conversion through the C library's iconv, code page "CP932".
-#include "gfx/sjis.h"
-
 #include <iconv.h>
 
 #include <cerrno>
+
+#include "gfx/sjis.h"
 
 namespace tinto::gfx {
 namespace {

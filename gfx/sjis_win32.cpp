@@ -1,7 +1,7 @@
 // Shift-JIS conversion through Windows' own code page 932 tables.
-#include "gfx/sjis.h"
-
 #include <windows.h>
+
+#include "gfx/sjis.h"
 
 namespace tinto::gfx {
 namespace {
@@ -30,8 +30,8 @@ std::optional<std::string> FromWide(UINT code_page, const std::wstring& in) {
   const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
   BOOL used_default = FALSE;
   BOOL* used_default_out = utf8 ? nullptr : &used_default;
-  const int n = WideCharToMultiByte(code_page, flags, in.data(), size, nullptr, 0, nullptr,
-                                    used_default_out);
+  const int n =
+      WideCharToMultiByte(code_page, flags, in.data(), size, nullptr, 0, nullptr, used_default_out);
   if (n <= 0 || used_default) return std::nullopt;
   std::string out(static_cast<std::size_t>(n), '\0');
   if (WideCharToMultiByte(code_page, flags, in.data(), size, out.data(), n, nullptr,

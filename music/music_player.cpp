@@ -29,7 +29,8 @@ std::string BuiltinSongName(int number) {
 bool IsMusicFile(std::string_view name) {
   const std::string lower = LowerCase(name);
   for (std::string_view ext : {".mid", ".wav", ".mp3"})
-    if (lower.size() >= ext.size() && lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0)
+    if (lower.size() >= ext.size() &&
+        lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0)
       return true;
   return false;
 }
@@ -92,7 +93,9 @@ void MusicPlayer::PlayStockSong() {
   platform_.SetCursorShape(CursorShape::kNormal);
 }
 
-void MusicPlayer::PlayCurrentSong() { state_.stock_mode ? PlayStockSong() : PlayBuiltinSong(); }
+void MusicPlayer::PlayCurrentSong() {
+  state_.stock_mode ? PlayStockSong() : PlayBuiltinSong();
+}
 
 void MusicPlayer::StopSong(bool toggle) {
   state_.song_length = 0;
@@ -133,10 +136,12 @@ void MusicPlayer::AddToStock(const std::vector<std::string>& names) {
   if (state_.stock_count + n > kStockSize) {
     d = state_.stock_count + n - kStockSize;
     for (int i = d + 1; i <= kStockSize; ++i)
-      state_.stock[static_cast<std::size_t>(i - d)] = std::move(state_.stock[static_cast<std::size_t>(i)]);
+      state_.stock[static_cast<std::size_t>(i - d)] =
+          std::move(state_.stock[static_cast<std::size_t>(i)]);
   }
   for (int i = 0; i < n; ++i)
-    state_.stock[static_cast<std::size_t>(state_.stock_count + 1 - d + i)] = names[static_cast<std::size_t>(i)];
+    state_.stock[static_cast<std::size_t>(state_.stock_count + 1 - d + i)] =
+        names[static_cast<std::size_t>(i)];
   state_.stock_number = state_.stock_count + 1 - d;
   state_.stock_count = state_.stock_count + n - d;
   state_.stock_mode = true;

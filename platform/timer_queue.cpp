@@ -65,8 +65,7 @@ std::optional<std::uint64_t> TimerQueue::NextWake() const {
       consider(t.next_due);
     } else if (plan.mode == TickPlan::Mode::kSkipUntil) {
       // The first tick on the grid whose tick count reaches until_tick.
-      const std::uint64_t gap =
-          static_cast<std::uint32_t>(plan.until_tick - TickAt(t.next_due));
+      const std::uint64_t gap = static_cast<std::uint32_t>(plan.until_tick - TickAt(t.next_due));
       const std::uint64_t steps = (gap + t.spec.interval_ms - 1) / t.spec.interval_ms;
       consider(t.next_due + steps * t.spec.interval_ms);
     }

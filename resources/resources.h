@@ -1,5 +1,6 @@
 // Resources built into the program: the skin bitmaps (type "BMP"), the wallpapers of its
-// own (type "JPG") and the manual's text (type "TXT", Shift-JIS), looked up by type and name as the program's module holds them.
+// own (type "JPG") and the manual's text (type "TXT", Shift-JIS), looked up by type and name as the
+// program's module holds them.
 #pragma once
 
 #include <cstdint>

@@ -1,11 +1,11 @@
 // The resources of the executable on Windows: FindResourceW by type and name (both
 // without regard to case, as the system looks them up), mapped in memory for the program's
 // whole run.
-#include "resources/resources.h"
-
 #include <windows.h>
 
 #include <string>
+
+#include "resources/resources.h"
 
 namespace tinto::resources {
 namespace {

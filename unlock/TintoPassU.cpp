@@ -141,7 +141,9 @@ void TTintoPassFM::FormKeyUp(int key, ShiftState shift) {
   }
 }
 
-void TTintoPassFM::OnMouseWheel(ShiftState, int, int, int) { app_.ShowManual(); }
+void TTintoPassFM::OnMouseWheel(ShiftState, int, int, int) {
+  app_.ShowManual();
+}
 
 void TTintoPassFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
   if (app_.AlarmRinging()) {
@@ -180,9 +182,9 @@ void TTintoPassFM::Accept() {
   app_.PlayEffect(71);
   const gfx::Bitmap& face = app_.skin()[kBase7];
   for (int flash = 0; flash < 3; ++flash) {
-    surface_.DrawOnWindowOnly(face, {pl::kBannerSource.x, pl::kBannerSource.y, pl::kBanner.width,
-                                     pl::kBanner.height},
-                              {pl::kBanner.left, pl::kBanner.top});
+    surface_.DrawOnWindowOnly(
+        face, {pl::kBannerSource.x, pl::kBannerSource.y, pl::kBanner.width, pl::kBanner.height},
+        {pl::kBanner.left, pl::kBanner.top});
     platform_.Sleep(5 * kPressDelay);
     surface_.Present(pl::kBanner);
     platform_.Sleep(kLongPressDelay / 4);

@@ -43,7 +43,8 @@ struct ViewerRecord {
   int frame = 0;
   int speed_level = 2;
   // speed_index[kind][level + 3], levels -3..3 (the entry for 0 is unused).
-  std::array<std::array<int, 7>, 2> speed_index{{{70, 50, 20, 0, 20, 50, 70}, {70, 50, 20, 0, 20, 50, 70}}};
+  std::array<std::array<int, 7>, 2> speed_index{
+      {{70, 50, 20, 0, 20, 50, 70}, {70, 50, 20, 0, 20, 50, 70}}};
   int repeat_counter = 0;
   // Rotation groups: 0 photo films, 1 NOMAL movies, 2 HARD movies.
   std::array<bool, 3> rotation{};
@@ -74,7 +75,8 @@ struct ViewerRecord {
   gfx::Bitmap wallpaper;
 
   int& SpeedIndex(MediaKind kind, int level) {
-    return speed_index[static_cast<std::size_t>(kind)][static_cast<std::size_t>(level + kMaxSpeedLevel)];
+    return speed_index[static_cast<std::size_t>(kind)]
+                      [static_cast<std::size_t>(level + kMaxSpeedLevel)];
   }
   bool& Zoom(MediaKind kind) { return zoom[static_cast<std::size_t>(kind)]; }
   // Releases the three pictures (the main window's destruction).

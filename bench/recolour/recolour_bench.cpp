@@ -31,7 +31,9 @@ constexpr std::size_t kSwatchPart = 0;
 
 // The program's skin and colours, loaded once.
 struct Scene {
-  Scene() : platform({}, {}, 0, log), canvas(platform, skin), preview(skin, colours, canvas) { skin.Load(); }
+  Scene() : platform({}, {}, 0, log), canvas(platform, skin), preview(skin, colours, canvas) {
+    skin.Load();
+  }
   std::ostringstream log;
   sim::SimPlatform platform;
   Skin skin;
@@ -75,8 +77,10 @@ void BM_CopyBothPanels(benchmark::State& state) {
 
 // The hexagon under a swatch, from the picker's skin.
 void LayHexagon(gfx::Bitmap& back, const gfx::Bitmap& face, gfx::Rect hex) {
-  gfx::Blit(back, {hex.left + 3, hex.top}, face, {pl::kHexColumnSource.x, pl::kHexColumnSource.y, 20, 21});
-  gfx::Blit(back, {hex.left, hex.top + 6}, face, {pl::kHexBandSource.x, pl::kHexBandSource.y, 26, 9});
+  gfx::Blit(back, {hex.left + 3, hex.top}, face,
+            {pl::kHexColumnSource.x, pl::kHexColumnSource.y, 20, 21});
+  gfx::Blit(back, {hex.left, hex.top + 6}, face,
+            {pl::kHexBandSource.x, pl::kHexBandSource.y, 26, 9});
 }
 
 // The swatches as the picker draws them: a black work bitmap per entry, the fifteen
@@ -90,8 +94,8 @@ void BM_RecolourPickerSwatches(benchmark::State& state) {
       const gfx::Rect hex = pl::EntryHexagon(e);
       gfx::Bitmap work(hex.width, hex.height);
       for (int index = 1; index <= 15; ++index)
-        RecolourPart(work, s.skin[kColptn], s.colours, kWorkRow, index, 0, 0, kPX[kSwatchPart] + 4, kPY[kSwatchPart] + 3,
-                     hex.width, hex.height);
+        RecolourPart(work, s.skin[kColptn], s.colours, kWorkRow, index, 0, 0, kPX[kSwatchPart] + 4,
+                     kPY[kSwatchPart] + 3, hex.width, hex.height);
       LayHexagon(back, face, hex);
       gfx::Blit(back, {hex.left, hex.top}, work, work.bounds(), gfx::RasterOp::kOr);
     }
@@ -133,7 +137,8 @@ class MedianTable : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
   }
   void Table() const {
-    std::printf("\n%-26s %12s %14s %8s  %s\n", "recolouring", "median", "plain copy", "ratio", "goal");
+    std::printf("\n%-26s %12s %14s %8s  %s\n", "recolouring", "median", "plain copy", "ratio",
+                "goal");
     Line("both panels", "BM_RecolourBothPanels", "BM_CopyBothPanels");
     Line("picker's 21 swatches", "BM_RecolourPickerSwatches", "BM_CopyPickerSwatches");
   }

@@ -17,8 +17,8 @@
 #include "platform/platform.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/single_instance.h"
-#include "platform/sdl/x11_window.h"
 #include "platform/sdl/x11_desktop.h"
+#include "platform/sdl/x11_window.h"
 #include "platform/timer_queue.h"
 
 namespace tinto::sdl {

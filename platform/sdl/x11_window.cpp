@@ -115,7 +115,9 @@ void UseCorePointerEvents(SDL_Window* window) {
   XFlush(x.display);
 }
 
-unsigned long X11WindowOf(SDL_Window* window) { return HandleOf(window).window; }
+unsigned long X11WindowOf(SDL_Window* window) {
+  return HandleOf(window).window;
+}
 
 std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg* msg) {
   if (msg == nullptr || msg->subsystem != SDL_SYSWM_X11) return std::nullopt;
@@ -123,13 +125,13 @@ std::optional<PointerEvent> PointerEventOf(const SDL_SysWMmsg* msg) {
   switch (e.type) {
     case ButtonPress:
     case ButtonRelease:
-      return PointerEvent{.kind = e.type == ButtonPress ? PointerEvent::Kind::kPress
-                                                        : PointerEvent::Kind::kRelease,
-                          .window = e.xbutton.window,
-                          .button = e.xbutton.button,
-                          .client = {e.xbutton.x, e.xbutton.y},
-                          .screen = {e.xbutton.x_root, e.xbutton.y_root},
-                          .time = e.xbutton.time};
+      return PointerEvent{
+          .kind = e.type == ButtonPress ? PointerEvent::Kind::kPress : PointerEvent::Kind::kRelease,
+          .window = e.xbutton.window,
+          .button = e.xbutton.button,
+          .client = {e.xbutton.x, e.xbutton.y},
+          .screen = {e.xbutton.x_root, e.xbutton.y_root},
+          .time = e.xbutton.time};
     case MotionNotify:
       return PointerEvent{.kind = PointerEvent::Kind::kMotion,
                           .window = e.xmotion.window,

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   tinto::sim::RunOptions options;
   // TINTO_SIM_TICKS=every wakes for every timer tick instead of sleeping through the ones
   // that cannot change anything; the log must be the same either way.
-  if (const char* ticks = std::getenv("TINTO_SIM_TICKS")) options.every_tick = std::strcmp(ticks, "every") == 0;
+  if (const char* ticks = std::getenv("TINTO_SIM_TICKS"))
+    options.every_tick = std::strcmp(ticks, "every") == 0;
   return tinto::sim::RunScript(text.str(), std::cout, std::cerr, options);
 }

@@ -1,13 +1,13 @@
 // Reads the heap in use (from the address sanitizer's allocator when it is built in,
 // otherwise from glibc's mallinfo2) and the resident set from /proc/self/status.
-#include "platform/sim/sim_memory.h"
-
 #include <malloc.h>
 
 #include <cstddef>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "platform/sim/sim_memory.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TINTO_SIM_ASAN 1

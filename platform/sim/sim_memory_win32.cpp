@@ -1,9 +1,9 @@
 // Reads the simulator's memory use on Windows: the process's private bytes stand for the
 // heap, the working set for the resident set.
-#include "platform/sim/sim_memory.h"
-
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
+
+#include "platform/sim/sim_memory.h"
 
 namespace tinto::sim {
 

@@ -7,8 +7,8 @@
 
 #include "files/utf8_path.h"
 #include "gfx/bmp.h"
-#include "platform/sim/sim_memory.h"
 #include "music/media_length.h"
+#include "platform/sim/sim_memory.h"
 
 namespace tinto::sim {
 
@@ -40,7 +40,8 @@ int EffectNumberOf(const std::string& path) {
   std::string name = Utf8FromPath(PathFromUtf8(path).filename());
   for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (name.size() != 9 || name.rfind("y_q", 0) != 0 || name.substr(5) != ".wav") return -1;
-  if (!std::isdigit(static_cast<unsigned char>(name[3])) || !std::isdigit(static_cast<unsigned char>(name[4])))
+  if (!std::isdigit(static_cast<unsigned char>(name[3])) ||
+      !std::isdigit(static_cast<unsigned char>(name[4])))
     return -1;
   return (name[3] - '0') * 10 + (name[4] - '0');
 }
@@ -48,12 +49,14 @@ int EffectNumberOf(const std::string& path) {
 }  // namespace
 
 LocalTime AddMilliseconds(const LocalTime& start, std::uint64_t ms) {
-  const std::int64_t start_ms = ((static_cast<std::int64_t>(start.hour) * 60 + start.minute) * 60 + start.second) * 1000 +
-                                start.millisecond;
+  const std::int64_t start_ms =
+      ((static_cast<std::int64_t>(start.hour) * 60 + start.minute) * 60 + start.second) * 1000 +
+      start.millisecond;
   const std::int64_t total = start_ms + static_cast<std::int64_t>(ms);
   const std::int64_t day_ms = 86400000;
   const std::int64_t days = DaysFromCivil(start.year, static_cast<unsigned>(start.month),
-                                          static_cast<unsigned>(start.day)) + total / day_ms;
+                                          static_cast<unsigned>(start.day)) +
+                            total / day_ms;
   std::int64_t rest = total % day_ms;
   LocalTime t;
   CivilFromDays(days, t.year, t.month, t.day);
@@ -70,28 +73,42 @@ std::string QuoteText(const std::string& text) {
   std::string out = "\"";
   for (char c : text) {
     switch (c) {
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      default: out += c;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out += c;
     }
   }
   return out + "\"";
 }
 
-SimPlatform::SimPlatform(SimSetUp setup, std::vector<Command> commands, std::size_t first, std::ostream& log)
+SimPlatform::SimPlatform(SimSetUp setup, std::vector<Command> commands, std::size_t first,
+                         std::ostream& log)
     : setup_(std::move(setup)),
       commands_(std::move(commands)),
       next_(first),
       log_(log),
       timers_([this] { return now_; }, setup_.tickcount) {
-  if (!setup_.folder.empty()) setup_.folder = Utf8FromPath(std::filesystem::absolute(PathFromUtf8(setup_.folder)).lexically_normal());
+  if (!setup_.folder.empty())
+    setup_.folder =
+        Utf8FromPath(std::filesystem::absolute(PathFromUtf8(setup_.folder)).lexically_normal());
 }
 
 SimPlatform::~SimPlatform() = default;
 
-void SimPlatform::Log(const std::string& event) { log_ << now_ << ' ' << event << std::endl; }
+void SimPlatform::Log(const std::string& event) {
+  log_ << now_ << ' ' << event << std::endl;
+}
 
 SimPlatform::Window* SimPlatform::Find(WindowId id) {
   auto it = windows_.find(id);
@@ -118,7 +135,9 @@ void SimPlatform::MinimiseApplication() {
     if (w.visible) w.minimised = true;
 }
 
-void SimPlatform::ShowError(const std::string& text) { Log("error " + QuoteText(text)); }
+void SimPlatform::ShowError(const std::string& text) {
+  Log("error " + QuoteText(text));
+}
 
 void SimPlatform::NoteDialog(DialogKind kind, const std::string& text) {
   Log(std::string(kind == DialogKind::kNotice ? "notice " : "ask ") + QuoteText(text));
@@ -172,7 +191,8 @@ void SimPlatform::MoveWindow(WindowId id, gfx::Point top_left) {
   Window* w = Find(id);
   if (w == nullptr || w->position == top_left) return;
   w->position = top_left;
-  Log("moved " + w->spec.name + " " + std::to_string(top_left.x) + " " + std::to_string(top_left.y));
+  Log("moved " + w->spec.name + " " + std::to_string(top_left.x) + " " +
+      std::to_string(top_left.y));
 }
 
 gfx::Point SimPlatform::WindowPosition(WindowId id) {
@@ -183,10 +203,12 @@ gfx::Point SimPlatform::WindowPosition(WindowId id) {
 // A mouse command names a client point: the pointer is there, wherever the window is now.
 gfx::Point SimPlatform::PointerPosition() {
   const Window* w = Find(pointer_window_);
-  return w == nullptr ? gfx::Point{} : gfx::Point{w->position.x + w->mouse.x, w->position.y + w->mouse.y};
+  return w == nullptr ? gfx::Point{}
+                      : gfx::Point{w->position.x + w->mouse.x, w->position.y + w->mouse.y};
 }
 
-void SimPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect, gfx::Point dst) {
+void SimPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
+                               gfx::Point dst) {
   Window* w = Find(id);
   if (w != nullptr) gfx::Blit(w->screen, dst, src, src_rect);
 }
@@ -243,7 +265,9 @@ void SimPlatform::Sleep(int ms) {
   timers_.NoteBlockingWait(from, now_);
 }
 
-LocalTime SimPlatform::Now() { return AddMilliseconds(setup_.start, now_); }
+LocalTime SimPlatform::Now() {
+  return AddMilliseconds(setup_.start, now_);
+}
 
 bool SimPlatform::IsKeyDown(int vk) {
   if (vk == vk::kShift) return held_.shift;
@@ -266,10 +290,13 @@ void SimPlatform::SetCursorShape(CursorShape shape) {
 
 void SimPlatform::PlayWave(const std::string& path, bool loop) {
   const int n = EffectNumberOf(path);
-  Log(std::string(loop ? "effect-loop " : "effect ") + (n >= 0 ? std::to_string(n) : QuoteText(path)));
+  Log(std::string(loop ? "effect-loop " : "effect ") +
+      (n >= 0 ? std::to_string(n) : QuoteText(path)));
 }
 
-void SimPlatform::StopWaves() { Log("sound-stop"); }
+void SimPlatform::StopWaves() {
+  Log("sound-stop");
+}
 
 std::optional<std::uint32_t> SimPlatform::MusicOpen(const std::string& path) {
   const auto length = MediaLengthMs(PathFromUtf8(path));
@@ -283,7 +310,9 @@ bool SimPlatform::MusicPlay() {
   return music_open_;
 }
 
-void SimPlatform::MusicStop() { Log("music-stop"); }
+void SimPlatform::MusicStop() {
+  Log("music-stop");
+}
 
 void SimPlatform::MusicClose() {
   music_open_ = false;
@@ -340,7 +369,9 @@ void SimPlatform::LogMemory() {
   Log("memory " + std::to_string(use.heap_bytes) + " " + std::to_string(use.rss_kb));
 }
 
-void SimPlatform::Ignored(const Command& c) { Log("ignored " + std::to_string(c.line)); }
+void SimPlatform::Ignored(const Command& c) {
+  Log("ignored " + std::to_string(c.line));
+}
 
 void SimPlatform::Deliver(const Command& c) {
   if (c.name == "drop") {
@@ -362,7 +393,8 @@ void SimPlatform::Deliver(const Command& c) {
   WindowEvents* events = Find(id)->events;
   auto still_there = [this, id] { return Find(id) != nullptr; };
 
-  if (c.name == "click" || c.name == "down" || c.name == "up" || c.name == "move" || c.name == "dblclick") {
+  if (c.name == "click" || c.name == "down" || c.name == "up" || c.name == "move" ||
+      c.name == "dblclick") {
     const int x = *ParseInt(c.args[1]);
     const int y = *ParseInt(c.args[2]);
     std::size_t mods_from = 3;
@@ -435,7 +467,8 @@ void SimPlatform::WritePicture(const Command& c) {
     picture = Picture(*id, c.name == "buffer");
   }
   std::string error;
-  if (!gfx::SaveBmp24(PathFromUtf8(c.args[1]), picture, &error)) throw ScriptError{c.line, "cannot write " + c.args[1] + ": " + error};
+  if (!gfx::SaveBmp24(PathFromUtf8(c.args[1]), picture, &error))
+    throw ScriptError{c.line, "cannot write " + c.args[1] + ": " + error};
 }
 
 void SimPlatform::RunRest() {

@@ -66,7 +66,8 @@ class SimPlatform : public Platform {
   void MoveWindow(WindowId id, gfx::Point top_left) override;
   gfx::Point WindowPosition(WindowId id) override;
   gfx::Point PointerPosition() override;
-  void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect, gfx::Point dst) override;
+  void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
+                    gfx::Point dst) override;
   void Repaint(WindowId id) override;
   void AcceptDroppedFiles(WindowId id, bool accept) override;
   bool HasFocus(WindowId id) override;

@@ -23,8 +23,10 @@ SimSetUp ReadSetUp(const std::vector<Command>& commands, std::size_t& start) {
     if (c.name == "running") setup.running = c.args[0];
     if (c.name == "args") setup.args = c.args;
     if (c.name == "now") {
-      std::sscanf(c.args[0].c_str(), "%d-%d-%d", &setup.start.year, &setup.start.month, &setup.start.day);
-      std::sscanf(c.args[1].c_str(), "%d:%d:%d", &setup.start.hour, &setup.start.minute, &setup.start.second);
+      std::sscanf(c.args[0].c_str(), "%d-%d-%d", &setup.start.year, &setup.start.month,
+                  &setup.start.day);
+      std::sscanf(c.args[1].c_str(), "%d:%d:%d", &setup.start.hour, &setup.start.minute,
+                  &setup.start.second);
     }
   }
   return setup;

@@ -12,6 +12,7 @@ struct RunOptions {
 
 // Runs the script text; the log goes to `log`, script errors to `err`. Returns the exit
 // status: 0 when the script ran to its end, 2 for a script error.
-int RunScript(const std::string& text, std::ostream& log, std::ostream& err, RunOptions options = {});
+int RunScript(const std::string& text, std::ostream& log, std::ostream& err,
+              RunOptions options = {});
 
 }  // namespace tinto::sim

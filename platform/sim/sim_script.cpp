@@ -31,7 +31,8 @@ std::optional<std::vector<std::string>> SplitWords(const std::string& line) {
       }
       if (!closed) return std::nullopt;
     } else {
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') word += line[i++];
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
+        word += line[i++];
     }
     words.push_back(std::move(word));
   }
@@ -57,7 +58,9 @@ std::optional<MouseButton> ParseButton(const std::string& w) {
   return std::nullopt;
 }
 
-bool IsModifier(const std::string& w) { return w == "shift" || w == "ctrl" || w == "alt"; }
+bool IsModifier(const std::string& w) {
+  return w == "shift" || w == "ctrl" || w == "alt";
+}
 
 ShiftState ParseModifiers(const std::vector<std::string>& words, std::size_t from) {
   ShiftState s;
@@ -80,15 +83,16 @@ std::optional<int> ParseKey(const std::string& w) {
     if (*n >= 1 && *n <= 254) return n;
     return std::nullopt;
   }
-  if (w.size() == 4 && w.rfind("NUM", 0) == 0 && w[3] >= '0' && w[3] <= '9') return 96 + (w[3] - '0');
+  if (w.size() == 4 && w.rfind("NUM", 0) == 0 && w[3] >= '0' && w[3] <= '9')
+    return 96 + (w[3] - '0');
   if (w.size() >= 2 && w[0] == 'F') {
     if (auto n = ParseInt(w.substr(1)); n && *n >= 1 && *n <= 24) return 111 + *n;
   }
   static const std::map<std::string, int> kNames = {
-      {"SPACE", 32},  {"ENTER", 13}, {"ESC", 27},    {"BACKSPACE", 8}, {"HOME", 36},
-      {"DELETE", 46}, {"COMMA", 188}, {"MINUS", 189}, {"PERIOD", 190},  {"SLASH", 191},
-      {"UP", 38},     {"DOWN", 40},  {"LEFT", 37},   {"RIGHT", 39},    {"PAGEUP", 33},
-      {"PAGEDOWN", 34}, {"END", 35}, {"TAB", 9},     {"SHIFT", 16},    {"CTRL", 17},
+      {"SPACE", 32},    {"ENTER", 13},  {"ESC", 27},    {"BACKSPACE", 8}, {"HOME", 36},
+      {"DELETE", 46},   {"COMMA", 188}, {"MINUS", 189}, {"PERIOD", 190},  {"SLASH", 191},
+      {"UP", 38},       {"DOWN", 40},   {"LEFT", 37},   {"RIGHT", 39},    {"PAGEUP", 33},
+      {"PAGEDOWN", 34}, {"END", 35},    {"TAB", 9},     {"SHIFT", 16},    {"CTRL", 17},
       {"ALT", 18}};
   if (auto it = kNames.find(w); it != kNames.end()) return it->second;
   return std::nullopt;
@@ -102,10 +106,13 @@ std::vector<std::string> DropFiles(const Command& c) {
 
 namespace {
 
-void Fail(int line, const std::string& message) { throw ScriptError{line, message}; }
+void Fail(int line, const std::string& message) {
+  throw ScriptError{line, message};
+}
 
 void NeedCount(const Command& c, std::size_t min, std::size_t max) {
-  if (c.args.size() < min || c.args.size() > max) Fail(c.line, "wrong number of arguments for " + c.name);
+  if (c.args.size() < min || c.args.size() > max)
+    Fail(c.line, "wrong number of arguments for " + c.name);
 }
 
 void NeedInt(const Command& c, std::size_t i) {
@@ -145,11 +152,13 @@ void Check(const Command& c) {
     } else {
       std::int64_t v = 0;
       auto [p, ec] = std::from_chars(c.args[0].data(), c.args[0].data() + c.args[0].size(), v);
-      if (ec != std::errc() || p != c.args[0].data() + c.args[0].size()) Fail(c.line, "not a number: " + c.args[0]);
+      if (ec != std::errc() || p != c.args[0].data() + c.args[0].size())
+        Fail(c.line, "not a number: " + c.args[0]);
     }
   } else if (n == "now") {
     NeedCount(c, 2, 2);
-    if (!ValidDateTime(c.args[0], c.args[1])) Fail(c.line, "not a date and time: " + c.args[0] + " " + c.args[1]);
+    if (!ValidDateTime(c.args[0], c.args[1]))
+      Fail(c.line, "not a date and time: " + c.args[0] + " " + c.args[1]);
   } else if (n == "screen") {
     NeedCount(c, 2, 2);
     NeedInt(c, 0);
@@ -158,7 +167,8 @@ void Check(const Command& c) {
     NeedCount(c, 1, 1);
   } else if (n == "running") {
     NeedCount(c, 1, 1);
-    if (c.args[0] != "normal" && c.args[0] != "minimised") Fail(c.line, "running normal or running minimised");
+    if (c.args[0] != "normal" && c.args[0] != "minimised")
+      Fail(c.line, "running normal or running minimised");
   } else if (n == "args") {
   } else if (n == "start" || n == "quit" || n == "memory") {
     NeedCount(c, 0, 0);
@@ -201,8 +211,8 @@ void Check(const Command& c) {
     NeedWindow(c);
   } else if (n == "skin") {
     NeedCount(c, 2, 2);
-    static const char* kNames[] = {"BASE0", "BASE1", "BASE2", "BASE3", "BASE4",  "BASE5",
-                                   "BASE6", "BASE7", "VORTEL", "COLPTN"};
+    static const char* kNames[] = {"BASE0", "BASE1", "BASE2", "BASE3",  "BASE4",
+                                   "BASE5", "BASE6", "BASE7", "VORTEL", "COLPTN"};
     bool known = false;
     for (const char* k : kNames) known = known || c.args[0] == k;
     if (!known) Fail(c.line, "unknown skin bitmap: " + c.args[0]);

@@ -10,8 +10,8 @@
 namespace tinto::sim {
 
 struct Command {
-  int line = 0;               // 1-based line number in the script
-  std::string name;           // the command word
+  int line = 0;      // 1-based line number in the script
+  std::string name;  // the command word
   std::vector<std::string> args;
 };
 

@@ -39,7 +39,9 @@ void MediaPlayer::PlayWave(const std::string& path, bool loop) {
   sndPlaySoundW(wide.c_str(), flags);
 }
 
-void MediaPlayer::StopWaves() { sndPlaySoundW(nullptr, 0); }
+void MediaPlayer::StopWaves() {
+  sndPlaySoundW(nullptr, 0);
+}
 
 std::optional<std::uint32_t> MediaPlayer::MusicOpen(const std::string& path) {
   MusicClose();

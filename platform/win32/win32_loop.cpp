@@ -115,7 +115,8 @@ ShiftState Win32Platform::Shift() const {
 LRESULT CALLBACK Win32Platform::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self != nullptr) {
-    const auto id = static_cast<WindowId>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, L"TintoWindowId")));
+    const auto id =
+        static_cast<WindowId>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, L"TintoWindowId")));
     if (Win* w = self->Find(id); w != nullptr && w->hwnd == hwnd) {
       return self->HandleMessage(*w, msg, wp, lp);
     }

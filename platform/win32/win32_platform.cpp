@@ -9,7 +9,9 @@ namespace {
 
 constexpr const wchar_t* kErrorTitle = L"Quiro EDIT";
 
-std::uint64_t Ticks() { return GetTickCount64(); }
+std::uint64_t Ticks() {
+  return GetTickCount64();
+}
 
 struct TitleSearch {
   std::wstring title;
@@ -180,9 +182,13 @@ std::uint32_t Win32Platform::RandomSeed() {
 
 // --- input state and cursor
 
-bool Win32Platform::IsKeyDown(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
+bool Win32Platform::IsKeyDown(int vk) {
+  return (GetAsyncKeyState(vk) & 0x8000) != 0;
+}
 
-int Win32Platform::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+int Win32Platform::ShowCursor(bool show) {
+  return ::ShowCursor(show ? TRUE : FALSE);
+}
 
 void Win32Platform::SetCursorShape(CursorShape shape) {
   cursor_ = LoadCursorW(nullptr, shape == CursorShape::kBusy ? IDC_WAIT : IDC_ARROW);

@@ -158,8 +158,8 @@ void Win32Platform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect 
   // Clip to the source bitmap and to the window's client area.
   gfx::Rect from = gfx::Intersect(src_rect, src.bounds());
   gfx::Point to{dst.x + (from.left - src_rect.left), dst.y + (from.top - src_rect.top)};
-  const gfx::Rect target = gfx::Intersect({to.x, to.y, from.width, from.height},
-                                          {0, 0, w->width, w->height});
+  const gfx::Rect target =
+      gfx::Intersect({to.x, to.y, from.width, from.height}, {0, 0, w->width, w->height});
   if (target.empty()) return;
   from = {from.left + (target.left - to.x), from.top + (target.top - to.y), target.width,
           target.height};

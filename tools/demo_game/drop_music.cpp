@@ -17,8 +17,13 @@ void Melody(Sound& s, std::initializer_list<int> keys, double step_ms, double ri
   double at = 0;
   for (const int key : keys) {
     if (key != 0) {
-      s.Add({.start_ms = at, .length_ms = step_ms * ring, .hz = KeyHz(key), .level = level,
-             .timbre = timbre, .attack_ms = 4, .decay_ms = step_ms * ring / 2});
+      s.Add({.start_ms = at,
+             .length_ms = step_ms * ring,
+             .hz = KeyHz(key),
+             .level = level,
+             .timbre = timbre,
+             .attack_ms = 4,
+             .decay_ms = step_ms * ring / 2});
     }
     at += step_ms;
   }
@@ -28,10 +33,10 @@ std::vector<std::int16_t> BellTune() {
   constexpr double kStep = 250;  // eighths at 120 beats a minute
   Sound s(6000);
   Melody(s, {76, 79, 84, 79, 81, 79, 76, 0, 74, 77, 81, 77, 79, 77, 74, 0,
-             72, 76, 79, 76, 77, 76, 72, 0, 71, 74, 79, 74, 72, 0, 0, 0},
+             72, 76, 79, 76, 77, 76, 72, 0, 71, 74, 79, 74, 72, 0,  0,  0},
          kStep / 1.333, 1.5, Timbre::kBell, 0.8);
   Melody(s, {48, 0, 48, 0, 43, 0, 43, 0, 45, 0, 45, 0, 41, 0, 43, 0,
-             48, 0, 48, 0, 43, 0, 43, 0, 45, 0, 41, 0, 48, 0, 0, 0},
+             48, 0, 48, 0, 43, 0, 43, 0, 45, 0, 41, 0, 48, 0, 0,  0},
          kStep / 1.333, 1.8, Timbre::kSine, 0.9);
   return s.Render(0.8);
 }
@@ -41,8 +46,8 @@ std::vector<std::int16_t> MarimbaWaltz() {
   Sound s(7200);
   Melody(s, {67, 72, 76, 74, 72, 71, 69, 72, 77, 76, 74, 72, 71, 74, 79, 77, 76, 74, 72, 0},
          kBeat / 1.1, 1.2, Timbre::kMarimba, 0.9);
-  Melody(s, {48, 55, 55, 53, 57, 57, 53, 57, 57, 55, 59, 59, 55, 59, 59, 48, 55, 52},
-         kBeat / 1.1, 0.9, Timbre::kSine, 0.5);
+  Melody(s, {48, 55, 55, 53, 57, 57, 53, 57, 57, 55, 59, 59, 55, 59, 59, 48, 55, 52}, kBeat / 1.1,
+         0.9, Timbre::kSine, 0.5);
   return s.Render(0.8);
 }
 

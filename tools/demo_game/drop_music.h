@@ -9,7 +9,8 @@
 namespace tinto::demo {
 
 // The tunes' file names; one is spelt in capitals, as files from old discs often are.
-inline constexpr std::array<std::string_view, 2> kDropTunes = {"Demo Tune.wav", "MARIMBA WALTZ.WAV"};
+inline constexpr std::array<std::string_view, 2> kDropTunes = {"Demo Tune.wav",
+                                                               "MARIMBA WALTZ.WAV"};
 
 // Writes the tunes into folder. False on the first that cannot be written.
 bool WriteDropMusic(const std::filesystem::path& folder);

@@ -47,7 +47,8 @@ constexpr Chord kTonic{0, false};
 // The chord of a bar: the song's progression, ending on the tonic.
 Chord ChordOf(const SongPlan& plan, int bar) {
   if (bar == plan.bars - 1) return kTonic;
-  const auto& progression = kProgressions[static_cast<std::size_t>(plan.progression) % kProgressions.size()];
+  const auto& progression =
+      kProgressions[static_cast<std::size_t>(plan.progression) % kProgressions.size()];
   return progression[static_cast<std::size_t>(bar) % progression.size()];
 }
 

@@ -70,18 +70,16 @@ struct Caption {
 // part buttons, the lower one the load, save and random buttons; both name the pose.
 std::vector<Caption> PanelCaptions(int f) {
   if (f == 0) {
-    return {{"コンタクト", 12, {61, 26}},
-            {"口紅", 12, {37, 41}},
-            {"肌", 12, {50, 80}},
-            {"コスチューム", 12, {99, 130}, {{98, 135}, {91, 130}}},
-            {"ベルト", 10, {37, 148}},
-            {"ストッキング", 12, {93, 145}},
+    return {{"コンタクト", 12, {61, 26}}, {"口紅", 12, {37, 41}},
+            {"肌", 12, {50, 80}},         {"コスチューム", 12, {99, 130}, {{98, 135}, {91, 130}}},
+            {"ベルト", 10, {37, 148}},    {"ストッキング", 12, {93, 145}},
             {"ポーズ", 12, {122, 88}}};
   }
-  return {{"ロード", 12, {46, 24 + f}, {{46, 36 + f}, {32, 53 + f}, {28, 83 + f}}},
-          {"セーブ", 12, {46, 165 + f}, {{46, 168 + f}, {33, 148 + f}, {28, 117 + f}}},
-          {"ランダム", 12, {99, 130 + f}, {{56, 100 + f}, {95, 100 + f}, {95, 134 + f}, {99, 134 + f}}},
-          {"ポーズ", 12, {122, 60 + f}}};
+  return {
+      {"ロード", 12, {46, 24 + f}, {{46, 36 + f}, {32, 53 + f}, {28, 83 + f}}},
+      {"セーブ", 12, {46, 165 + f}, {{46, 168 + f}, {33, 148 + f}, {28, 117 + f}}},
+      {"ランダム", 12, {99, 130 + f}, {{56, 100 + f}, {95, 100 + f}, {95, 134 + f}, {99, 134 + f}}},
+      {"ポーズ", 12, {122, 60 + f}}};
 }
 
 // Captions of the viewer cell. The buttons stand close together, so captions sit in the
@@ -147,7 +145,8 @@ void DrawCaption(Canvas& c, const Canvas& others, const LabelFont& font, const C
     }
   }
   if (faults != nullptr && (crossed || cut))
-    faults->push_back(std::string(caption.text) + (crossed ? " crossed by a line" : " cut by a cell's edge"));
+    faults->push_back(std::string(caption.text) +
+                      (crossed ? " crossed by a line" : " cut by a cell's edge"));
   Fill(c, margin, kPaper);
   Fill(c, letters, kLine);
 }
@@ -182,8 +181,7 @@ Canvas DrawMainHelp(const LabelFont& font, std::vector<std::string>* faults) {
                             : caption.size == 9  ? smaller
                             : caption.size == 10 ? small
                                                  : font;
-    DrawCaption(c, others, face, caption,
-                inside, font.available() ? faults : nullptr);
+    DrawCaption(c, others, face, caption, inside, font.available() ? faults : nullptr);
   }
   return c;
 }

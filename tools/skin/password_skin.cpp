@@ -44,7 +44,8 @@ void DrawCheck(Canvas& c, gfx::Point at, Look look) {
   const ButtonInks inks = PushInks(look);
   FillRect(c, {at.x, at.y, pl::kCheck.width, pl::kCheck.height}, ink::kNavy);
   PaintButton(c, RectShape(c, {at.x, at.y, pl::kCheck.width, pl::kCheck.height}, 2), inks);
-  DrawPixelText(c, at.x + 22 + inks.shift, at.y + 2 + inks.shift, "CHECK", inks.glyph, PixelFont::kTiny);
+  DrawPixelText(c, at.x + 22 + inks.shift, at.y + 2 + inks.shift, "CHECK", inks.glyph,
+                PixelFont::kTiny);
 }
 
 void DrawClose(Canvas& c, gfx::Point at, Look look) {
@@ -54,8 +55,8 @@ void DrawClose(Canvas& c, gfx::Point at, Look look) {
               pressed ? ButtonInks{ink::kRed, ink::kViolet, ink::kBlush, ink::kWhite, 1}
                       : ButtonInks{ink::kPink, ink::kBlush, ink::kRed, ink::kWhite, 0});
   const int shift = pressed ? 1 : 0;
-  DrawPictogram(c, at.x + 9 + shift, at.y + 4 + shift, {"#...#", ".#.#.", "..#..", ".#.#.", "#...#"},
-                ink::kWhite);
+  DrawPictogram(c, at.x + 9 + shift, at.y + 4 + shift,
+                {"#...#", ".#.#.", "..#..", ".#.#.", "#...#"}, ink::kWhite);
 }
 
 void DrawBanner(Canvas& c, gfx::Point at) {
@@ -75,7 +76,8 @@ Canvas DrawPasswordSkin() {
   Bevel(c, shape, ink::kPearl, ink::kSteel);
   FillRect(c, pl::kQuestion, ink::kNight);
   // The typing band: 65 places, each a blank glyph.
-  const gfx::Rect band{pl::kTyped.x - 2, pl::kTyped.y - 2, pl::kLetterPitch * pl::kTypedLength + 2, 9};
+  const gfx::Rect band{pl::kTyped.x - 2, pl::kTyped.y - 2, pl::kLetterPitch * pl::kTypedLength + 2,
+                       9};
   FillRect(c, band, kBand);
   FrameRect(c, {band.left - 1, band.top - 1, band.width + 2, band.height + 2}, ink::kSteel);
   DrawCheck(c, {pl::kCheck.left, pl::kCheck.top}, Look::kNormal);
@@ -85,7 +87,8 @@ Canvas DrawPasswordSkin() {
   DrawPixelText(c, pl::kHintBox.left + 9, pl::kHintBox.top + 6, "?", ink::kWhite, PixelFont::kTiny);
   FillRect(c, {pl::kPoints.x - 3, pl::kPoints.y - 2, 60, 9}, kPointsPaper);
   for (const gfx::Point at : {pl::kPoints, pl::kPointsMaximum}) {
-    for (int j = 0; j < 3; ++j) DrawDigitCell(c, at.x + pl::kDigitPitch * j + 1, at.y, 0, ink::kCyan, kPointsPaper);
+    for (int j = 0; j < 3; ++j)
+      DrawDigitCell(c, at.x + pl::kDigitPitch * j + 1, at.y, 0, ink::kCyan, kPointsPaper);
   }
   DrawPixelText(c, pl::kPointsMaximum.x - 6, pl::kPoints.y, "/", ink::kLavender, PixelFont::kTiny);
   DrawPixelText(c, 648, pl::kPoints.y, "POINTS", ink::kLavender, PixelFont::kTiny);

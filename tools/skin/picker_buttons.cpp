@@ -73,12 +73,14 @@ void DrawTakeColour(Canvas& c, gfx::Point at, PickerLook look) {
 
 void DrawLoad(Canvas& c, gfx::Point at, PickerLook look) {
   DrawIconButton(c, {at.x, at.y, 20, 15}, 4, {6, 4},
-                 {"###....", "#..####", "#.....#", "#######", "#.....#", "#.....#", "#######"}, look);
+                 {"###....", "#..####", "#.....#", "#######", "#.....#", "#.....#", "#######"},
+                 look);
 }
 
 void DrawSave(Canvas& c, gfx::Point at, PickerLook look) {
   DrawIconButton(c, {at.x, at.y, 20, 15}, 4, {6, 4},
-                 {"######.", "#.##.##", "#.##..#", "#.....#", "#.###.#", "#.###.#", "#######"}, look);
+                 {"######.", "#.##.##", "#.##..#", "#.....#", "#.###.#", "#.###.#", "#######"},
+                 look);
 }
 
 void DrawCycle(Canvas& c, gfx::Point at, PickerLook look) {

@@ -60,10 +60,12 @@ Canvas DrawPickerHelp(const LabelFont& font) {
       }
     }
   }
-  FrameRect(c, {pl::kVariantNumber.x, pl::kVariantNumber.y, pl::kVariantNumberSize.width,
-                pl::kVariantNumberSize.height},
+  FrameRect(c,
+            {pl::kVariantNumber.x, pl::kVariantNumber.y, pl::kVariantNumberSize.width,
+             pl::kVariantNumberSize.height},
             kLine);
-  FrameRect(c, {pl::kCaption.x, pl::kCaption.y, pl::kCaptionSize.width, pl::kCaptionSize.height}, kLine);
+  FrameRect(c, {pl::kCaption.x, pl::kCaption.y, pl::kCaptionSize.width, pl::kCaptionSize.height},
+            kLine);
   for (const Label& label : kLabels) font.Draw(c, label.at, label.text, kLine);
   return c;
 }

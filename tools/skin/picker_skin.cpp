@@ -23,7 +23,7 @@ namespace pl = ::tinto::picker_layout;
 using picker_buttons::PickerLook;
 
 constexpr std::array<std::string_view, 6> kCaptions = {"CONTACT", "LIPSTICK", "SKIN",
-                                                        "COSTUME", "BELT",    "STOCKING"};
+                                                       "COSTUME", "BELT",     "STOCKING"};
 // The level bars of red, green and blue in the main skin's inks.
 constexpr std::array<Ink, 3> kChannelInks = {ink::kRed, ink::kCyan, ink::kLavender};
 constexpr std::array<std::string_view, 3> kChannelLetters = {"R", "G", "B"};
@@ -59,8 +59,10 @@ void DrawMarkerFrame(Canvas& c, gfx::Point at, int f) {
   static constexpr std::array<gfx::Point, 8> kRing = {
       {{4, 0}, {6, 1}, {8, 3}, {6, 5}, {4, 6}, {2, 5}, {0, 3}, {2, 1}}};
   FillRect(c, {at.x, at.y, 9, 7}, ink::kNavy);
-  DrawSprite(c, at.x, at.y, {"....#....", "...###...", "..#####..", ".#######.", "..#####..", "...###...", "....#...."},
-             {{'#', ink::kPink}});
+  DrawSprite(
+      c, at.x, at.y,
+      {"....#....", "...###...", "..#####..", ".#######.", "..#####..", "...###...", "....#...."},
+      {{'#', ink::kPink}});
   DrawSprite(c, at.x, at.y, {"", "....#....", "...###...", "..#####..", "...###...", "....#...."},
              {{'#', ink::kBlush}});
   for (int i = 0; i < 8; ++i) {
@@ -79,15 +81,17 @@ void DrawArrowStrip(Canvas& c) {
   const int top = pl::kArrowSource.y - 11;
   FillRect(c, {x, top, 8, 29}, ink::kNavy);
   FillRect(c, {x + 3, top, 2, 11}, ink::kPink);
-  DrawSprite(c, x, top + 11, {"...##...", "..####..", ".######.", "########", ".######.", "..####..", "...##..."},
+  DrawSprite(c, x, top + 11,
+             {"...##...", "..####..", ".######.", "########", ".######.", "..####..", "...##..."},
              {{'#', ink::kPink}});
   FillRect(c, {x + 3, top + 18, 2, 11}, ink::kPink);
 }
 
 void DrawDetailFace(Canvas& c) {
   FillRect(c, pl::kDetail, ink::kBlack);
-  FrameRect(c, {pl::kDetail.left - 1, pl::kDetail.top - 1, pl::kDetail.width + 2, pl::kDetail.height + 2},
-            ink::kSteel);
+  FrameRect(
+      c, {pl::kDetail.left - 1, pl::kDetail.top - 1, pl::kDetail.width + 2, pl::kDetail.height + 2},
+      ink::kSteel);
   for (int i = 0; i < 3; ++i) {
     for (int k = 0; k < 3; ++k) {
       const int y = pl::LevelRowY(i, k);
@@ -107,13 +111,17 @@ void DrawStrips(Canvas& c) {
   for (int p = 0; p < 6; ++p) {
     const std::string_view caption = kCaptions[static_cast<std::size_t>(p)];
     const int y = pl::kCaptionSource.y + 6 * p;
-    FillRect(c, {pl::kCaptionSource.x, y, pl::kCaptionSize.width, pl::kCaptionSize.height}, ink::kNavy);
-    DrawPixelText(c, pl::kCaptionSource.x + (pl::kCaptionSize.width - PixelTextWidth(caption, PixelFont::kTiny)) / 2,
+    FillRect(c, {pl::kCaptionSource.x, y, pl::kCaptionSize.width, pl::kCaptionSize.height},
+             ink::kNavy);
+    DrawPixelText(c,
+                  pl::kCaptionSource.x +
+                      (pl::kCaptionSize.width - PixelTextWidth(caption, PixelFont::kTiny)) / 2,
                   y, caption, ink::kPink, PixelFont::kTiny);
   }
   for (int v = 0; v < 2; ++v) {
     const gfx::Point at{pl::kVariantNumberSource.x, pl::kVariantNumberSource.y + 8 * v};
-    FillRect(c, {at.x, at.y, pl::kVariantNumberSize.width, pl::kVariantNumberSize.height}, ink::kNavy);
+    FillRect(c, {at.x, at.y, pl::kVariantNumberSize.width, pl::kVariantNumberSize.height},
+             ink::kNavy);
     DrawPixelText(c, at.x + 1, at.y + 1, v == 0 ? "2P" : "3P", ink::kPink, PixelFont::kTiny);
   }
   DrawArrowStrip(c);
@@ -133,10 +141,12 @@ void DrawStrips(Canvas& c) {
     picker_buttons::DrawLevelButton(c, {pl::kPlusX, y}, true, look);
   }
   FillRect(c, {pl::kBarX, pl::kBarEmptyY, 45, pl::kBarHeight}, ink::kNight);
-  for (int x = pl::kBarX + 2; x < pl::kBarX + 45; x += 3) c.Set(x, pl::kBarEmptyY + 1, ink::kIndigo);
+  for (int x = pl::kBarX + 2; x < pl::kBarX + 45; x += 3)
+    c.Set(x, pl::kBarEmptyY + 1, ink::kIndigo);
   for (int k = 0; k < 3; ++k) {
     const int y = pl::kBarFilledY + 4 * k;
-    FillRect(c, {pl::kBarX, y, pl::kBarWidth, pl::kBarHeight}, kChannelInks[static_cast<std::size_t>(k)]);
+    FillRect(c, {pl::kBarX, y, pl::kBarWidth, pl::kBarHeight},
+             kChannelInks[static_cast<std::size_t>(k)]);
     HLine(c, pl::kBarX, pl::kBarX + pl::kBarWidth - 1, y, ink::kWhite);
   }
   FillRect(c, {pl::kBarX, pl::kBarDisabledY, pl::kBarWidth, pl::kBarHeight}, ink::kIndigo);
@@ -167,12 +177,14 @@ Canvas DrawPickerSkin() {
   DrawDetailFace(c);
   picker_buttons::DrawOk(c, {pl::kOk.left, pl::kOk.top}, PickerLook::kNormal);
   picker_buttons::DrawCancel(c, {pl::kCancelImage.left, pl::kCancelImage.top}, PickerLook::kNormal);
-  picker_buttons::DrawTakeColour(c, {pl::kTakeColour.left, pl::kTakeColour.top}, PickerLook::kNormal);
+  picker_buttons::DrawTakeColour(c, {pl::kTakeColour.left, pl::kTakeColour.top},
+                                 PickerLook::kNormal);
   picker_buttons::DrawLoad(c, {pl::kLoad.left, pl::kLoad.top}, PickerLook::kNormal);
   picker_buttons::DrawSave(c, {pl::kSave.left, pl::kSave.top}, PickerLook::kNormal);
   picker_buttons::DrawCycle(c, {pl::kCycle.left, pl::kCycle.top}, PickerLook::kNormal);
   CopyWithin(c, group, pl::kFreeButtonsAvailable);
-  PaintButton(c, HexagonShape(c, pl::kHelp, 3), {ink::kLavender, ink::kPearl, ink::kIndigo, ink::kWhite, 0});
+  PaintButton(c, HexagonShape(c, pl::kHelp, 3),
+              {ink::kLavender, ink::kPearl, ink::kIndigo, ink::kWhite, 0});
   DrawPixelText(c, pl::kHelp.left + 6, pl::kHelp.top + 4, "?", ink::kWhite, PixelFont::kTiny);
   DrawPixelText(c, 444, 54, "COLOR", ink::kPink, PixelFont::kSmall);
   DrawStrips(c);

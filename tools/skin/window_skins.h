@@ -21,10 +21,10 @@ struct IndexedPicture {
 IndexedPicture DrawMessageSkin(const ColourPattern& pattern);  // 447 x 162, 256 colours
 // A caption that a line crosses or a cell's edge cuts is named in *faults.
 Canvas DrawMainHelp(const LabelFont& font,
-                    std::vector<std::string>* faults);         // 414 x 410, black on white
-Canvas DrawPickerSkin();                                       // 580 x 285, main inks
-Canvas DrawPickerHelp(const LabelFont& font);                  // 580 x 285, black on white
-Canvas DrawPasswordSkin();                                     // 780 x 57, main inks
-IndexedPicture DrawLogo();                                     // 127 x 145, 16 colours
+                    std::vector<std::string>* faults);  // 414 x 410, black on white
+Canvas DrawPickerSkin();                                // 580 x 285, main inks
+Canvas DrawPickerHelp(const LabelFont& font);           // 580 x 285, black on white
+Canvas DrawPasswordSkin();                              // 780 x 57, main inks
+IndexedPicture DrawLogo();                              // 127 x 145, 16 colours
 
 }  // namespace tinto::skin

@@ -78,7 +78,8 @@ TEST(Points, LoadKeepsOnlyPointsProvedByTheStoredPasswords) {
       {"tp read like Windows reads integers", SettingsWith(1, 1) + "[x]\r\n", 1},
       // Only a plain integer counts: trailing text or a value past the 32-bit range is 0.
       {"tp with trailing text", "[Tinto]\r\ntp=40x\r\n", 0},
-      {"tp 100abc with its passwords", "[Tinto]\r\ntp=100abc\r\n" + SettingsWith(1, 2).substr(15), 0},
+      {"tp 100abc with its passwords", "[Tinto]\r\ntp=100abc\r\n" + SettingsWith(1, 2).substr(15),
+       0},
       {"tp wrapping to 50", "[Tinto]\r\ntp=4294967346\r\n" + SettingsWith(1, 1).substr(15), 0},
       {"tp past the 32-bit range", "[Tinto]\r\ntp=2147483648\r\n", 0},
       {"tp with a sign and blanks", "[Tinto]\r\ntp= +45 \r\n", 45},

@@ -13,7 +13,8 @@ namespace {
 Bitmap Pattern(int w, int h, Pixel salt) {
   Bitmap b(w, h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.set(x, y, (static_cast<Pixel>(x * 7 + y * 131) ^ salt) & 0xFFFFFF);
+    for (int x = 0; x < w; ++x)
+      b.set(x, y, (static_cast<Pixel>(x * 7 + y * 131) ^ salt) & 0xFFFFFF);
   return b;
 }
 
@@ -78,15 +79,17 @@ TEST(Mask, OnePassKeyColourMatchesTheMaskRoundTripAtEveryEdge) {
   // its own bits, and rectangles that leave the source or the destination on each side.
   Bitmap pattern(9, 7);
   for (int y = 0; y < 7; ++y)
-    for (int x = 0; x < 9; ++x) pattern.set(x, y, (x + 2 * y) % 5 == 0 ? MakePixel(255, 119, 170) : MakePixel(x, y, 1));
+    for (int x = 0; x < 9; ++x)
+      pattern.set(x, y, (x + 2 * y) % 5 == 0 ? MakePixel(255, 119, 170) : MakePixel(x, y, 1));
   const Pixel key = MakePixel(255, 119, 170);
   const Pixel colour = MakePixel(10, 200, 30);
   const struct {
     Point at;
     Rect from;
   } cases[] = {
-      {{0, 0}, {0, 0, 9, 7}}, {{2, 1}, {1, 1, 5, 4}}, {{-3, -2}, {0, 0, 9, 7}}, {{4, 3}, {0, 0, 9, 7}},
-      {{0, 0}, {-2, -1, 6, 5}}, {{1, 1}, {6, 4, 8, 8}}, {{20, 0}, {0, 0, 3, 3}}, {{0, 0}, {0, 0, 0, 3}},
+      {{0, 0}, {0, 0, 9, 7}},  {{2, 1}, {1, 1, 5, 4}},   {{-3, -2}, {0, 0, 9, 7}},
+      {{4, 3}, {0, 0, 9, 7}},  {{0, 0}, {-2, -1, 6, 5}}, {{1, 1}, {6, 4, 8, 8}},
+      {{20, 0}, {0, 0, 3, 3}}, {{0, 0}, {0, 0, 0, 3}},
   };
   for (const auto& c : cases) {
     const Bitmap start = Pattern(8, 6, 0x0F0F0F);
@@ -96,8 +99,9 @@ TEST(Mask, OnePassKeyColourMatchesTheMaskRoundTripAtEveryEdge) {
     OrKeyColour(one_pass, c.at, pattern, c.from, key, colour);
     for (int y = 0; y < 6; ++y)
       for (int x = 0; x < 8; ++x)
-        ASSERT_EQ(one_pass.at(x, y), by_mask.at(x, y)) << c.at.x << "," << c.at.y << " from " << c.from.left << ","
-                                                        << c.from.top << " at " << x << "," << y;
+        ASSERT_EQ(one_pass.at(x, y), by_mask.at(x, y))
+            << c.at.x << "," << c.at.y << " from " << c.from.left << "," << c.from.top << " at "
+            << x << "," << y;
   }
 }
 
@@ -160,10 +164,12 @@ TEST(RegionTest, PolygonsCoverPixelCentres) {
   const std::array<Point, 3> triangle = {{{0, 0}, {100, 0}, {0, 100}}};
   EXPECT_EQ(Region::FromPolygon(triangle).Area(), 5050 - 100);
   // Winding: a self-overlapping outline counts its overlap once.
-  const std::array<Point, 8> twice = {{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {10, 0}, {10, 10}, {0, 10}}};
+  const std::array<Point, 8> twice = {
+      {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {10, 0}, {10, 10}, {0, 10}}};
   EXPECT_EQ(Region::FromPolygon(twice).Area(), 100);
   // The skin's hexagon: the shoelace area, and neighbouring cells do not touch.
-  const std::array<Point, 6> hex = {{{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
+  const std::array<Point, 6> hex = {
+      {{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
   const Region h = Region::FromPolygon(hex);
   EXPECT_EQ(h.Area(), 35074);
   EXPECT_EQ(h.Bounds(), (Rect{0, 0, 233, 201}));

@@ -228,7 +228,8 @@ TEST(Jpeg, FilesAreLoadedOrRefusedWithAReason) {
   {
     std::ofstream out(dir / "wall.jpg", std::ios::binary);
     ASSERT_TRUE(out.is_open());
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
   std::string error;
   const auto loaded = LoadJpegFile(dir / "wall.jpg", &error);

@@ -23,8 +23,8 @@ inline std::filesystem::path SharedDir() {
 
 // Skips the running test, naming the folder it looked for, when a corpus of the shared
 // test files is absent (a fresh clone has no shared folder beside it).
-#define TINTO_SKIP_WITHOUT_SHARED(dir)                                      \
-  if (!std::filesystem::is_directory(dir))                                  \
+#define TINTO_SKIP_WITHOUT_SHARED(dir)     \
+  if (!std::filesystem::is_directory(dir)) \
   GTEST_SKIP() << "shared test files not found: looked in " << (dir).string()
 
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {

@@ -8,14 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <string_view>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "media_test_files.h"
-#include "tests/unit/demo_game_tool.h"
 #include "music/media_length.h"
+#include "tests/unit/demo_game_tool.h"
 #include "tools/demo_game/drop_music.h"
 #include "tools/demo_game/effect_list.h"
 #include "tools/demo_game/song_list.h"
@@ -25,7 +25,9 @@ namespace {
 
 const std::filesystem::path& kTool = test::kDemoGameTool;
 
-int RunTool(const std::string& arguments) { return test::RunDemoGameTool(arguments); }
+int RunTool(const std::string& arguments) {
+  return test::RunDemoGameTool(arguments);
+}
 
 std::filesystem::path MakeDemoFolder() {
   EXPECT_TRUE(std::filesystem::exists(kTool)) << "build the demo_game target first";

@@ -1,11 +1,12 @@
 // The main window's drawing primitives on a synthetic skin: pending rectangles, the three
 // looks, glyph-strip numbers and the frame clock.
+#include "app/main_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "app/frame_clock.h"
-#include "app/main_canvas.h"
 #include "platform/sim/sim_platform.h"
 
 namespace tinto {
@@ -17,9 +18,11 @@ class Canvas : public ::testing::Test {
     // Each slot's pixel encodes its slot and position, so every copy can be traced.
     for (int slot = 0; slot < 10; ++slot) {
       gfx::Bitmap& b = skin_[slot];
-      b = gfx::Bitmap(kSkinSlots[static_cast<std::size_t>(slot)].width, kSkinSlots[static_cast<std::size_t>(slot)].height);
+      b = gfx::Bitmap(kSkinSlots[static_cast<std::size_t>(slot)].width,
+                      kSkinSlots[static_cast<std::size_t>(slot)].height);
       for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x) b.set(x, y, static_cast<gfx::Pixel>((slot << 20) | (y << 10) | x));
+        for (int x = 0; x < b.width(); ++x)
+          b.set(x, y, static_cast<gfx::Pixel>((slot << 20) | (y << 10) | x));
     }
     canvas_.surface().Create(844, 410);
     gfx::Blit(canvas_.surface().back(), kSkinOffset, skin_[kBase0], skin_[kBase0].bounds());

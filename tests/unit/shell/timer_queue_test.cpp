@@ -1,13 +1,13 @@
 // The timer scheduler: due order, merged late ticks, and sleeping through ticks that
 // cannot matter without changing what the application sees.
+#include "platform/timer_queue.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
-
-#include "platform/timer_queue.h"
 
 namespace tinto {
 namespace {
@@ -38,10 +38,15 @@ struct FakeLoop {
 TEST(TimerQueue, TicksRunOnTheirGridInDueOrder) {
   FakeLoop loop;
   std::vector<std::string> seen;
-  loop.queue.Add({.interval_ms = 10, .on_tick = [&] { seen.push_back("a" + std::to_string(loop.queue.TickCount())); }});
-  loop.queue.Add({.interval_ms = 25, .on_tick = [&] { seen.push_back("b" + std::to_string(loop.queue.TickCount())); }});
+  loop.queue.Add({.interval_ms = 10, .on_tick = [&] {
+                    seen.push_back("a" + std::to_string(loop.queue.TickCount()));
+                  }});
+  loop.queue.Add({.interval_ms = 25, .on_tick = [&] {
+                    seen.push_back("b" + std::to_string(loop.queue.TickCount()));
+                  }});
   loop.Pass(50);
-  EXPECT_EQ(seen, (std::vector<std::string>{"a1010", "a1020", "b1025", "a1030", "a1040", "a1050", "b1050"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"a1010", "a1020", "b1025", "a1030", "a1040", "a1050",
+                                            "b1050"}));
 }
 
 TEST(TimerQueue, TicksMissedDuringABlockingWaitRunOnceAfterIt) {
@@ -65,7 +70,10 @@ TEST(TimerQueue, SleepsUntilTheFirstTickThatMatters) {
   int runs = 0;
   loop.queue.Add({.interval_ms = 10,
                   .on_tick = [&] { ++runs; },
-                  .plan = [] { return TickPlan{TickPlan::Mode::kSkipUntil, 1095}; }});
+                  .plan =
+                      [] {
+                        return TickPlan{TickPlan::Mode::kSkipUntil, 1095};
+                      }});
   ASSERT_TRUE(loop.queue.NextWake().has_value());
   EXPECT_EQ(*loop.queue.NextWake(), 100u);  // tick count 1100, the first at or after 1095
   loop.Pass(99);
@@ -75,7 +83,12 @@ TEST(TimerQueue, SleepsUntilTheFirstTickThatMatters) {
 TEST(TimerQueue, TickCountWrapsInPlans) {
   std::uint64_t now = 0;
   TimerQueue queue([&] { return now; }, 0xFFFFFFF0u);
-  queue.Add({.interval_ms = 10, .on_tick = [] {}, .plan = [] { return TickPlan{TickPlan::Mode::kSkipUntil, 0x00000010u}; }});
+  queue.Add({.interval_ms = 10,
+             .on_tick = [] {},
+             .plan =
+                 [] {
+                   return TickPlan{TickPlan::Mode::kSkipUntil, 0x00000010u};
+                 }});
   ASSERT_TRUE(queue.NextWake().has_value());
   EXPECT_EQ(*queue.NextWake(), 40u);  // 0xFFFFFFF0 + 40 wraps to 0x18, the first tick past 0x10
 }
@@ -95,17 +108,19 @@ std::vector<std::string> RandomLife(bool skipping, unsigned seed) {
     bool closed = true;
   } clock;
   loop.queue.Add({.interval_ms = 10,
-                  .on_tick = [&] {
-                    const std::uint32_t now = loop.queue.TickCount();
-                    if (clock.paused || now - clock.last < clock.delay) return;
-                    if (!clock.closed) seen.push_back("frame " + std::to_string(now));
-                    clock.last = now;
-                  },
-                  .plan = [&] {
-                    if (clock.paused) return TickPlan{TickPlan::Mode::kSkipAll, 0};
-                    if (clock.closed) return TickPlan{TickPlan::Mode::kReplayAll, 0};
-                    return TickPlan{TickPlan::Mode::kSkipUntil, clock.last + clock.delay};
-                  }});
+                  .on_tick =
+                      [&] {
+                        const std::uint32_t now = loop.queue.TickCount();
+                        if (clock.paused || now - clock.last < clock.delay) return;
+                        if (!clock.closed) seen.push_back("frame " + std::to_string(now));
+                        clock.last = now;
+                      },
+                  .plan =
+                      [&] {
+                        if (clock.paused) return TickPlan{TickPlan::Mode::kSkipAll, 0};
+                        if (clock.closed) return TickPlan{TickPlan::Mode::kReplayAll, 0};
+                        return TickPlan{TickPlan::Mode::kSkipUntil, clock.last + clock.delay};
+                      }});
   loop.queue.Add({.interval_ms = 125, .on_tick = [&] {
                     const std::uint32_t now = loop.queue.TickCount();
                     seen.push_back("main " + std::to_string(now));
@@ -115,11 +130,20 @@ std::vector<std::string> RandomLife(bool skipping, unsigned seed) {
     loop.Pass(rng() % 200);
     loop.queue.RunDue();  // an input event arrives
     switch (rng() % 6) {
-      case 0: clock.closed = !clock.closed; break;
-      case 1: clock.paused = !clock.paused; break;
-      case 2: clock.delay = 2 + rng() % 400; break;
-      case 3: loop.Block(rng() % 350); break;
-      default: break;
+      case 0:
+        clock.closed = !clock.closed;
+        break;
+      case 1:
+        clock.paused = !clock.paused;
+        break;
+      case 2:
+        clock.delay = 2 + rng() % 400;
+        break;
+      case 3:
+        loop.Block(rng() % 350);
+        break;
+      default:
+        break;
     }
     seen.push_back("input " + std::to_string(loop.queue.TickCount()));
   }

@@ -30,9 +30,13 @@ std::string ReadAll(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-void WriteAll(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+void WriteAll(const fs::path& p, const std::string& bytes) {
+  std::ofstream(p, std::ios::binary) << bytes;
+}
 
-std::string At(int x, int y) { return std::to_string(x + 430) + " " + std::to_string(y); }
+std::string At(int x, int y) {
+  return std::to_string(x + 430) + " " + std::to_string(y);
+}
 
 // The three files whose safety every case checks, as the folder starts.
 const std::string kColourFile = [] {
@@ -46,7 +50,8 @@ const std::string kColourFile = [] {
 // player's own and another program's section.
 const std::string kSettingsFile = [] {
   std::string text = "; kept by hand\r\n[Tinto]\r\ntp=700\r\n";
-  for (int k = 0; k < 9; ++k) text += "tp" + std::to_string(k) + "=" + std::string(Password(k)) + "\r\n";
+  for (int k = 0; k < 9; ++k)
+    text += "tp" + std::to_string(k) + "=" + std::string(Password(k)) + "\r\n";
   return text + "mine=1\r\n\r\n[Other program]\r\nx = y\r\n";
 }();
 const std::string kHostSettings = "[Rondelay]\r\nNOMAL=3\r\nHARD_=1\r\nVolume=80\r\n";
@@ -55,12 +60,20 @@ const std::string kHostSettings = "[Rondelay]\r\nNOMAL=3\r\nHARD_=1\r\nVolume=80
 // a free colour saved from the picker, a built-in song and a dropped one played.
 const std::string kSession =
     "start\nwait 200\n"
-    "click main " + At(29, 92) + "\nwait 200\n"                 // load 2P
-    "click main " + At(76, 54) + "\nwait 200\n"                 // picker of part 0
-    "click picker 100 212\nclick picker 345 211\nwait 400\n"    // free colour 16, save
-    "click picker 398 112\nwait 400\n"                          // OK
-    "click main " + At(29, 110) + "\nwait 200\n"                // save 2P
-    "click main " + At(318, 267) + "\nwait 200\n"               // next built-in song
+    "click main " +
+    At(29, 92) +
+    "\nwait 200\n"  // load 2P
+    "click main " +
+    At(76, 54) +
+    "\nwait 200\n"                                            // picker of part 0
+    "click picker 100 212\nclick picker 345 211\nwait 400\n"  // free colour 16, save
+    "click picker 398 112\nwait 400\n"                        // OK
+    "click main " +
+    At(29, 110) +
+    "\nwait 200\n"  // save 2P
+    "click main " +
+    At(318, 267) +
+    "\nwait 200\n"  // next built-in song
     "drop DROPPED\nwait 2500\n";
 
 struct Outcome {
@@ -125,8 +138,10 @@ class BadInput : public SimTest {
         EXPECT_EQ(now, FormatColourFile(table));
       } else if (name == "Tinto.ini") {
         // Only the program's own keys may change; every other line reads as before.
-        for (const auto& [section, key] : {std::pair{"Tinto", "mine"}, {"Tinto", "tp0"}, {"Other program", "x"}})
-          EXPECT_EQ(FindProfileValue(now, section, key), FindProfileValue(old_bytes, section, key)) << key;
+        for (const auto& [section, key] :
+             {std::pair{"Tinto", "mine"}, {"Tinto", "tp0"}, {"Other program", "x"}})
+          EXPECT_EQ(FindProfileValue(now, section, key), FindProfileValue(old_bytes, section, key))
+              << key;
         EXPECT_EQ(now.substr(0, now.find('\n')), old_bytes.substr(0, old_bytes.find('\n'))) << now;
         EXPECT_TRUE(FindProfileValue(now, "Tinto", "fc1").has_value()) << now;
       } else {
@@ -144,12 +159,16 @@ enum class Damage { kTruncated, kOversized, kEmpty, kGarbage, kFolder };
 void Spoil(const fs::path& file, Damage damage, const std::string& good) {
   fs::remove_all(file);
   switch (damage) {
-    case Damage::kTruncated: WriteAll(file, good.substr(0, good.size() / 2)); break;
+    case Damage::kTruncated:
+      WriteAll(file, good.substr(0, good.size() / 2));
+      break;
     case Damage::kOversized:  // beyond any size the program reads: a sparse file, so it is cheap
       WriteAll(file, good);
       fs::resize_file(file, (std::uintmax_t{65} << 20) + 1);
       break;
-    case Damage::kEmpty: WriteAll(file, ""); break;
+    case Damage::kEmpty:
+      WriteAll(file, "");
+      break;
     case Damage::kGarbage: {
       std::string bytes;
       for (int i = 0; i < 3000; ++i) bytes.push_back(static_cast<char>((i * 7919 + 13) % 251));
@@ -199,7 +218,8 @@ TEST_F(BadInput, DamagedFilesAreReportedOrIgnoredAndNothingIsLost) {
       {"song.wav", Damage::kFolder, false, "cannot be opened: skipped"},
   }};
   for (const DamageCase& c : kCases) {
-    SCOPED_TRACE(std::string(c.file) + " " + std::to_string(static_cast<int>(c.damage)) + ": " + c.why);
+    SCOPED_TRACE(std::string(c.file) + " " + std::to_string(static_cast<int>(c.damage)) + ": " +
+                 c.why);
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     Fill(folder_);
@@ -208,7 +228,8 @@ TEST_F(BadInput, DamagedFilesAreReportedOrIgnoredAndNothingIsLost) {
     Spoil(folder_ / c.file, c.damage, good);
     const SimResult r = Session(folder_);
     EXPECT_EQ(!r.Events("error").empty(), c.error_shown) << r.log;
-    for (const std::string& e : r.Events("error")) EXPECT_GT(e.size(), 20u) << e;  // says what failed
+    for (const std::string& e : r.Events("error"))
+      EXPECT_GT(e.size(), 20u) << e;  // says what failed
     if (c.damage == Damage::kFolder) {
       EXPECT_TRUE(fs::is_directory(folder_ / c.file));
     }
@@ -224,7 +245,8 @@ TEST_F(BadInput, FolderNamesWithBlanksAndOtherScripts) {
     WriteWav(dir / "日本語 の 曲.wav", 1000);
     const SimResult r = Session(dir, "日本語 の 曲.wav");
     EXPECT_TRUE(r.Events("error").empty()) << r.log;
-    EXPECT_FALSE(r.Events("music-open \"" + (dir / "日本語 の 曲.wav").string() + "\" 1000").empty())
+    EXPECT_FALSE(
+        r.Events("music-open \"" + (dir / "日本語 の 曲.wav").string() + "\" 1000").empty())
         << r.log;
     EXPECT_TRUE(FindProfileValue(ReadAll(dir / "Tinto.ini"), "Tinto", "fc1").has_value());  // saved
   }
@@ -255,7 +277,8 @@ class MountedFolder : public BadInput {
 TEST_F(MountedFolder, ReadOnlyProgramFolderReportsEverySave) {
   if (!Mount("size=1m")) GTEST_SKIP() << skip_reason_;
   Fill(mount_);
-  ASSERT_EQ(::mount(nullptr, mount_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0) << std::strerror(errno);
+  ASSERT_EQ(::mount(nullptr, mount_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+      << std::strerror(errno);
   const SimResult r = Session(mount_);
   // The colour file's save and the free colour's save both fail, each with its reason.
   EXPECT_EQ(r.Events("error").size(), 2u) << r.log;

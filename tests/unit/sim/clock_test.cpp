@@ -11,14 +11,16 @@ namespace {
 class Clock : public SimTest {
  protected:
   static std::string At(int x, int y) { return std::to_string(x + 430) + " " + std::to_string(y); }
-  std::string Buffer(const std::string& name) const { return "buffer main \"" + File(name).string() + "\"\n"; }
+  std::string Buffer(const std::string& name) const {
+    return "buffer main \"" + File(name).string() + "\"\n";
+  }
   std::string Base1() const { return "skin BASE1 \"" + File("base1.bmp").string() + "\"\n"; }
   // Three two-digit groups 14 pixels apart, dark digits, as "hh mm ss".
   std::string Groups(const std::string& buffer, int x, int y) const {
     const gfx::Bitmap back = Picture(buffer);
     const gfx::Bitmap base1 = Picture("base1.bmp");
-    return ReadDigits(back, base1, x, y, 2, 2) + " " + ReadDigits(back, base1, x + 14, y, 2, 2) + " " +
-           ReadDigits(back, base1, x + 28, y, 2, 2);
+    return ReadDigits(back, base1, x, y, 2, 2) + " " + ReadDigits(back, base1, x + 14, y, 2, 2) +
+           " " + ReadDigits(back, base1, x + 28, y, 2, 2);
   }
 };
 
@@ -32,21 +34,22 @@ struct StepCase {
 
 TEST(Countdown, StepsRoundToFiveMinutesAndStayWithinTheLimits) {
   const StepCase cases[] = {
-      {0, 0, 0, true, false, 0, 5, 6, 0},       // plus at zero
-      {0, 4, 59, true, false, 0, 10, 6, 0},     // minutes go to 5, then 10
-      {0, 2, 30, false, false, 0, 0, 6, 0},     // rounds to 0, floors, seconds 6
-      {0, 0, 0, false, true, 0, 0, 0, 3},       // Shift minus at zero stays at zero
-      {2, 10, 20, false, true, 1, 10, 20, 3},   // an hour less, the rest stays
-      {24, 10, 0, true, true, 24, 59, 59, 3},   // the cap
-      {24, 57, 0, true, false, 24, 59, 6, 0},   // the cap, then seconds 6
-      {23, 58, 40, true, false, 24, 5, 6, 0},   // 24 hours and some minutes are allowed
+      {0, 0, 0, true, false, 0, 5, 6, 0},      // plus at zero
+      {0, 4, 59, true, false, 0, 10, 6, 0},    // minutes go to 5, then 10
+      {0, 2, 30, false, false, 0, 0, 6, 0},    // rounds to 0, floors, seconds 6
+      {0, 0, 0, false, true, 0, 0, 0, 3},      // Shift minus at zero stays at zero
+      {2, 10, 20, false, true, 1, 10, 20, 3},  // an hour less, the rest stays
+      {24, 10, 0, true, true, 24, 59, 59, 3},  // the cap
+      {24, 57, 0, true, false, 24, 59, 6, 0},  // the cap, then seconds 6
+      {23, 58, 40, true, false, 24, 5, 6, 0},  // 24 hours and some minutes are allowed
   };
   for (const StepCase& c : cases) {
     ClockState clock;
     clock.countdown_hours = c.h;
     clock.countdown_minutes = c.m;
     clock.countdown_seconds = c.s;
-    const int effect = c.up ? StepCountdownUp(clock, c.hour_step) : StepCountdownDown(clock, c.hour_step);
+    const int effect =
+        c.up ? StepCountdownUp(clock, c.hour_step) : StepCountdownDown(clock, c.hour_step);
     EXPECT_EQ(effect, c.effect);
     EXPECT_EQ(clock.countdown_hours, c.want_h) << c.h << ":" << c.m << ":" << c.s;
     EXPECT_EQ(clock.countdown_minutes, c.want_m) << c.h << ":" << c.m << ":" << c.s;
@@ -55,8 +58,9 @@ TEST(Countdown, StepsRoundToFiveMinutesAndStayWithinTheLimits) {
 }
 
 TEST_F(Clock, PlusAtZeroRingsAfter307SecondChanges) {
-  const SimResult r = Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main " + At(344, 298) + "\n" +
-                          Buffer("set.bmp") + Base1() + "wait 306700\n" + Buffer("zero.bmp") + "wait 1000\n");
+  const SimResult r =
+      Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main " + At(344, 298) + "\n" +
+          Buffer("set.bmp") + Base1() + "wait 306700\n" + Buffer("zero.bmp") + "wait 1000\n");
   EXPECT_TRUE(r.Has("200 effect 0")) << r.log;
   EXPECT_EQ(Groups("set.bmp", 301, 295), "00 05 06");
   EXPECT_EQ(Groups("zero.bmp", 301, 295), "00 00 00");
@@ -66,18 +70,21 @@ TEST_F(Clock, PlusAtZeroRingsAfter307SecondChanges) {
 }
 
 TEST_F(Clock, ResetStopsTheCountdown) {
-  const SimResult r = Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main " + At(296, 298) + " alt\nwait 200\n"
-                          "click main " + At(320, 298) + "\n" + Base1() + Buffer("reset.bmp") + "wait 5000\n");
+  const SimResult r = Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main " + At(296, 298) +
+                          " alt\nwait 200\n"
+                          "click main " +
+                          At(320, 298) + "\n" + Base1() + Buffer("reset.bmp") + "wait 5000\n");
   EXPECT_TRUE(r.Has("500 effect 40")) << r.log;
   EXPECT_EQ(Groups("reset.bmp", 301, 295), "00 00 00");
   EXPECT_TRUE(r.Events("effect 10").empty()) << r.log;
 }
 
 TEST_F(Clock, TimeAtTheFirstTickAndEverySecondTheDateStays) {
-  const SimResult r = Run("now 2026-12-10 09:30:45\nstart\nwait 130\n" + Base1() + Buffer("first.bmp") +
-                          "wait 900\n" + Buffer("next.bmp") + "click main " + At(260, 111) + "\n" +
-                          Buffer("date.bmp") + "wait 3000\n" + Buffer("still.bmp") + "click main " + At(260, 111) +
-                          "\n" + Buffer("back.bmp"));
+  const SimResult r =
+      Run("now 2026-12-10 09:30:45\nstart\nwait 130\n" + Base1() + Buffer("first.bmp") +
+          "wait 900\n" + Buffer("next.bmp") + "click main " + At(260, 111) + "\n" +
+          Buffer("date.bmp") + "wait 3000\n" + Buffer("still.bmp") + "click main " + At(260, 111) +
+          "\n" + Buffer("back.bmp"));
   EXPECT_EQ(Groups("first.bmp", 244, 109), "09 30 45");
   EXPECT_EQ(Groups("next.bmp", 244, 109), "09 30 46");
   for (const char* name : {"date.bmp", "still.bmp"}) {
@@ -93,8 +100,11 @@ TEST_F(Clock, TimeAtTheFirstTickAndEverySecondTheDateStays) {
 
 TEST_F(Clock, APressInTheMessageWindowWhileTheAlarmRingsOnlySilencesIt) {
   // A colour save, then the close button: the restart notice is up when the alarm rings.
-  const SimResult r = Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main " + At(296, 298) + " shift\n"
-                          "click main " + At(29, 110) + "\nclick main " + At(340, 115) + "\nwait 2000\n"
+  const SimResult r = Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main " + At(296, 298) +
+                          " shift\n"
+                          "click main " +
+                          At(29, 110) + "\nclick main " + At(340, 115) +
+                          "\nwait 2000\n"
                           "click message 255 130\nwait 200\nkey message ENTER\nwait 500\n");
   EXPECT_TRUE(r.Has("2000 effect 10")) << r.log;
   const auto stops = r.Events("effect 32");

@@ -15,7 +15,9 @@ namespace {
 
 using ColourEditor = SimTest;
 
-std::string At(int x, int y) { return std::to_string(x + 430) + " " + std::to_string(y); }
+std::string At(int x, int y) {
+  return std::to_string(x + 430) + " " + std::to_string(y);
+}
 const std::string kSave2P = "click main " + At(29, 110) + "\n";
 const std::string kLoad2P = "click main " + At(29, 92) + "\n";
 const std::string kRandom2P = "click main " + At(47, 100) + "\n";
@@ -49,7 +51,8 @@ TEST_F(ColourEditor, SavingTheDefaultsWritesTheDefaultFile) {
   EXPECT_EQ(lines, 20u);
   EXPECT_EQ(data_lines, 16u);
   EXPECT_EQ(bytes.substr(pos), "//end");
-  EXPECT_NE(bytes.find("   4   8   0     0   0   0   204 204 204   221   0 102\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("   4   8   0     0   0   0   204 204 204   221   0 102\r\n"),
+            std::string::npos);
 }
 
 TEST_F(ColourEditor, HandEditedFileLoadsAtStartUp) {
@@ -58,7 +61,8 @@ TEST_F(ColourEditor, HandEditedFileLoadsAtStartUp) {
   // ends early: the missing numbers read 0.
   std::ofstream(File("xx.TXT"), std::ios::binary)
       << "anything\r\n1 2 3 4 5 6\r\n7 8 9 10 11 300 999 999\r\n"
-         "  0 0 0  0 0 0  0 0 0  0 0 0\r\n  0 0 0  0 0 0  0 0 0  0 0 0\r\n  0 0 0  0 0 0  0 0 0  0 0 0\r\n"
+         "  0 0 0  0 0 0  0 0 0  0 0 0\r\n  0 0 0  0 0 0  0 0 0  0 0 0\r\n  0 0 0  0 0 0  0 0 0  0 "
+         "0 0\r\n"
          "header two\r\n 16 17 18\r\n";
   const SimResult r = Run("start\nwait 200\n" + kSave2P + "wait 200\n");
   EXPECT_TRUE(r.Events("error").empty()) << r.log;
@@ -90,8 +94,10 @@ TEST_F(ColourEditor, BrokenColourFileIsReportedAndChangesNothing) {
 
 TEST_F(ColourEditor, FailedSaveIsReportedAndKeepsTheOldFile) {
   std::ofstream(File("Xx.txt"), std::ios::binary) << "old";
-  std::filesystem::permissions(File("Xx.txt"), std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-  const SimResult r = Run("start\nwait 200\n" + kSave2P + "wait 200\nclick main 770 115\nwait 400\nkey message ENTER\nwait 400\n");
+  std::filesystem::permissions(
+      File("Xx.txt"), std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  const SimResult r = Run("start\nwait 200\n" + kSave2P +
+                          "wait 200\nclick main 770 115\nwait 400\nkey message ENTER\nwait 400\n");
   // "old" reads as a header line and an empty file at start-up; only the save fails.
   EXPECT_EQ(r.Events("error").size(), 1u) << r.log;
   EXPECT_EQ(ReadAll(File("Xx.txt")), "old");
@@ -104,14 +110,17 @@ TEST_F(ColourEditor, RestartNoticeOnlyAfterASave) {
   const SimResult none = Run("start\nwait 200\nclick main 770 115\nwait 500\n");
   EXPECT_TRUE(none.Events("notice").empty()) << none.log;
   EXPECT_TRUE(none.Events("effect 67").empty()) << none.log;
-  const SimResult saved = Run("start\nwait 200\n" + kSave2P + "wait 200\nclick main 770 115\nwait 500\nkey message ENTER\nwait 500\n");
+  const SimResult saved =
+      Run("start\nwait 200\n" + kSave2P +
+          "wait 200\nclick main 770 115\nwait 500\nkey message ENTER\nwait 500\n");
   EXPECT_TRUE(saved.Has("900 effect 67")) << saved.log;  // 500 close, 300 press, 100 wait
   ASSERT_EQ(saved.Events("notice").size(), 1u) << saved.log;
   EXPECT_EQ(saved.Events("exit 0").size(), 1u) << saved.log;
 }
 
 TEST_F(ColourEditor, RandomRandomDefaults) {
-  const SimResult r = Run("seed 7\nstart\nwait 200\n" + kRandom2P + kRandom2P + kRandom2P + kRandom3P);
+  const SimResult r =
+      Run("seed 7\nstart\nwait 200\n" + kRandom2P + kRandom2P + kRandom2P + kRandom3P);
   const auto effects = r.Events("effect");
   ASSERT_EQ(effects.size(), 5u) << r.log;
   EXPECT_EQ(effects[1], "200 effect 2");
@@ -121,15 +130,16 @@ TEST_F(ColourEditor, RandomRandomDefaults) {
 }
 
 TEST_F(ColourEditor, PoseToggle) {
-  const SimResult r = Run("start\nwait 200\nclick main " + At(130, 90) + "\nclick main " + At(130, 90) + "\n");
+  const SimResult r =
+      Run("start\nwait 200\nclick main " + At(130, 90) + "\nclick main " + At(130, 90) + "\n");
   EXPECT_TRUE(r.Has("200 effect 34")) << r.log;
   EXPECT_TRUE(r.Has("200 effect 33")) << r.log;
 }
 
 // Every pattern pixel of a colour index shows the variant's colour on screen; pattern
 // pixels of index 0 show the blank panel.
-void ExpectPanelShows(const gfx::Bitmap& snap, const gfx::Bitmap& pattern, const gfx::Bitmap& blank_skin,
-                      const ColourTable& table, int v, int pose) {
+void ExpectPanelShows(const gfx::Bitmap& snap, const gfx::Bitmap& pattern,
+                      const gfx::Bitmap& blank_skin, const ColourTable& table, int v, int pose) {
   const int f = 209 * v;
   int checked = 0;
   for (int y = 0; y < 176; ++y) {
@@ -145,7 +155,8 @@ void ExpectPanelShows(const gfx::Bitmap& snap, const gfx::Bitmap& pattern, const
       }
       if (index > 0) {
         const Colour c = table[static_cast<std::size_t>(2 + v)][static_cast<std::size_t>(index)];
-        ASSERT_EQ(shown, gfx::MakePixel(c.red, c.green, c.blue)) << "index " << index << " at " << x << "," << y;
+        ASSERT_EQ(shown, gfx::MakePixel(c.red, c.green, c.blue))
+            << "index " << index << " at " << x << "," << y;
         ++checked;
       } else if (index == 0) {
         // The blank: the upper half at (271, 13), the lower at (271, 310).
@@ -159,10 +170,11 @@ void ExpectPanelShows(const gfx::Bitmap& snap, const gfx::Bitmap& pattern, const
 
 TEST_F(ColourEditor, PanelsShowExactlyTheVariantColours) {
   // Randomise both panels, show pose 1 in the 3P panel, save the colours to learn them.
-  const SimResult r = Run("seed 99\nstart\nwait 200\n" + kRandom2P + kRandom3P + "click main " + At(130, 300) +
-                          "\n" + kSave2P + "wait 100\nsnap main " + File("snap.bmp").string() + "\nskin COLPTN " +
-                          File("pattern.bmp").string() + "\nskin BASE0 " + File("base0.bmp").string() +
-                          "\nskin BASE1 " + File("base1.bmp").string() + "\n");
+  const SimResult r =
+      Run("seed 99\nstart\nwait 200\n" + kRandom2P + kRandom3P + "click main " + At(130, 300) +
+          "\n" + kSave2P + "wait 100\nsnap main " + File("snap.bmp").string() + "\nskin COLPTN " +
+          File("pattern.bmp").string() + "\nskin BASE0 " + File("base0.bmp").string() +
+          "\nskin BASE1 " + File("base1.bmp").string() + "\n");
   ColourTable table{};
   ASSERT_TRUE(ParseColourFile(ReadAll(File("Xx.txt")), &table).ok);
   EXPECT_NE(table[2], DefaultColours[2]);

@@ -8,10 +8,13 @@ namespace {
 using MainInput = SimTest;
 
 // Window coordinates of a skin point.
-std::string At(int x, int y) { return std::to_string(x + 430) + " " + std::to_string(y); }
+std::string At(int x, int y) {
+  return std::to_string(x + 430) + " " + std::to_string(y);
+}
 
 TEST_F(MainInput, MinimiseBoxEdgeStartsADragInstead) {
-  const SimResult edge = Run("start\nwait 200\ndown main " + At(301, 110) + "\nmove main " + At(311, 120) + "\n");
+  const SimResult edge =
+      Run("start\nwait 200\ndown main " + At(301, 110) + "\nmove main " + At(311, 120) + "\n");
   EXPECT_TRUE(edge.Events("minimised").empty()) << edge.log;
   EXPECT_TRUE(edge.Has("200 moved main 75 189")) << edge.log;
   const SimResult inside = Run("start\nwait 200\nclick main " + At(302, 110) + "\nwait 400\n");
@@ -20,16 +23,18 @@ TEST_F(MainInput, MinimiseBoxEdgeStartsADragInstead) {
 }
 
 TEST_F(MainInput, DraggingFollowsTheGrabPointUntilRelease) {
-  const SimResult r = Run("start\nwait 200\ndown main " + At(200, 20) + "\nmove main " + At(190, 25) +
-                          "\nmove main " + At(190, 25) + "\nup main " + At(190, 25) + "\nmove main " + At(0, 0) + "\n");
+  const SimResult r = Run("start\nwait 200\ndown main " + At(200, 20) + "\nmove main " +
+                          At(190, 25) + "\nmove main " + At(190, 25) + "\nup main " + At(190, 25) +
+                          "\nmove main " + At(0, 0) + "\n");
   EXPECT_TRUE(r.Has("200 moved main 55 184")) << r.log;
   EXPECT_TRUE(r.Has("200 moved main 45 189")) << r.log;
   EXPECT_EQ(r.Events("moved main").size(), 3u) << r.log;  // placement and two moves
 }
 
 TEST_F(MainInput, RightAndMiddleButtonsNeverDrag) {
-  const SimResult r = Run("start\nwait 200\ndown main " + At(200, 20) + " middle\nmove main " + At(100, 20) +
-                          "\ndown main " + At(200, 20) + " right\nmove main " + At(100, 20) + "\n");
+  const SimResult r =
+      Run("start\nwait 200\ndown main " + At(200, 20) + " middle\nmove main " + At(100, 20) +
+          "\ndown main " + At(200, 20) + " right\nmove main " + At(100, 20) + "\n");
   EXPECT_EQ(r.Events("moved main").size(), 1u) << r.log;
 }
 
@@ -56,8 +61,9 @@ TEST_F(MainInput, TimeOrDateToggle) {
 
 TEST_F(MainInput, AlarmSoundChoiceWrapsOverTheFoundFiles) {
   for (const char* name : {"Y_q12.wav", "y_Q40.WAV"}) std::ofstream(File(name)) << "x";
-  const SimResult r = Run("start\nwait 200\nclick main " + At(360, 267) + "\nwait 200\nclick main " + At(360, 267) +
-                          "\nwait 200\nclick main " + At(360, 267) + "\nwait 200\nclick main " + At(332, 267) + "\n");
+  const SimResult r = Run("start\nwait 200\nclick main " + At(360, 267) +
+                          "\nwait 200\nclick main " + At(360, 267) + "\nwait 200\nclick main " +
+                          At(360, 267) + "\nwait 200\nclick main " + At(332, 267) + "\n");
   EXPECT_TRUE(r.Has("200 effect 12")) << r.log;
   EXPECT_TRUE(r.Has("500 effect 40")) << r.log;
   EXPECT_TRUE(r.Has("800 effect 10")) << r.log;
@@ -78,17 +84,19 @@ TEST_F(MainInput, CountdownRingsAndAPressOnlySilencesIt) {
 }
 
 TEST_F(MainInput, AlarmLoopsWhileTheLoopToggleIsOn) {
-  const SimResult r = Run("start\nwait 200\nclick main " + At(327, 256) + "\nwait 200\nclick main " + At(346, 259) +
-                          "\nwait 200\nclick main " + At(327, 256) + "\n");
+  const SimResult r =
+      Run("start\nwait 200\nclick main " + At(327, 256) + "\nwait 200\nclick main " + At(346, 259) +
+          "\nwait 200\nclick main " + At(327, 256) + "\n");
   EXPECT_TRUE(r.Has("500 effect-loop 10")) << r.log;
   EXPECT_TRUE(r.Has("800 sound-stop")) << r.log;
 }
 
 TEST_F(MainInput, SleepingTimersChangeNothingInTheLog) {
-  const std::string script = "now 2026-01-01 12:00:59\nhostgame TFM\nstart\nwait 700\nkey message ESC\nwait 333\n"
-                             "click main " + At(346, 298) + "\nwait 5000\nclick main " + At(350, 131) +
-                             "\nwait 2000\nclick main " + At(296, 298) + " alt\nwait 2500\nclick main " + At(10, 10) +
-                             "\nwait 1200\n";
+  const std::string script =
+      "now 2026-01-01 12:00:59\nhostgame TFM\nstart\nwait 700\nkey message ESC\nwait 333\n"
+      "click main " +
+      At(346, 298) + "\nwait 5000\nclick main " + At(350, 131) + "\nwait 2000\nclick main " +
+      At(296, 298) + " alt\nwait 2500\nclick main " + At(10, 10) + "\nwait 1200\n";
   const SimResult sleeping = Run(script);
   const SimResult every = Run(script, true);
   EXPECT_EQ(sleeping.log, every.log);

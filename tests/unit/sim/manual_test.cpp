@@ -9,7 +9,9 @@ namespace {
 
 class Manual : public SimTest {
  protected:
-  std::string Snap(const std::string& name) const { return "snap manual \"" + File(name).string() + "\"\n"; }
+  std::string Snap(const std::string& name) const {
+    return "snap manual \"" + File(name).string() + "\"\n";
+  }
   bool SamePicture(const std::string& a, const std::string& b) const {
     const gfx::Bitmap pa = Picture(a);
     const gfx::Bitmap pb = Picture(b);
@@ -31,9 +33,10 @@ class Manual : public SimTest {
 };
 
 TEST_F(Manual, F1TogglesItAndItKeepsItsPlace) {
-  const SimResult r = Run("start\nwait 200\nkey main F1\n" + Snap("top.bmp") +
-                          "key manual PAGEDOWN\nkey manual DOWN\n" + Snap("scrolled.bmp") +
-                          "key manual F1\nwait 100\nkey main F1\n" + Snap("again.bmp") + "key manual ESC\n");
+  const SimResult r =
+      Run("start\nwait 200\nkey main F1\n" + Snap("top.bmp") +
+          "key manual PAGEDOWN\nkey manual DOWN\n" + Snap("scrolled.bmp") +
+          "key manual F1\nwait 100\nkey main F1\n" + Snap("again.bmp") + "key manual ESC\n");
   EXPECT_TRUE(r.Has("200 modal manual")) << r.log;
   EXPECT_TRUE(r.Has("200 result manual 2")) << r.log;
   EXPECT_TRUE(r.Has("300 modal manual")) << r.log;
@@ -56,7 +59,8 @@ TEST_F(Manual, KeysWheelAndScrollBarScrollBackAndForth) {
                           "wheel manual -120\n" + Snap("e.bmp") + "key manual ESC\n");
   EXPECT_TRUE(r.Has("200 modal manual")) << r.log;
   EXPECT_EQ(r.Events("result manual").size(), 1u) << r.log;
-  for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"}) EXPECT_TRUE(SamePicture("top.bmp", name)) << name;
+  for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"})
+    EXPECT_TRUE(SamePicture("top.bmp", name)) << name;
   EXPECT_FALSE(SamePicture("top.bmp", "e.bmp"));
 }
 
@@ -64,9 +68,9 @@ TEST_F(Manual, TheThumbDragsTheTextAlong) {
   // Dragged to the bottom of the track the thumb shows the last page; Ctrl+End shows the
   // same, Ctrl+Home the first.
   const SimResult r = Run("start\nwait 200\nkey main F1\n" + Snap("top.bmp") +
-                          "down manual 436 20\nmove manual 436 700\nup manual 436 700\n" + Snap("dragged.bmp") +
-                          "key manual HOME ctrl\n" + Snap("home.bmp") + "keydown manual 35 ctrl\n" + Snap("end.bmp") +
-                          "key manual ESC\n");
+                          "down manual 436 20\nmove manual 436 700\nup manual 436 700\n" +
+                          Snap("dragged.bmp") + "key manual HOME ctrl\n" + Snap("home.bmp") +
+                          "keydown manual 35 ctrl\n" + Snap("end.bmp") + "key manual ESC\n");
   EXPECT_FALSE(SamePicture("top.bmp", "dragged.bmp"));
   EXPECT_TRUE(SamePicture("dragged.bmp", "end.bmp"));
   EXPECT_TRUE(SamePicture("top.bmp", "home.bmp"));
@@ -80,15 +84,17 @@ TEST_F(Manual, ADoubleClickOnTheTextClosesItButNotOnTheScrollBar) {
 }
 
 TEST_F(Manual, OpensFromTheMessageWindowOnTop) {
-  const SimResult r = Run("hostgame TFM\nstart\nwait 200\nkey message F1\nkey manual F1\nwheel message 120\n"
-                          "key manual ESC\nkey message ESC\nwait 200\n");
+  const SimResult r =
+      Run("hostgame TFM\nstart\nwait 200\nkey message F1\nkey manual F1\nwheel message 120\n"
+          "key manual ESC\nkey message ESC\nwait 200\n");
   EXPECT_EQ(r.Events("modal manual").size(), 2u) << r.log;
   EXPECT_TRUE(r.Has("200 result message 2")) << r.log;
 }
 
 TEST_F(Manual, APressWhileTheAlarmRingsOnlySilencesIt) {
-  const SimResult r = Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main 726 298 shift\nkey main F1\n"
-                          "wait 2000\nclick manual 436 500\ndblclick manual 100 100\nwait 200\n");
+  const SimResult r =
+      Run("now 2026-01-01 12:00:00\nstart\nwait 200\nclick main 726 298 shift\nkey main F1\n"
+          "wait 2000\nclick manual 436 500\ndblclick manual 100 100\nwait 200\n");
   EXPECT_TRUE(r.Has("2000 effect 10")) << r.log;
   EXPECT_TRUE(r.Has("2300 effect 32")) << r.log;
   // The click stops the alarm and does nothing else; the double click then closes.

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
-#include <fstream>
 
 #include "gfx/bitmap.h"
 #include "gfx/bmp.h"
@@ -35,7 +35,8 @@ struct SimResult {
     std::string l;
     while (std::getline(in, l)) {
       const auto space = l.find(' ');
-      if (space != std::string::npos && l.compare(space + 1, prefix.size(), prefix) == 0) out.push_back(l);
+      if (space != std::string::npos && l.compare(space + 1, prefix.size(), prefix) == 0)
+        out.push_back(l);
     }
     return out;
   }
@@ -65,9 +66,10 @@ class SimTest : public ::testing::Test {
 
   // Takes away the file's write permission (a read-only file on Windows).
   void MakeReadOnly(const std::string& name) const {
-    std::filesystem::permissions(File(name), std::filesystem::perms::owner_write |
-                                                 std::filesystem::perms::group_write |
-                                                 std::filesystem::perms::others_write,
+    std::filesystem::permissions(File(name),
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
                                  std::filesystem::perm_options::remove);
   }
 
@@ -75,7 +77,8 @@ class SimTest : public ::testing::Test {
   SimResult Run(const std::string& body, bool every_tick = false) const {
     SimResult r;
     std::ostringstream log, err;
-    r.status = sim::RunScript("folder " + folder_.string() + "\n" + body, log, err, {.every_tick = every_tick});
+    r.status = sim::RunScript("folder " + folder_.string() + "\n" + body, log, err,
+                              {.every_tick = every_tick});
     r.log = log.str();
     r.errors = err.str();
     return r;

@@ -10,7 +10,8 @@ namespace tinto::test {
 
 // The digits drawn at skin point (x, y), count of them at a pitch of 6; '?' for a cell
 // that is no glyph of that row.
-inline std::string ReadDigits(const gfx::Bitmap& back, const gfx::Bitmap& base1, int x, int y, int count, int row) {
+inline std::string ReadDigits(const gfx::Bitmap& back, const gfx::Bitmap& base1, int x, int y,
+                              int count, int row) {
   if (back.width() < 430 + 414 || base1.width() < 414) return "no picture";
   std::string digits;
   for (int i = 0; i < count; ++i) {
@@ -19,7 +20,8 @@ inline std::string ReadDigits(const gfx::Bitmap& back, const gfx::Bitmap& base1,
       bool same = true;
       for (int dy = 0; dy < 5 && same; ++dy)
         for (int dx = 0; dx < 5 && same; ++dx)
-          same = back.at(430 + x + 6 * i + dx, y + dy) == base1.at(283 + 6 * d + dx, 279 + 5 * row + dy);
+          same = back.at(430 + x + 6 * i + dx, y + dy) ==
+                 base1.at(283 + 6 * d + dx, 279 + 5 * row + dy);
       if (same) found = static_cast<char>('0' + d);
     }
     digits.push_back(found);

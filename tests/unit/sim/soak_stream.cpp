@@ -46,12 +46,23 @@ struct WindowSize {
 namespace pk = picker_layout;
 namespace pw = password_layout;
 namespace ms = message_layout;
-constexpr std::array<gfx::Rect, 17> kPickerButtons = {
-    pk::kOk, pk::kCancel, pk::kTakeColour, pk::kLoad, pk::kSave, pk::kCycle, pk::kHelp, pk::kDetail,
-    pk::EntryHotspot(0), pk::EntryHotspot(7), pk::EntryHotspot(14), pk::EntryHotspot(20),
-    pk::MinusBox(pk::LevelRowY(0, 0) + 75), pk::PlusBox(pk::LevelRowY(0, 1) + 75),
-    pk::MinusBox(pk::LevelRowY(1, 2) + 75), pk::PlusBox(pk::LevelRowY(2, 0) + 75),
-    pk::SliderBox(pk::LevelRowY(1, 1) + 75)};
+constexpr std::array<gfx::Rect, 17> kPickerButtons = {pk::kOk,
+                                                      pk::kCancel,
+                                                      pk::kTakeColour,
+                                                      pk::kLoad,
+                                                      pk::kSave,
+                                                      pk::kCycle,
+                                                      pk::kHelp,
+                                                      pk::kDetail,
+                                                      pk::EntryHotspot(0),
+                                                      pk::EntryHotspot(7),
+                                                      pk::EntryHotspot(14),
+                                                      pk::EntryHotspot(20),
+                                                      pk::MinusBox(pk::LevelRowY(0, 0) + 75),
+                                                      pk::PlusBox(pk::LevelRowY(0, 1) + 75),
+                                                      pk::MinusBox(pk::LevelRowY(1, 2) + 75),
+                                                      pk::PlusBox(pk::LevelRowY(2, 0) + 75),
+                                                      pk::SliderBox(pk::LevelRowY(1, 1) + 75)};
 constexpr std::array<gfx::Rect, 3> kPasswordButtons = {pw::kCheckBox, pw::kCloseBox, pw::kHintBox};
 constexpr std::array<gfx::Rect, 2> kMessageButtons = {ms::kOkBox, ms::kCancelBox};
 
@@ -65,33 +76,44 @@ constexpr std::array<WindowSize, 5> kWindows = {{
 
 // Enter and Esc, which answer and close the windows, come up more often.
 constexpr std::array<const char*, 29> kKeys = {
-    "ENTER", "ESC",  "ENTER", "ESC",       "ENTER",  "ESC",    "SPACE", "BACKSPACE", "DELETE", "HOME",
-    "UP",    "DOWN", "PAGEUP", "PAGEDOWN", "A",      "K",      "Q",     "Z",         "0",      "5",
-    "9",     "NUM3", "F1",    "F2",        "COMMA",  "MINUS",  "PERIOD", "SLASH",    "08"};
+    "ENTER",  "ESC",   "ENTER",  "ESC",   "ENTER",  "ESC",      "SPACE", "BACKSPACE",
+    "DELETE", "HOME",  "UP",     "DOWN",  "PAGEUP", "PAGEDOWN", "A",     "K",
+    "Q",      "Z",     "0",      "5",     "9",      "NUM3",     "F1",    "F2",
+    "COMMA",  "MINUS", "PERIOD", "SLASH", "08"};
 
 const char* Modifier(SplitMix& rng) {
   switch (rng.Below(12)) {
-    case 0: return " shift";
-    case 1: return " ctrl";
-    case 2: return " alt";
-    default: return "";
+    case 0:
+      return " shift";
+    case 1:
+      return " ctrl";
+    case 2:
+      return " alt";
+    default:
+      return "";
   }
 }
 
-bool EndsInput(MainAction action) { return action == MainAction::kClose || action == MainAction::kMinimise; }
+bool EndsInput(MainAction action) {
+  return action == MainAction::kClose || action == MainAction::kMinimise;
+}
 
 void MainClick(SplitMix& rng, std::ostream& out) {
   const MainHotspot* row = nullptr;
   do {
-    row = &kMainHotspots[static_cast<std::size_t>(rng.Below(static_cast<int>(kMainHotspots.size())))];
+    row =
+        &kMainHotspots[static_cast<std::size_t>(rng.Below(static_cast<int>(kMainHotspots.size())))];
   } while (EndsInput(row->action));
   // The table is in skin coordinates; the skin lies at kSkinOffset in the window.
   const int x = kSkinOffset.x + row->box.left + rng.Below(row->box.width);
   const int y = kSkinOffset.y + row->box.top + rng.Below(row->box.height);
-  out << "click main " << x << ' ' << y << (rng.Chance(10) ? " right" : "") << Modifier(rng) << '\n';
+  out << "click main " << x << ' ' << y << (rng.Chance(10) ? " right" : "") << Modifier(rng)
+      << '\n';
 }
 
-const WindowSize& AnyWindow(SplitMix& rng) { return kWindows[static_cast<std::size_t>(rng.Below(5))]; }
+const WindowSize& AnyWindow(SplitMix& rng) {
+  return kWindows[static_cast<std::size_t>(rng.Below(5))];
+}
 
 // A click on one of the other windows: on one of its buttons more often than not.
 void OtherClick(SplitMix& rng, std::ostream& out) {
@@ -101,8 +123,10 @@ void OtherClick(SplitMix& rng, std::ostream& out) {
   if (w.name == std::string_view("password")) buttons = kPasswordButtons;
   if (w.name == std::string_view("message")) buttons = kMessageButtons;
   if (!buttons.empty() && rng.Chance(60)) {
-    const gfx::Rect& b = buttons[static_cast<std::size_t>(rng.Below(static_cast<int>(buttons.size())))];
-    out << "click " << w.name << ' ' << b.left + rng.Below(b.width) << ' ' << b.top + rng.Below(b.height) << '\n';
+    const gfx::Rect& b =
+        buttons[static_cast<std::size_t>(rng.Below(static_cast<int>(buttons.size())))];
+    out << "click " << w.name << ' ' << b.left + rng.Below(b.width) << ' '
+        << b.top + rng.Below(b.height) << '\n';
     return;
   }
   out << "click " << w.name << ' ' << rng.Below(w.width) << ' ' << rng.Below(w.height) << '\n';
@@ -150,8 +174,8 @@ std::string SoakScript(const SoakPlan& plan) {
     } else if (pick < 58) {
       OtherClick(rng, out);
     } else if (pick < 72) {
-      out << "key " << AnyWindow(rng).name << ' ' << kKeys[static_cast<std::size_t>(rng.Below(kKeys.size()))]
-          << Modifier(rng) << '\n';
+      out << "key " << AnyWindow(rng).name << ' '
+          << kKeys[static_cast<std::size_t>(rng.Below(kKeys.size()))] << Modifier(rng) << '\n';
     } else if (pick < 78) {
       // A drag: press, a few moves, release, possibly on another window.
       const WindowSize& w = AnyWindow(rng);
@@ -174,7 +198,8 @@ std::string SoakScript(const SoakPlan& plan) {
       const WindowSize& w = AnyWindow(rng);
       out << "move ";
       Point(rng, w, out);
-      out << "\nwheel " << w.name << ' ' << (rng.Chance(50) ? 120 : -120) * rng.Between(1, 3) << '\n';
+      out << "\nwheel " << w.name << ' ' << (rng.Chance(50) ? 120 : -120) * rng.Between(1, 3)
+          << '\n';
     } else if (pick < 92) {
       // Now and then Esc for each window that may be open (innermost first) and the
       // picker's Cancel, as a person clears the screen between tries.
@@ -184,7 +209,9 @@ std::string SoakScript(const SoakPlan& plan) {
     } else if (pick < 96 && !plan.drop_files.empty()) {
       out << "drop";
       for (int n = rng.Between(1, 3); n > 0; --n)
-        out << " \"" << plan.drop_files[static_cast<std::size_t>(rng.Below(static_cast<int>(plan.drop_files.size())))]
+        out << " \""
+            << plan.drop_files[static_cast<std::size_t>(
+                   rng.Below(static_cast<int>(plan.drop_files.size())))]
             << '"';
       out << Modifier(rng) << '\n';
     }

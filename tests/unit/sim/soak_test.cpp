@@ -11,9 +11,9 @@
 #include <map>
 #include <streambuf>
 
-#include "tests/unit/demo_game_tool.h"
 #include "sim_fixture.h"
 #include "soak_stream.h"
+#include "tests/unit/demo_game_tool.h"
 
 namespace tinto::test {
 namespace {
@@ -50,7 +50,8 @@ class SoakLog : public std::streambuf {
     std::istringstream in(line_);
     std::string time, event, arg;
     in >> time >> event;
-    if (event == "show" || event == "hide" || event == "modal" || event == "result" || event == "region") {
+    if (event == "show" || event == "hide" || event == "modal" || event == "result" ||
+        event == "region") {
       in >> arg;
       event += " " + arg;
     }
@@ -83,7 +84,8 @@ TEST_F(Soak, MemoryCommandLogsTheHeapAndTheResidentSet) {
   const auto readings = r.Events("memory ");
   ASSERT_EQ(readings.size(), 2u) << r.log;
   unsigned long long time = 0, heap = 0, rss = 0;
-  ASSERT_EQ(std::sscanf(readings[1].c_str(), "%llu memory %llu %llu", &time, &heap, &rss), 3) << readings[1];
+  ASSERT_EQ(std::sscanf(readings[1].c_str(), "%llu memory %llu %llu", &time, &heap, &rss), 3)
+      << readings[1];
   EXPECT_EQ(time, 10u);
   EXPECT_GT(heap, 0u);
   EXPECT_GT(rss, 0u);
@@ -121,7 +123,8 @@ TEST_F(Soak, RandomStreamOverEveryWindowKeepsRunningWithoutGrowing) {
   ASSERT_EQ(status, 0) << err.str();
 
   std::string summary;
-  for (const auto& [event, count] : sink.counts) summary += event + ": " + std::to_string(count) + "\n";
+  for (const auto& [event, count] : sink.counts)
+    summary += event + ": " + std::to_string(count) + "\n";
   for (const std::string& line : sink.endings) summary += line + "\n";
   EXPECT_EQ(sink.counts.count("exit"), 0u) << summary;
   // Every window was open at some time during the run.
@@ -140,15 +143,19 @@ TEST_F(Soak, RandomStreamOverEveryWindowKeepsRunningWithoutGrowing) {
   };
   const std::uint64_t early = lowest(0, quarter);
   const std::uint64_t late = lowest(sink.memory.size() - quarter, sink.memory.size());
-  std::printf("soak: %llu minutes of fake time, seed %llu, %zu readings; heap at the end of the settle period "
-              "%llu bytes, at the end %llu bytes (lowest early %llu, late %llu); RSS %llu kB -> %llu kB\n",
-              static_cast<unsigned long long>(plan.minutes), static_cast<unsigned long long>(plan.seed),
-              sink.memory.size(), static_cast<unsigned long long>(sink.memory.front().first),
-              static_cast<unsigned long long>(sink.memory.back().first), static_cast<unsigned long long>(early),
-              static_cast<unsigned long long>(late), static_cast<unsigned long long>(sink.memory.front().second),
-              static_cast<unsigned long long>(sink.memory.back().second));
+  std::printf(
+      "soak: %llu minutes of fake time, seed %llu, %zu readings; heap at the end of the settle "
+      "period "
+      "%llu bytes, at the end %llu bytes (lowest early %llu, late %llu); RSS %llu kB -> %llu kB\n",
+      static_cast<unsigned long long>(plan.minutes), static_cast<unsigned long long>(plan.seed),
+      sink.memory.size(), static_cast<unsigned long long>(sink.memory.front().first),
+      static_cast<unsigned long long>(sink.memory.back().first),
+      static_cast<unsigned long long>(early), static_cast<unsigned long long>(late),
+      static_cast<unsigned long long>(sink.memory.front().second),
+      static_cast<unsigned long long>(sink.memory.back().second));
   std::printf("heap readings:");
-  for (const auto& reading : sink.memory) std::printf(" %llu", static_cast<unsigned long long>(reading.first));
+  for (const auto& reading : sink.memory)
+    std::printf(" %llu", static_cast<unsigned long long>(reading.first));
   std::printf("\n%s", summary.c_str());
   EXPECT_LE(late, early + kGrowthAllowance) << summary;
 }

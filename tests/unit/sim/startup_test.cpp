@@ -30,13 +30,16 @@ TEST_F(StartUp, PlacementFollowsTheScreen) {
 
 TEST_F(StartUp, HostGameQuestionOkEndsTheProgramUnshown) {
   for (const char* cls : {"TFM", "TSPFM", "TkeyFM"}) {
-    const SimResult r = Run(std::string("hostgame ") + cls + "\nstart\nwait 200\nkey message ENTER\nwait 500\n");
+    const SimResult r =
+        Run(std::string("hostgame ") + cls + "\nstart\nwait 200\nkey message ENTER\nwait 500\n");
     EXPECT_EQ(r.status, 0);
     const auto asks = r.Events("ask ");
     ASSERT_EQ(asks.size(), 1u) << r.log;
     EXPECT_EQ(asks[0],
-              "125 ask \"「Quiroちゃん Rondelay」と同時起動はできないの☆\\r\\nゲーム本体が起動中の場合は、"
-              "まずそれを終了させてから、\\r\\n改めて「QuiroＥＤＩＴ」を起動し直してね！\\r\\n\\r\\nQuiroからの、"
+              "125 ask \"「Quiroちゃん "
+              "Rondelay」と同時起動はできないの☆\\r\\nゲーム本体が起動中の場合は、"
+              "まずそれを終了させてから、\\r\\n改めて「QuiroＥＤＩＴ」を起動し直してね！\\r\\n\\r\\"
+              "nQuiroからの、"
               "オ・ネ・ガ・イ・よ♪\"");
     EXPECT_FALSE(r.Has("125 show main")) << r.log;
     EXPECT_TRUE(r.Events("show main").empty()) << r.log;
@@ -57,8 +60,10 @@ TEST_F(StartUp, HostGameQuestionCancelShowsTheWindow) {
 
 TEST_F(StartUp, HostGameQuestionKeys) {
   // Esc answers no at once; Shift+Space does nothing; Space alone answers OK.
-  EXPECT_TRUE(Run("hostgame TFM\nstart\nwait 200\nkey message ESC\nwait 10\n").Has("200 show main"));
-  const SimResult shifted = Run("hostgame TFM\nstart\nwait 200\nkey message SPACE shift\nwait 1000\n");
+  EXPECT_TRUE(
+      Run("hostgame TFM\nstart\nwait 200\nkey message ESC\nwait 10\n").Has("200 show main"));
+  const SimResult shifted =
+      Run("hostgame TFM\nstart\nwait 200\nkey message SPACE shift\nwait 1000\n");
   EXPECT_TRUE(shifted.Events("result").empty()) << shifted.log;
   const SimResult space = Run("hostgame TFM\nstart\nwait 200\nkey message SPACE\nwait 1000\n");
   EXPECT_TRUE(space.Has("530 result message 1")) << space.log;
@@ -68,8 +73,9 @@ TEST_F(StartUp, HostGameQuestionKeys) {
 TEST_F(StartUp, TheQuestionIsDraggedByItsGrabPoint) {
   // Centred at (288, 303). A move names a client point: the same point again means the
   // pointer moved on with the window, as on the desktop.
-  const SimResult r = Run("hostgame TFM\nstart\nwait 200\ndown message 150 100\nmove message 170 110\n"
-                          "move message 170 110\nup message 170 110\nmove message 100 100\n");
+  const SimResult r =
+      Run("hostgame TFM\nstart\nwait 200\ndown message 150 100\nmove message 170 110\n"
+          "move message 170 110\nup message 170 110\nmove message 100 100\n");
   EXPECT_TRUE(r.Has("200 moved message 308 313")) << r.log;
   EXPECT_TRUE(r.Has("200 moved message 328 323")) << r.log;
   EXPECT_EQ(r.Events("moved message").size(), 3u) << r.log;  // centring and two moves
@@ -83,7 +89,8 @@ TEST_F(StartUp, TimersRunWhileTheQuestionIsUp) {
 
 TEST_F(StartUp, SecondCopyActivatesTheFirstAndEnds) {
   for (const char* state : {"normal", "minimised"}) {
-    const SimResult r = Run(std::string("running ") + state + "\nstart\nwait 500\nclick main 700 200\n");
+    const SimResult r =
+        Run(std::string("running ") + state + "\nstart\nwait 500\nclick main 700 200\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.log, "0 activate-other\n0 exit 0\n500 ignored 5\n") << r.log;
   }
@@ -98,7 +105,8 @@ TEST_F(StartUp, CloseButtonEndsTheProgram) {
 
 // The three hexagons of the skin, by a plain point-in-polygon test of each pixel centre.
 bool InHexagons(int wx, int wy) {
-  const std::array<std::array<int, 2>, 6> hex = {{{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
+  const std::array<std::array<int, 2>, 6> hex = {
+      {{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
   const std::array<std::array<int, 2>, 3> origins = {{{0, 0}, {0, 209}, {181, 104}}};
   const double px = wx - 430 + 0.5;
   const double py = wy + 0.5;
@@ -158,10 +166,11 @@ TEST_F(StartUp, ScriptErrorsNameTheLine) {
   std::ostringstream log, err;
   EXPECT_EQ(sim::RunScript("folder /tmp\nstart\nbogus 1\n", log, err), 2);
   EXPECT_NE(err.str().find("line 3"), std::string::npos) << err.str();
-  for (const char* bad : {"folder /tmp\nstart\nclick main x 1\n", "folder /tmp\nstart\nclick nowhere 1 1\n",
-                          "folder /tmp\nstart\nkey main NOSUCHKEY\n", "start\n", "folder /tmp\nstart\nseed 3\n",
-                          "folder /tmp\nnow 2026-13-01 00:00:00\nstart\n", "folder /tmp\nstart\nsnap main\n",
-                          "folder \"/tmp\nstart\n"}) {
+  for (const char* bad :
+       {"folder /tmp\nstart\nclick main x 1\n", "folder /tmp\nstart\nclick nowhere 1 1\n",
+        "folder /tmp\nstart\nkey main NOSUCHKEY\n", "start\n", "folder /tmp\nstart\nseed 3\n",
+        "folder /tmp\nnow 2026-13-01 00:00:00\nstart\n", "folder /tmp\nstart\nsnap main\n",
+        "folder \"/tmp\nstart\n"}) {
     std::ostringstream l, e;
     EXPECT_EQ(sim::RunScript(bad, l, e), 2) << bad;
     EXPECT_TRUE(l.str().empty()) << bad;

@@ -55,11 +55,12 @@ TEST_F(MessageSkinTest, PressedImagesDifferFromTheButtons) {
 // shape they show the band behind the button, so no box of another colour flashes up.
 TEST_F(MessageSkinTest, PressedImagesSitOnTheBandBehindTheButtons) {
   const std::uint32_t band = skin_.colour(182, 137);
-  for (const auto& [button, pressed] : {std::pair{gfx::Rect{239, 120, 29, 23}, gfx::Point{346, 139}},
-                                        std::pair{gfx::Rect{182, 126, 57, 11}, gfx::Point{289, 145}}}) {
-    for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{button.width - 1, 0},
-                                 std::pair{0, button.height - 1},
-                                 std::pair{button.width - 1, button.height - 1}}) {
+  for (const auto& [button, pressed] :
+       {std::pair{gfx::Rect{239, 120, 29, 23}, gfx::Point{346, 139}},
+        std::pair{gfx::Rect{182, 126, 57, 11}, gfx::Point{289, 145}}}) {
+    for (const auto& [dx, dy] :
+         {std::pair{0, 0}, std::pair{button.width - 1, 0}, std::pair{0, button.height - 1},
+          std::pair{button.width - 1, button.height - 1}}) {
       EXPECT_EQ(skin_.colour(button.left + dx, button.top + dy), band) << dx << "," << dy;
       EXPECT_EQ(skin_.colour(pressed.x + dx, pressed.y + dy), band) << dx << "," << dy;
     }

@@ -36,7 +36,8 @@ TEST(PickerSkin, CopiedImagesLieOutsideTheWindowsShape) {
   gfx::Region shape = gfx::Region::FromPolygon(pk::kDetailCell);
   shape.Union(gfx::Region::FromPolygon(pk::kListCell));
   const gfx::Rect stored[] = {
-      {pk::kCaptionSource.x, pk::kCaptionSource.y, pk::kCaptionSize.width, 6 * 5 + pk::kCaptionSize.height},
+      {pk::kCaptionSource.x, pk::kCaptionSource.y, pk::kCaptionSize.width,
+       6 * 5 + pk::kCaptionSize.height},
       {pk::kVariantNumberSource.x, pk::kVariantNumberSource.y, 10, 15},
       {pk::kArrowSource.x, pk::kArrowSource.y - 11, 8, 29},
       {pk::kMarkerFrames.x, pk::kMarkerFrames.y, 79, 7},
@@ -56,12 +57,14 @@ TEST(PickerSkin, IconPlacesAreBlackAndLooksDiffer) {
   const SkinImage skin = LoadSkin("BASE4");
   ASSERT_EQ(skin.width, pk::kWidth);
   // The open hexagon's centre and the detail are black, so that ORed icons keep their colours.
-  for (const gfx::Rect r : {gfx::Rect{pk::kHexColumnSource.x + 2, pk::kHexColumnSource.y + 3, 16, 15},
-                            gfx::Rect{pk::kDetail.left + 8, pk::kDetail.top + 4, 36, 34}}) {
+  for (const gfx::Rect r :
+       {gfx::Rect{pk::kHexColumnSource.x + 2, pk::kHexColumnSource.y + 3, 16, 15},
+        gfx::Rect{pk::kDetail.left + 8, pk::kDetail.top + 4, 36, 34}}) {
     for (std::uint8_t c : Cells(skin, r)) EXPECT_EQ(skin.palette[c], 0u);
   }
   for (int e = 0; e < pk::kEntries; ++e) {
-    for (std::uint8_t c : Cells(skin, pk::EntryName(e))) ASSERT_EQ(skin.palette[c], 0u) << "name bar " << e;
+    for (std::uint8_t c : Cells(skin, pk::EntryName(e)))
+      ASSERT_EQ(skin.palette[c], 0u) << "name bar " << e;
   }
   auto differ = [&](gfx::Rect a, gfx::Point b) {
     return Cells(skin, a) != Cells(skin, {b.x, b.y, a.width, a.height});
@@ -73,7 +76,8 @@ TEST(PickerSkin, IconPlacesAreBlackAndLooksDiffer) {
   EXPECT_TRUE(differ(pk::kLoad, pk::kLoadPressed));
   EXPECT_TRUE(differ(pk::kSave, pk::kSavePressed));
   EXPECT_TRUE(differ(pk::kCycle, pk::kCyclePressed));
-  EXPECT_TRUE(differ({pk::kFreeButtonsAvailable.x, pk::kFreeButtonsAvailable.y, 32, 33}, pk::kFreeButtonsBlank));
+  EXPECT_TRUE(differ({pk::kFreeButtonsAvailable.x, pk::kFreeButtonsAvailable.y, 32, 33},
+                     pk::kFreeButtonsBlank));
   std::set<std::vector<std::uint8_t>> frames, captions;
   for (int f = 0; f < pk::kMarkerFrameCount; ++f) {
     frames.insert(Cells(skin, {pk::kMarkerFrames.x + 10 * f, pk::kMarkerFrames.y, 9, 7}));
@@ -90,18 +94,23 @@ TEST(PasswordSkin, GlyphsAreDistinctAndTheBlankMatchesTheTypingBand) {
   ASSERT_EQ(skin.width, pw::kWidth);
   std::set<std::vector<std::uint8_t>> letters, digits;
   for (int g = 0; g < pw::kLetterGlyphs; ++g) {
-    letters.insert(Cells(skin, {pw::kLetterStrip.x + pw::kLetterPitch * g, pw::kLetterStrip.y, 9, 5}));
+    letters.insert(
+        Cells(skin, {pw::kLetterStrip.x + pw::kLetterPitch * g, pw::kLetterStrip.y, 9, 5}));
   }
-  for (int d = 0; d < 10; ++d) digits.insert(Cells(skin, {pw::kDigitStrip.x + pw::kDigitPitch * d, pw::kDigitStrip.y, 7, 5}));
+  for (int d = 0; d < 10; ++d)
+    digits.insert(Cells(skin, {pw::kDigitStrip.x + pw::kDigitPitch * d, pw::kDigitStrip.y, 7, 5}));
   EXPECT_EQ(letters.size(), 43u);
   EXPECT_EQ(digits.size(), 10u);
   // An empty typing place looks like the blank glyph, so erasing leaves no trace.
-  const std::vector<std::uint8_t> blank = Cells(skin, {pw::kLetterStrip.x + pw::kLetterPitch * 39, pw::kLetterStrip.y, 9, 5});
+  const std::vector<std::uint8_t> blank =
+      Cells(skin, {pw::kLetterStrip.x + pw::kLetterPitch * 39, pw::kLetterStrip.y, 9, 5});
   for (int i = 0; i < pw::kTypedLength; ++i) {
     ASSERT_EQ(Cells(skin, {pw::kTyped.x + pw::kLetterPitch * i, pw::kTyped.y, 9, 5}), blank) << i;
   }
-  EXPECT_NE(Cells(skin, pw::kCheck), Cells(skin, {pw::kCheckPressed.x, pw::kCheckPressed.y, 62, 9}));
-  EXPECT_NE(Cells(skin, pw::kClose), Cells(skin, {pw::kClosePressed.x, pw::kClosePressed.y, 23, 13}));
+  EXPECT_NE(Cells(skin, pw::kCheck),
+            Cells(skin, {pw::kCheckPressed.x, pw::kCheckPressed.y, 62, 9}));
+  EXPECT_NE(Cells(skin, pw::kClose),
+            Cells(skin, {pw::kClosePressed.x, pw::kClosePressed.y, 23, 13}));
 }
 
 }  // namespace
