@@ -37,9 +37,9 @@ soak: deps
 # The native Windows program, cross-built: libjpeg-turbo from Debian's source package,
 # the generators for this machine, then Tinto.exe with mingw-w64.
 WIN_BUILD ?= build-windows
-WIN_PREFIX = $(abspath $(WIN_BUILD))/prefix
+WIN_PREFIX = $(abspath $(WIN_BUILD))/prefix-i686
 WIN_CMAKE = cmake -S . -B $(WIN_BUILD)/cross -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	-DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-w64-x86_64.cmake) \
+	-DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-w64-i686.cmake) \
 	-DTINTO_HOST_TOOLS=$(abspath $(WIN_BUILD))/host \
 	-DJPEG_INCLUDE_DIR=$(WIN_PREFIX)/include -DJPEG_LIBRARY=$(WIN_PREFIX)/lib/libjpeg.a
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# cross-libjpeg.sh CACHE PREFIX: cross-builds libjpeg-turbo for 64-bit Windows as a static
+# cross-libjpeg.sh CACHE PREFIX: cross-builds libjpeg-turbo for 32-bit Windows as a static
 # library installed under PREFIX. Its source is Debian's own source package, fetched with
 # a private apt source list and package lists kept in CACHE (the system's apt lists are
 # left as they are). Does nothing when PREFIX already holds the library.
@@ -39,13 +39,13 @@ fi
 # Without nasm the library builds without its SIMD code (plain C, same pictures).
 simd=OFF
 command -v nasm >/dev/null && simd=ON
-cmake -S "$src" -B "$cache/build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
+cmake -S "$src" -B "$cache/build-i686" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=$simd \
   -DCMAKE_POSITION_INDEPENDENT_CODE=OFF > "$cache/configure.log"
-cmake --build "$cache/build" --target jpeg-static
+cmake --build "$cache/build-i686" --target jpeg-static
 # Only the static library and its headers are wanted (the package's tools are not built).
 mkdir -p "$prefix/lib" "$prefix/include"
-cp "$cache/build/libjpeg.a" "$prefix/lib/"
-cp "$cache/build/jconfig.h" "$src/jerror.h" "$src/jmorecfg.h" "$src/jpeglib.h" "$prefix/include/"
+cp "$cache/build-i686/libjpeg.a" "$prefix/lib/"
+cp "$cache/build-i686/jconfig.h" "$src/jerror.h" "$src/jmorecfg.h" "$src/jpeglib.h" "$prefix/include/"

@@ -11,11 +11,12 @@ case "${1:-}" in
     packages=(
       build-essential cmake ninja-build pkg-config dpkg-dev
       libfreetype-dev libfontconfig-dev libjpeg-dev fonts-ipafont-gothic
-      g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+      g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     )
     if [ "$1" = windows-test ]; then
-      packages+=(googletest wine wine64 xvfb xauth xdotool x11-utils imagemagick sox
-                 libx11-dev libxext-dev)
+      # Tinto.exe is a 32-bit program: Wine runs it with its 32-bit half (wine32:i386).
+      packages+=(googletest wine wine64 wine32:i386 xvfb xauth xdotool x11-utils imagemagick
+                 sox icoutils file libx11-dev libxext-dev openbox)
     fi
     ;;
   *)
@@ -56,5 +57,15 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
+# Packages of another architecture (wine32:i386) need that architecture enabled first.
+for p in "${missing[@]}"; do
+  case "$p" in
+    *:i386)
+      if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+      fi
+      ;;
+  esac
+done
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,10 +1,17 @@
 // Sound effects through sndPlaySoundW and music through the MCI command strings: the
 // sequencer for MIDI, waveaudio for WAV and mpegvideo for MP3, timed in milliseconds.
+//
+// Neither is handed the file's name as the player's folder spells it: the wave functions
+// and the MCI drivers convert names to the system's legacy code page, so a game folder
+// named in other characters (or a long path) would play nothing. Effects are read with
+// the wide file functions and played from memory; music is opened by the file's short
+// (8.3) name where the file system has one.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tinto::win32 {
 
@@ -27,6 +34,10 @@ class MediaPlayer {
  private:
   enum class State { kClosed, kOpen, kSilent };
   State state_ = State::kClosed;
+  // The effect playing now: the wave functions read it from here until it is stopped.
+  std::vector<unsigned char> wave_;
+  // A copy of the song made for the MCI drivers, removed when the song is closed.
+  std::wstring temporary_copy_;
 };
 
 }  // namespace tinto::win32

@@ -34,6 +34,9 @@ int Win32Platform::RunModal(WindowId id) {
   if (std::any_of(modal_.begin(), modal_.end(), [id](const ModalLevel& l) { return l.id == id; }))
     return 0;
   HWND focus_before = GetForegroundWindow();
+  // A modal window opened by a press: the window pressed holds the mouse capture, and the
+  // release would go to it (a window that takes no input now) and keep it for good.
+  ReleaseCapture();
   modal_.push_back({.id = id});
   const std::size_t level = modal_.size() - 1;
   ShowWindow(id);

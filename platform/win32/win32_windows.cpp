@@ -61,15 +61,23 @@ WindowId Win32Platform::CreateWindow(const WindowSpec& spec, WindowEvents* event
   w->height = std::max(1, spec.height);
   DWORD style = WS_POPUP | WS_CLIPCHILDREN;
   DWORD ex_style = 0;
-  if (spec.resizable) style = WS_OVERLAPPEDWINDOW;
+  // The manual: a resizable tool window, with no box to minimise or maximise a modal one.
+  if (spec.resizable) {
+    style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+    ex_style |= WS_EX_TOOLWINDOW;
+  }
   if (spec.topmost) ex_style |= WS_EX_TOPMOST;
+  // The dialogs belong to the main window (the first one made): one taskbar button, and
+  // they stay above it.
+  HWND owner = nullptr;
+  if (Win* main = Find(first_window_)) owner = main->hwnd;
   RECT frame{0, 0, w->width, w->height};
   AdjustWindowRectEx(&frame, style, FALSE, ex_style);
   // Windows open in the middle of the screen until the application places them.
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w->width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - w->height) / 2;
   w->hwnd = CreateWindowExW(ex_style, kWindowClass, Widen(spec.title).c_str(), style, x, y,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                             instance_, nullptr);
   if (w->hwnd == nullptr) return 0;
   SetWindowLongPtrW(w->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -120,6 +128,8 @@ void Win32Platform::HideWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
   w->visible = false;
+  // A window hidden under the pointer (a dialog closed by a press) gives the mouse back.
+  if (GetCapture() == w->hwnd) ReleaseCapture();
   ::ShowWindow(w->hwnd, SW_HIDE);
 }
 

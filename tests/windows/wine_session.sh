@@ -42,6 +42,14 @@ start_wine() {
   wineserver -p 30 2>/dev/null || true  # keep the server up between the commands of a test
 }
 
+# Ends the prefix's server and waits until it is gone, so that no Wine process outlives
+# the test; also run on every way out of the test.
 stop_wine() {
   wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
 }
+wine_cleanup() {
+  stop_wine
+  cleanup
+}
+trap wine_cleanup EXIT

@@ -2,7 +2,8 @@
 // palette-indexed Windows bitmaps (BASE0.bmp .. BASE7.bmp, VORTEL.bmp, COLPTN.bmp), and
 // the two secret wallpapers as JPEG files (WALLB4.jpg, WALLB5.jpg at 640 x 480, WALLS4.jpg,
 // WALLS5.jpg at 320 x 240, each small one the big one at half size), which the build then
-// embeds as resources. Without a usable Japanese font the captions of the
+// embeds as resources; and the program's icon TINTO.ico (16 to 256 pixels) for the Windows
+// build. Without a usable Japanese font the captions of the
 // help pictures are left out; everything else never depends on what is installed.
 #include <cstdio>
 #include <exception>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/skin/app_icon.h"
 #include "tools/skin/bmp_writer.h"
 #include "tools/skin/colour_pattern.h"
 #include "tools/skin/jpeg_writer.h"
@@ -66,6 +68,11 @@ int Run(const std::filesystem::path& dir) {
       std::fprintf(stderr, "skin_gen: cannot write %s\n", file.string().c_str());
       return 1;
     }
+  }
+  const std::filesystem::path icon_file = dir / "TINTO.ico";
+  if (!sk::WriteFileBytes(icon_file.string(), sk::EncodeAppIcon())) {
+    std::fprintf(stderr, "skin_gen: cannot write %s\n", icon_file.string().c_str());
+    return 1;
   }
   for (int n = 4; n <= 5; ++n) {
     const tinto::gfx::Bitmap big = sk::DrawWallpaper(pattern, n);
