@@ -1,9 +1,10 @@
 // Reads the simulator's memory use on Windows: the process's private bytes stand for the
 // heap, the working set for the resident set.
-#include <psapi.h>
 #include <windows.h>
 
 #include "platform/sim/sim_memory.h"
+// After windows.h, whose types it uses.
+#include <psapi.h>
 
 namespace tinto::sim {
 
