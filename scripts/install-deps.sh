@@ -16,7 +16,7 @@ case "${1:-}" in
     if [ "$1" = windows-test ]; then
       # Tinto.exe is a 32-bit program: Wine runs it with its 32-bit half (wine32:i386).
       packages+=(googletest wine wine64 wine32:i386 xvfb xauth xdotool x11-utils imagemagick
-                 sox icoutils file libx11-dev libxext-dev openbox)
+                 sox icoutils file libx11-dev libxext-dev openbox locales)
     fi
     ;;
   *)
