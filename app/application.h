@@ -6,14 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "app/random.h"
-#include "app/skin.h"
-#include "app/sound_effects.h"
 #include "clock/clock_state.h"
 #include "colour/colour_model.h"
 #include "files/program_folder.h"
 #include "music/music_state.h"
 #include "platform/platform.h"
+#include "shell/random.h"
+#include "shell/skin.h"
+#include "shell/sound_effects.h"
 #include "unlock/points.h"
 #include "viewer/viewer_record.h"
 

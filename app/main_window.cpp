@@ -5,9 +5,9 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/messages.h"
-#include "app/pad.h"
 #include "colour/colour_file.h"
 #include "colour/free_colours.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

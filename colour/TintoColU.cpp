@@ -2,11 +2,11 @@
 #include "colour/TintoColU.h"
 
 #include "app/application.h"
-#include "app/pad.h"
 #include "colour/colour_tables.h"
 #include "colour/free_colours.h"
 #include "colour/picker_layout.h"
 #include "platform/keys.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

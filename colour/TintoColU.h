@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "colour/free_colour_cycle.h"
-#include "dialogs/skinned_dialog.h"
 #include "gfx/text.h"
+#include "shell/skinned_dialog.h"
 
 namespace tinto {
 

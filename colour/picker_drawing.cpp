@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "app/application.h"
-#include "app/glyphs.h"
 #include "colour/TintoColU.h"
 #include "colour/colour_names.h"
 #include "colour/colour_tables.h"
 #include "colour/part_buttons.h"
 #include "colour/picker_layout.h"
 #include "colour/recolour.h"
+#include "shell/glyphs.h"
 
 namespace tinto {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "dialogs/manual_memo.h"
-#include "dialogs/skinned_dialog.h"
+#include "shell/skinned_dialog.h"
 
 namespace tinto {
 

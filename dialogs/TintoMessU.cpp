@@ -4,9 +4,9 @@
 #include <array>
 
 #include "app/application.h"
-#include "app/pad.h"
 #include "dialogs/message_layout.h"
 #include "platform/keys.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/skinned_dialog.h"
 #include "gfx/text.h"
+#include "shell/skinned_dialog.h"
 
 namespace tinto {
 

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/pad.h"
 #include "files/utf8_path.h"
 #include "platform/keys.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

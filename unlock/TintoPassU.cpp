@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/glyphs.h"
-#include "app/pad.h"
 #include "platform/keys.h"
+#include "shell/glyphs.h"
+#include "shell/pad.h"
 #include "unlock/password_keys.h"
 
 namespace tinto {

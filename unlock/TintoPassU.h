@@ -7,8 +7,8 @@
 #include <array>
 #include <memory>
 
-#include "dialogs/skinned_dialog.h"
 #include "gfx/text.h"
+#include "shell/skinned_dialog.h"
 #include "unlock/password_layout.h"
 #include "unlock/password_tables.h"
 

@@ -3,8 +3,8 @@
 // progress in its settings file "Rondelay.ini".
 #include "app/application.h"
 #include "app/main_hotspots.h"
-#include "app/pad.h"
 #include "files/ini_file.h"
+#include "shell/pad.h"
 #include "viewer/viewer.h"
 
 namespace tinto {

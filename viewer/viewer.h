@@ -10,9 +10,9 @@
 #include <array>
 #include <string>
 
-#include "app/frame_clock.h"
-#include "app/main_canvas.h"
 #include "gfx/region.h"
+#include "shell/frame_clock.h"
+#include "shell/main_canvas.h"
 #include "viewer/viewer_record.h"
 
 namespace tinto {

@@ -2,7 +2,7 @@
 // button, the opening animation that grows each picture from the centre line, and the
 // installation of the two secret wallpapers into the host game's folder.
 #include "app/application.h"
-#include "app/pad.h"
+#include "shell/pad.h"
 #include "viewer/viewer.h"
 #include "viewer/wallpaper_files.h"
 

@@ -7,7 +7,7 @@
 
 #include "files/utf8_path.h"
 #include "gfx/bmp.h"
-#include "music/media_length.h"
+#include "media/media_length.h"
 #include "platform/sim/sim_memory.h"
 
 namespace tinto::sim {

@@ -1,8 +1,8 @@
 // Playing the numbered sound effects.
-#include "app/sound_effects.h"
+#include "shell/sound_effects.h"
 
-#include "app/pad.h"
 #include "files/utf8_path.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

@@ -8,7 +8,7 @@
 
 #include "files/ini_file.h"
 #include "gfx/sjis.h"
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 #include "unlock/password_tables.h"
 
 namespace tinto {

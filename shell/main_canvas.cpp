@@ -1,7 +1,7 @@
 // The main window's drawing primitives.
-#include "app/main_canvas.h"
+#include "shell/main_canvas.h"
 
-#include "app/glyphs.h"
+#include "shell/glyphs.h"
 
 namespace tinto {
 

@@ -1,6 +1,6 @@
 // MPEG audio frame headers: the bit rate and sample rate tables and the frame length
 // rules of the three layers.
-#include "music/mpeg_frame.h"
+#include "media/mpeg_frame.h"
 
 namespace tinto::media {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "music/length_probes.h"
+#include "media/length_probes.h"
 
 namespace tinto::media {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "files/program_folder.h"
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tinto {
 namespace {

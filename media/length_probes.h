@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "music/byte_window.h"
+#include "media/byte_window.h"
 
 namespace tinto::media {
 

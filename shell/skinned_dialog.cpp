@@ -1,5 +1,5 @@
 // The skinned dialog windows' shared behaviour.
-#include "dialogs/skinned_dialog.h"
+#include "shell/skinned_dialog.h"
 
 #include "app/application.h"
 

@@ -10,7 +10,7 @@
 
 #include "files/atomic_file.h"
 #include "files/program_folder.h"
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tinto {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "colour/colour_tables.h"
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tinto {
 namespace {

@@ -1,8 +1,8 @@
 // Tells a music file's kind from its first bytes and hands it to the matching probe.
-#include "music/media_length.h"
+#include "media/media_length.h"
 
-#include "music/byte_window.h"
-#include "music/length_probes.h"
+#include "media/byte_window.h"
+#include "media/length_probes.h"
 
 namespace tinto {
 

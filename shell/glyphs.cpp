@@ -1,9 +1,9 @@
 // Glyph-strip number drawing.
-#include "app/glyphs.h"
+#include "shell/glyphs.h"
 
 #include <string>
 
-#include "app/pad.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

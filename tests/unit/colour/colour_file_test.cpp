@@ -6,7 +6,7 @@
 
 #include "colour/colour_tables.h"
 #include "gfx/sjis.h"
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tinto {
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "music/length_probes.h"
+#include "media/length_probes.h"
 
 namespace tinto::media {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tinto {
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "music/length_probes.h"
-#include "music/mpeg_frame.h"
+#include "media/length_probes.h"
+#include "media/mpeg_frame.h"
 
 namespace tinto::media {
 

@@ -3,9 +3,9 @@
 // buttons.
 #pragma once
 
-#include "app/window_drag.h"
-#include "app/window_surface.h"
 #include "platform/platform.h"
+#include "shell/window_drag.h"
+#include "shell/window_surface.h"
 
 namespace tinto {
 

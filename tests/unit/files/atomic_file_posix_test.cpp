@@ -5,7 +5,7 @@
 #include <sys/resource.h>
 
 #include "files/atomic_file.h"
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tinto {
 namespace {

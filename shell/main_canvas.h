@@ -5,10 +5,10 @@
 
 #include <array>
 
-#include "app/skin.h"
-#include "app/window_surface.h"
 #include "gfx/geometry.h"
 #include "platform/platform.h"
+#include "shell/skin.h"
+#include "shell/window_surface.h"
 
 namespace tinto {
 

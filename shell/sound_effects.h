@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "app/random.h"
 #include "files/program_folder.h"
 #include "platform/platform.h"
+#include "shell/random.h"
 
 namespace tinto {
 

@@ -1,5 +1,5 @@
 // Loading the skin bitmaps from the program's resources.
-#include "app/skin.h"
+#include "shell/skin.h"
 
 #include "gfx/bmp.h"
 #include "resources/resources.h"

@@ -1,5 +1,5 @@
 // Zero- and blank-padded numbers and the strict box hit test.
-#include "app/pad.h"
+#include "shell/pad.h"
 
 #include <gtest/gtest.h>
 

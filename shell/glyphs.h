@@ -1,8 +1,8 @@
 // Numbers drawn digit by digit from glyph strips inside the skin bitmaps.
 #pragma once
 
-#include "app/window_surface.h"
 #include "gfx/bitmap.h"
+#include "shell/window_surface.h"
 
 namespace tinto {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "tests/unit/temp_folder.h"
 
 namespace tinto {
 namespace {

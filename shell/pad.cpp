@@ -1,5 +1,5 @@
 // Number padding and the box hit test.
-#include "app/pad.h"
+#include "shell/pad.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // The sliding read window of the length probes (see byte_window.h).
-#include "music/byte_window.h"
+#include "media/byte_window.h"
 
 #include <algorithm>
 #include <array>
