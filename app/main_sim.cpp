@@ -10,6 +10,7 @@
 #include <io.h>
 #endif
 
+#include "app/tinto.h"
 #include "platform/sim/sim_run.h"
 #include "unlock/password_tables.h"
 
@@ -43,5 +44,5 @@ int main(int argc, char** argv) {
   // that cannot change anything; the log must be the same either way.
   if (const char* ticks = std::getenv("TINTO_SIM_TICKS"))
     options.every_tick = std::strcmp(ticks, "every") == 0;
-  return tinto::sim::RunScript(text.str(), std::cout, std::cerr, options);
+  return tinto::sim::RunScript(text.str(), tinto::RunTinto, std::cout, std::cerr, options);
 }

@@ -12,7 +12,7 @@ class TTintoHelpFM : public SkinnedDialog {
  public:
   static constexpr int kResultClosed = 2;
 
-  explicit TTintoHelpFM(Application& app);
+  explicit TTintoHelpFM(Services& services);
   void FormCreate();
   // Shows the manual modally and returns when it is closed. Nothing happens while it is
   // already open.

@@ -3,7 +3,6 @@
 
 #include <array>
 
-#include "app/application.h"
 #include "dialogs/message_layout.h"
 #include "platform/keys.h"
 #include "shell/pad.h"
@@ -25,12 +24,12 @@ constexpr int kButtonDelay = 300;
 
 }  // namespace
 
-TTintoMessFM::TTintoMessFM(Application& app)
-    : SkinnedDialog(app, {.name = "message",
-                          .title = "Quiro EDIT - message",
-                          .width = kWidth,
-                          .height = kHeight,
-                          .topmost = true}) {}
+TTintoMessFM::TTintoMessFM(Services& services)
+    : SkinnedDialog(services, {.name = "message",
+                               .title = "Quiro EDIT - message",
+                               .width = kWidth,
+                               .height = kHeight,
+                               .topmost = true}) {}
 
 void TTintoMessFM::FormCreate() {
   CreateWindowAndBuffer();

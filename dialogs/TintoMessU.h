@@ -15,7 +15,7 @@ class TTintoMessFM : public SkinnedDialog {
   static constexpr int kResultOk = 1;
   static constexpr int kResultCancel = 2;
 
-  explicit TTintoMessFM(Application& app);
+  explicit TTintoMessFM(Services& services);
 
   void FormCreate();
   // A notice with one button; returns when the user closed it. Ignored while a message

@@ -1,12 +1,13 @@
 // The skinned dialog windows' shared behaviour.
 #include "shell/skinned_dialog.h"
 
-#include "app/application.h"
-
 namespace tinto {
 
-SkinnedDialog::SkinnedDialog(Application& app, WindowSpec spec)
-    : app_(app), platform_(app.platform()), spec_(std::move(spec)), surface_(app.platform()) {}
+SkinnedDialog::SkinnedDialog(Services& services, WindowSpec spec)
+    : app_(services),
+      platform_(services.platform()),
+      spec_(std::move(spec)),
+      surface_(services.platform()) {}
 
 SkinnedDialog::~SkinnedDialog() {
   if (window_ != 0) platform_.DestroyWindow(window_);

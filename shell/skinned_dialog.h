@@ -4,12 +4,11 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "shell/services.h"
 #include "shell/window_drag.h"
 #include "shell/window_surface.h"
 
 namespace tinto {
-
-class Application;
 
 class SkinnedDialog : public WindowEvents {
  public:
@@ -23,7 +22,7 @@ class SkinnedDialog : public WindowEvents {
   void OnMouseUp(MouseButton, ShiftState, int, int) override { drag_.End(); }
 
  protected:
-  SkinnedDialog(Application& app, WindowSpec spec);
+  SkinnedDialog(Services& services, WindowSpec spec);
   // Creates the window and a back buffer of its client size.
   void CreateWindowAndBuffer();
   // Centres the window on the screen and shows it modally; returns the modal result.
@@ -31,7 +30,7 @@ class SkinnedDialog : public WindowEvents {
   void EndModal(int result);
   void BeginDrag() { drag_.Begin(platform_, window_); }
 
-  Application& app_;
+  Services& app_;
   Platform& platform_;
   WindowSpec spec_;
   WindowSurface surface_;
