@@ -21,7 +21,7 @@ std::filesystem::path FolderOf(const std::string& executable) {
 Application::Application(Platform& platform)
     : platform_(platform),
       folder_(FolderOf(platform.ExecutablePath())),
-      effects_(platform, folder_, random_) {}
+      effects_(platform.sound(), folder_, random_) {}
 
 Application::~Application() = default;
 

@@ -41,13 +41,15 @@ void TTintoMessFM::FormCreate() {
 
 void TTintoMessFM::ShowNotice(const std::string& text) {
   if (platform_.HasFocus(window_)) return;
-  platform_.NoteDialog(DialogKind::kNotice, text);
+  if (PlatformInspector* inspector = platform_.inspector())
+    inspector->NoteDialog(DialogKind::kNotice, text);
   Show(text, false);
 }
 
 bool TTintoMessFM::AskOkCancel(const std::string& text) {
   if (platform_.HasFocus(window_)) return false;
-  platform_.NoteDialog(DialogKind::kQuestion, text);
+  if (PlatformInspector* inspector = platform_.inspector())
+    inspector->NoteDialog(DialogKind::kQuestion, text);
   return Show(text, true) == kResultOk;
 }
 

@@ -11,11 +11,11 @@ std::string SoundEffects::EffectFileName(int n) {
 }
 
 void SoundEffects::PlayEffect(int n) {
-  platform_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), false);
+  sound_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), false);
 }
 
 void SoundEffects::PlayEffectLoop(int n) {
-  platform_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), true);
+  sound_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), true);
 }
 
 void SoundEffects::PlayRandomEffect(int a, int b, int first, int second, int p, int q) {

@@ -13,8 +13,8 @@ namespace tinto {
 
 class SoundEffects {
  public:
-  SoundEffects(Platform& platform, const ProgramFolder& folder, Random& random)
-      : platform_(platform), folder_(folder), random_(random) {}
+  SoundEffects(Sound& sound, const ProgramFolder& folder, Random& random)
+      : sound_(sound), folder_(folder), random_(random) {}
 
   static std::string EffectFileName(int n);
 
@@ -29,10 +29,10 @@ class SoundEffects {
   // otherwise second.
   void PlayRandomEffect(int a, int b, int first, int second, int p, int q);
   // Stops every sound effect.
-  void StopAll() { platform_.StopWaves(); }
+  void StopAll() { sound_.StopWaves(); }
 
  private:
-  Platform& platform_;
+  Sound& sound_;
   const ProgramFolder& folder_;
   Random& random_;
 };
