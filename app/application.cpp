@@ -21,7 +21,7 @@ std::filesystem::path FolderOf(const std::string& executable) {
 Application::Application(Platform& platform)
     : platform_(platform),
       folder_(FolderOf(platform.ExecutablePath())),
-      effects_(platform, folder_, random_) {}
+      effects_(platform.sound(), folder_, random_) {}
 
 Application::~Application() = default;
 
@@ -30,9 +30,9 @@ void Application::CreateWindows() {
   main_->FormCreate();
   message_ = std::make_unique<TTintoMessFM>(*this);
   message_->FormCreate();
-  picker_ = std::make_unique<TTintoColFM>(*this);
+  picker_ = std::make_unique<TTintoColFM>(*this, colours_, points_);
   picker_->FormCreate();
-  password_ = std::make_unique<TTintoPassFM>(*this);
+  password_ = std::make_unique<TTintoPassFM>(*this, points_);
   password_->FormCreate();
   manual_ = std::make_unique<TTintoHelpFM>(*this);
   manual_->FormCreate();

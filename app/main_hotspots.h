@@ -9,6 +9,7 @@
 
 #include "colour/part_buttons.h"
 #include "gfx/geometry.h"
+#include "viewer/viewer_layout.h"
 
 namespace tinto {
 
@@ -59,22 +60,8 @@ struct MainHotspot {
   int arg2 = 0;
 };
 
-// Button positions of the photo-film arc and the two zigzag rows of movie buttons.
-inline constexpr std::array<int, 10> kFX = {0, 1, 17, 33, 49, 65, 81, 97, 113, 129};
-inline constexpr std::array<int, 10> kFY = {0, 1, 9, 17, 25, 33, 25, 17, 9, 1};
-inline constexpr std::array<std::array<int, 10>, 2> kMY = {{
-    {0, 1, 10, 1, 10, 1, 10, 1, 10, 1},
-    {0, 25, 34, 25, 34, 25, 34, 25, 34, 25},
-}};
 // Panel v lies 209 pixels below panel 0.
 inline constexpr int kPanelStep = 209;
-
-constexpr gfx::Rect PhotoFilmBox(int n) {
-  return {kFX[n] + 225, kFY[n] + 149, 15, 15};
-}
-constexpr gfx::Rect MovieBox(int r, int n) {
-  return {kFX[n] + 241, kMY[r][n] + 199, 14, 15};
-}
 
 namespace hotspot_detail {
 

@@ -3,10 +3,10 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/main_hotspots.h"
-#include "app/pad.h"
 #include "clock/countdown.h"
 #include "colour/colour_file.h"
 #include "platform/keys.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

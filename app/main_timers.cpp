@@ -20,7 +20,7 @@ constexpr int kCountdownY = 295;
 }  // namespace
 
 void TTintoMainFM::Timer1Timer() {
-  if (app_.closing) return;
+  if (app_.closing()) return;
   const std::uint32_t now = platform_.TickCount();
   if (!frame_clock_.Due(now)) return;
   viewer_.PlaybackTick();
@@ -28,7 +28,7 @@ void TTintoMainFM::Timer1Timer() {
 }
 
 void TTintoMainFM::Timer2Timer() {
-  if (app_.closing) return;
+  if (app_.closing()) return;
   Timer1Timer();
 
   music_player_.EndOfSongCheck(frame_clock_.current_tick);

@@ -4,7 +4,7 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/main_hotspots.h"
-#include "app/pad.h"
+#include "shell/pad.h"
 
 namespace tinto {
 

@@ -5,9 +5,9 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/messages.h"
-#include "app/pad.h"
 #include "colour/colour_file.h"
 #include "colour/free_colours.h"
+#include "shell/pad.h"
 
 namespace tinto {
 
@@ -33,7 +33,7 @@ TTintoMainFM::TTintoMainFM(Application& app)
       canvas_(app.platform(), app.skin()),
       preview_(app.skin(), app.colours(), canvas_),
       music_player_(app.platform(), app.folder(), app.music(), app.effects(), canvas_),
-      viewer_(app, canvas_, frame_clock_, region_union_) {}
+      viewer_(app, app.viewer(), canvas_, frame_clock_, region_union_) {}
 
 TTintoMainFM::~TTintoMainFM() {
   if (window_ != 0) platform_.DestroyWindow(window_);
@@ -51,7 +51,7 @@ void TTintoMainFM::FormCreate() {
                                 .on_tick = [this] { Timer1Timer(); },
                                 .plan =
                                     [this] {
-                                      if (app_.closing)
+                                      if (app_.closing())
                                         return TickPlan{TickPlan::Mode::kSkipAll, 0};
                                       return frame_clock_.Plan(viewer_.Idle());
                                     }});
@@ -142,14 +142,14 @@ void TTintoMainFM::Close() {
 }
 
 void TTintoMainFM::FormClose() {
-  if (app_.closing || !colours_changed_) return;
+  if (app_.closing() || !colours_changed_) return;
   Wait(100);
   app_.PlayEffect(67);
   app_.ShowNotice(messages::kRestartHostGame);
 }
 
 void TTintoMainFM::FormDestroy() {
-  app_.closing = true;
+  app_.BeginClosing();
   platform_.KillTimer(timer1_);
   platform_.KillTimer(timer2_);
   canvas_.surface().Free();

@@ -1,7 +1,6 @@
 // The manual window.
 #include "dialogs/TintoHelpU.h"
 
-#include "app/application.h"
 #include "gfx/sjis.h"
 #include "platform/keys.h"
 #include "resources/resources.h"
@@ -22,12 +21,12 @@ std::string ManualText() {
 }
 }  // namespace
 
-TTintoHelpFM::TTintoHelpFM(Application& app)
-    : SkinnedDialog(app, {.name = "manual",
-                          .title = "QUIRO EDIT MANUAL",
-                          .width = kClientWidth,
-                          .height = kClientHeight,
-                          .resizable = true}) {}
+TTintoHelpFM::TTintoHelpFM(Services& services)
+    : SkinnedDialog(services, {.name = "manual",
+                               .title = "QUIRO EDIT MANUAL",
+                               .width = kClientWidth,
+                               .height = kClientHeight,
+                               .resizable = true}) {}
 
 void TTintoHelpFM::FormCreate() {
   CreateWindowAndBuffer();

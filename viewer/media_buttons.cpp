@@ -1,11 +1,10 @@
 // The photo-film and movie buttons: the files behind them, the start-up scans and initial
 // selection, hiding and finding again with the right button, and the host game's movie
 // progress in its settings file "Rondelay.ini".
-#include "app/application.h"
-#include "app/main_hotspots.h"
-#include "app/pad.h"
 #include "files/ini_file.h"
+#include "shell/pad.h"
 #include "viewer/viewer.h"
+#include "viewer/viewer_layout.h"
 
 namespace tinto {
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/application.h"
 #include "viewer/frame_delay_table.h"
 #include "viewer/frame_strips.h"
 
@@ -55,8 +54,9 @@ gfx::Rect ViewerPanelRect(ViewerState state) {
   return {};
 }
 
-Viewer::Viewer(Application& app, MainCanvas& canvas, FrameClock& clock, gfx::Region& region_union)
-    : app_(app), canvas_(canvas), clock_(clock), region_union_(region_union), rec_(app.viewer()) {}
+Viewer::Viewer(Services& services, ViewerRecord& record, MainCanvas& canvas, FrameClock& clock,
+               gfx::Region& region_union)
+    : app_(services), canvas_(canvas), clock_(clock), region_union_(region_union), rec_(record) {}
 
 bool Viewer::Idle() const {
   return rec_.state == ViewerState::kClosed ||

@@ -1,7 +1,6 @@
 // The playback tick: advancing photo films and movies frame by frame, the rotation from
 // one item to the next over the three groups (photo films, NOMAL movies, HARD movies),
 // and the movie's end sound.
-#include "app/application.h"
 #include "viewer/frame_strips.h"
 #include "viewer/viewer.h"
 

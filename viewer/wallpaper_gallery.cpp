@@ -1,8 +1,7 @@
 // The wallpaper gallery: the start-up scans of the host game's wallpapers, the gallery
 // button, the opening animation that grows each picture from the centre line, and the
 // installation of the two secret wallpapers into the host game's folder.
-#include "app/application.h"
-#include "app/pad.h"
+#include "shell/pad.h"
 #include "viewer/viewer.h"
 #include "viewer/wallpaper_files.h"
 

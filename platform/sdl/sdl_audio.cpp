@@ -5,7 +5,7 @@
 #include <SDL_mixer.h>
 #include <unistd.h>
 
-#include "music/media_length.h"
+#include "media/media_length.h"
 
 namespace tinto::sdl {
 

@@ -55,32 +55,23 @@ void SdlPlatform::RunMessageLoop() {
 
 int SdlPlatform::RunModal(WindowId id) {
   if (quit_ || Find(id) == nullptr) return 0;
-  // A window is modal once at a time.
-  if (std::any_of(modal_.begin(), modal_.end(), [id](const ModalLevel& l) { return l.id == id; }))
-    return 0;
   const WindowId focus_before = FocusedWindow();
-  modal_.push_back({.id = id});
-  const std::size_t level = modal_.size() - 1;
+  const std::optional<std::size_t> level = modal_.Push(id);
+  if (!level) return 0;
   ShowWindow(id);
   GiveFocus(id);
-  Pump([this, level] { return modal_[level].ended; });
-  const int result = modal_[level].ended ? modal_[level].result : 0;
-  modal_.resize(level);
+  Pump([this, level] { return modal_.Ended(*level); });
+  const int result = modal_.Pop(*level);
   HideWindow(id);
-  if (!modal_.empty())
-    GiveFocus(modal_.back().id);
+  if (const std::optional<WindowId> top = modal_.Top())
+    GiveFocus(*top);
   else if (focus_before != 0 && focus_before != id)
     GiveFocus(focus_before);
   return result;
 }
 
 void SdlPlatform::EndModal(WindowId id, int result) {
-  for (ModalLevel& level : modal_) {
-    if (level.id == id && !level.ended) {
-      level.ended = true;
-      level.result = result;
-    }
-  }
+  modal_.End(id, result);
 }
 
 template <typename Done>
@@ -102,10 +93,6 @@ int SdlPlatform::WaitTimeout() {
   if (!wake) return static_cast<int>(kIdleWaitMs);
   if (*wake <= now) return 0;
   return static_cast<int>(std::min(*wake - now, kIdleWaitMs));
-}
-
-bool SdlPlatform::TakesInput(WindowId id) const {
-  return modal_.empty() || modal_.back().id == id;
 }
 
 ShiftState SdlPlatform::Shift() const {
@@ -135,7 +122,8 @@ void SdlPlatform::Dispatch(const SDL_Event& ev) {
     case SDL_KEYUP: {
       // Keys go to the active window: while a modal window is open that is the modal
       // window, wherever the desktop has put the keyboard focus.
-      Win* w = modal_.empty() ? FindSdl(ev.key.windowID) : Find(modal_.back().id);
+      const std::optional<WindowId> top = modal_.Top();
+      Win* w = top ? Find(*top) : FindSdl(ev.key.windowID);
       if (w == nullptr || w->events == nullptr) return;
       const int code = VirtualKey(ev.key.keysym.sym, ev.key.keysym.scancode,
                                   (ev.key.keysym.mod & KMOD_NUM) != 0);
@@ -193,7 +181,7 @@ void SdlPlatform::DispatchPointer(const PointerEvent& p) {
   if (!TakesInput(id)) {
     // A press on a window below a modal one brings the modal window back up.
     if (p.kind == PointerEvent::Kind::kPress)
-      if (Win* top = Find(modal_.back().id); top != nullptr && top->window != nullptr)
+      if (Win* top = Find(*modal_.Top()); top != nullptr && top->window != nullptr)
         SDL_RaiseWindow(top->window);
     return;
   }

@@ -124,8 +124,8 @@ void SdlPlatform::ShowError(const std::string& text) {
   SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
   SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
   SDL_FlushEvent(SDL_SYSWMEVENT);  // the pointer's own events (see DispatchPointer)
-  if (!modal_.empty())
-    GiveFocus(modal_.back().id);
+  if (const std::optional<WindowId> top = modal_.Top())
+    GiveFocus(*top);
   else if (focus_before != 0)
     GiveFocus(focus_before);
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/modal_stack.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/single_instance.h"
@@ -23,8 +24,9 @@
 
 namespace tinto::sdl {
 
-class SdlPlatform : public Platform {
+class SdlPlatform : public Platform, public Sound {
  public:
+  Sound& sound() override { return *this; }
   // Starts SDL's video (and, when possible, audio); nothing when there is no display to
   // open, with the reason in *error.
   static std::unique_ptr<SdlPlatform> Create(int argc, char** argv, std::string* error);
@@ -95,12 +97,6 @@ class SdlPlatform : public Platform {
     bool accept_drops = false;
     std::vector<std::string> dropped;  // files of the drop in progress
   };
-  struct ModalLevel {
-    WindowId id = 0;
-    bool ended = false;
-    int result = 0;
-  };
-
   explicit SdlPlatform(std::vector<std::string> arguments);
 
   Win* Find(WindowId id);
@@ -116,7 +112,7 @@ class SdlPlatform : public Platform {
   void DispatchPointer(const PointerEvent& p);
   // The window that may take input now: any while no modal window is open, else only the
   // topmost modal one.
-  bool TakesInput(WindowId id) const;
+  bool TakesInput(WindowId id) const { return modal_.TakesInput(id); }
   ShiftState Shift() const;
   void GiveFocus(WindowId id);
   WindowId FocusedWindow();
@@ -130,7 +126,7 @@ class SdlPlatform : public Platform {
   std::map<WindowId, std::unique_ptr<Win>> windows_;
   WindowId next_id_ = 1;
   WindowId first_window_ = 0;  // the main window: it takes the session's quit
-  std::vector<ModalLevel> modal_;
+  ModalStack modal_;
   // The first press of a possible double click.
   struct FirstPress {
     WindowId window = 0;

@@ -59,8 +59,7 @@ void SdlPlatform::DestroyWindow(WindowId id) {
   if (it == windows_.end()) return;
   // A window's timers die with it, and a modal loop of it ends.
   timers_.RemoveOwner(id);
-  for (ModalLevel& level : modal_)
-    if (level.id == id) level.ended = true;
+  modal_.Forget(id);
   if (it->second->window != nullptr) SDL_DestroyWindow(it->second->window);
   windows_.erase(it);
 }
@@ -171,7 +170,7 @@ void SdlPlatform::AcceptDroppedFiles(WindowId id, bool accept) {
 // The topmost modal window counts as holding the focus even when the desktop has not
 // (yet) handed it over: it is the only window that takes input.
 bool SdlPlatform::HasFocus(WindowId id) {
-  if (!modal_.empty() && modal_.back().id == id) return true;
+  if (modal_.Top() == id) return true;
   const Win* w = Find(id);
   return w != nullptr && w->window != nullptr && SDL_GetKeyboardFocus() == w->window;
 }

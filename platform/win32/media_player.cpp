@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "files/utf8_path.h"
-#include "music/media_length.h"
+#include "media/media_length.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32.h"
 

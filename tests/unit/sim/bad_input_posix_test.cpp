@@ -101,7 +101,7 @@ class BadInput : public SimTest {
     script.replace(script.find("DROPPED"), 7, "\"" + (dir / dropped).string() + "\"");
     SimResult r;
     std::ostringstream log, err;
-    r.status = sim::RunScript("folder \"" + dir.string() + "\"\n" + script, log, err, {});
+    r.status = sim::RunScript("folder \"" + dir.string() + "\"\n" + script, RunTinto, log, err, {});
     r.log = log.str();
     r.errors = err.str();
     EXPECT_EQ(r.status, 0) << r.errors;

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string_view>
 
-#include "app/main_canvas.h"
 #include "app/main_hotspots.h"
 #include "colour/picker_layout.h"
 #include "dialogs/message_layout.h"
+#include "shell/main_canvas.h"
 #include "unlock/password_layout.h"
 
 namespace tinto::test {

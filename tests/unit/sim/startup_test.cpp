@@ -164,7 +164,7 @@ TEST_F(StartUp, WindowRegionIsTheThreeHexagonsAndShowsTheSkin) {
 
 TEST_F(StartUp, ScriptErrorsNameTheLine) {
   std::ostringstream log, err;
-  EXPECT_EQ(sim::RunScript("folder /tmp\nstart\nbogus 1\n", log, err), 2);
+  EXPECT_EQ(sim::RunScript("folder /tmp\nstart\nbogus 1\n", RunTinto, log, err), 2);
   EXPECT_NE(err.str().find("line 3"), std::string::npos) << err.str();
   for (const char* bad :
        {"folder /tmp\nstart\nclick main x 1\n", "folder /tmp\nstart\nclick nowhere 1 1\n",
@@ -172,7 +172,7 @@ TEST_F(StartUp, ScriptErrorsNameTheLine) {
         "folder /tmp\nnow 2026-13-01 00:00:00\nstart\n", "folder /tmp\nstart\nsnap main\n",
         "folder \"/tmp\nstart\n"}) {
     std::ostringstream l, e;
-    EXPECT_EQ(sim::RunScript(bad, l, e), 2) << bad;
+    EXPECT_EQ(sim::RunScript(bad, RunTinto, l, e), 2) << bad;
     EXPECT_TRUE(l.str().empty()) << bad;
   }
 }
