@@ -68,6 +68,13 @@ class Application {
   // A press while the countdown alarm rings only silences it.
   bool AlarmRinging() const { return clock_.AlarmRinging(); }
   void StopAlarm();
+  // Every window's press goes here first: while the alarm rings a press (any button) only
+  // silences it and is taken; otherwise the press is the window's.
+  bool PressSilencesAlarm() {
+    if (!AlarmRinging()) return false;
+    StopAlarm();
+    return true;
+  }
   void PlayEffect(int n) { effects_.PlayEffect(n); }
   // Reports a failed file operation through the platform's standard error message.
   void ReportError(const std::string& text) { platform_.ShowError(text); }
