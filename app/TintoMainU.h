@@ -97,6 +97,8 @@ class TTintoMainFM : public WindowEvents {
   void DoMusicHotspot(const MainHotspot& hotspot);
   // The countdown alarm closes the viewer.
   void CloseViewerForAlarm();
+  // The remaining time of the countdown, in its digits.
+  void DrawCountdown();
   void LoadColours();
 
   Application& app_;

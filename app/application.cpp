@@ -61,7 +61,7 @@ void Application::ShowPasswordWindow() {
 void Application::StopAlarm() {
   effects_.PlayEffect(32);
   if (main_) main_->canvas().ShowAlarmNormal();
-  clock_.countdown_state = 0;
+  clock_.countdown.Stop();
 }
 
 }  // namespace tinto

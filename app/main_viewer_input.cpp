@@ -8,11 +8,6 @@
 
 namespace tinto {
 
-namespace {
-constexpr int kPressDelay = 100;
-constexpr int kLongPressDelay = 300;
-}  // namespace
-
 bool TTintoMainFM::ViewerTakesPress(const MainHotspot& hotspot) const {
   const ViewerRecord& rec = viewer_.record();
   const auto n = static_cast<std::size_t>(hotspot.arg);
@@ -86,7 +81,12 @@ void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
     case A::kMovie:
       press(
           1, [&] { viewer_.OpenMovie(hotspot.arg2, hotspot.arg); }, 0);
-      effects.PlayRandomEffect(1, 0, 35, 36, 1, 2);
+      effects.PlayRandomEffect({.play_odds = 1,
+                                .silent_odds = 0,
+                                .first = 35,
+                                .second = 36,
+                                .first_odds = 1,
+                                .second_odds = 2});
       viewer_.RecordMovieUnlock(hotspot.arg2, hotspot.arg);
       return;
     case A::kWallpaper:

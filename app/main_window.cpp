@@ -7,21 +7,19 @@
 #include "app/messages.h"
 #include "colour/colour_file.h"
 #include "colour/free_colours.h"
+#include "shell/main_layout.h"
 #include "shell/pad.h"
 
 namespace tinto {
 
 namespace {
 
-// The skin's hexagonal cell, relative to its origin.
-constexpr std::array<gfx::Point, 6> kHexagon = {
-    {{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
-
 // A hexagon with its origin at a skin point, in window coordinates.
-gfx::Region HexagonAt(int x, int y) {
+gfx::Region HexagonAt(gfx::Point at) {
+  const auto& hexagon = main_layout::kHexagon;
   std::array<gfx::Point, 6> points{};
-  for (std::size_t i = 0; i < kHexagon.size(); ++i)
-    points[i] = {kHexagon[i].x + x + kSkinOffset.x, kHexagon[i].y + y + kSkinOffset.y};
+  for (std::size_t i = 0; i < hexagon.size(); ++i)
+    points[i] = {hexagon[i].x + at.x + kSkinOffset.x, hexagon[i].y + at.y + kSkinOffset.y};
   return gfx::Region::FromPolygon(points);
 }
 
@@ -111,9 +109,9 @@ void TTintoMainFM::PlaceWindow() {
 }
 
 void TTintoMainFM::ShapeWindow() {
-  gfx::Region region = HexagonAt(0, 209);
-  region.Union(HexagonAt(0, 0));
-  region.Union(HexagonAt(181, 104));
+  gfx::Region region = HexagonAt(main_layout::kColourCell3P);
+  region.Union(HexagonAt(main_layout::kColourCell2P));
+  region.Union(HexagonAt(main_layout::kViewerCell));
   region_union_ = std::move(region);
   ApplyRegion();
 }

@@ -121,10 +121,7 @@ void TTintoColFM::RestoreMarkers() {
 }
 
 void TTintoColFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   if (PointInBox(x, y, pl::kCancel)) {
     CancelOrOk(false);

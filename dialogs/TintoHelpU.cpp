@@ -103,10 +103,7 @@ void TTintoHelpFM::Memo1KeyDown(int key, ShiftState shift) {
 }
 
 void TTintoHelpFM::Memo1MouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   // The scroll bar's arrows move a line, its track a page; the thumb is dragged.
   const ManualMemo::BarPart part = memo_.HitBar(x, y);

@@ -92,10 +92,7 @@ void TTintoMessFM::PressButton(gfx::Rect window_rect, gfx::Point pressed_image, 
 }
 
 void TTintoMessFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   if (PointInBox(x, y, kOkBox)) {
     PressButton(kOkBox, kOkPressed, kResultOk);

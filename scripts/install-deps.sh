@@ -24,7 +24,7 @@ case "${1:-}" in
       build-essential cmake ninja-build pkg-config
       libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libxi-dev libxdamage-dev
       libfreetype-dev libfontconfig-dev libjpeg-dev
-      libgtest-dev libgmock-dev libbenchmark-dev clang-format
+      libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
       fonts-ipafont-gothic timgm6mb-soundfont
       xvfb xauth xdotool x11-utils imagemagick openbox metacity
       sox libsox-fmt-mp3 lame

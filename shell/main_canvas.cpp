@@ -2,15 +2,16 @@
 #include "shell/main_canvas.h"
 
 #include "shell/glyphs.h"
+#include "shell/main_layout.h"
 
 namespace tinto {
 
 namespace {
-constexpr gfx::Rect kAlarmPanel{282, 278, 83, 26};
-constexpr gfx::Rect kAlarmLabel{241, 294, 41, 10};
-constexpr int kDigitStripX = 283;
-constexpr int kDigitStripY = 279;
-constexpr int kDarkDigitRow = 2;
+constexpr gfx::Rect kAlarmPanel = main_layout::kCountdownPanel;
+constexpr gfx::Rect kAlarmLabel = main_layout::kTimerLabel;
+constexpr int kDigitStripX = main_layout::kGlyphStrip.x;
+constexpr int kDigitStripY = main_layout::kGlyphStrip.y;
+constexpr int kDarkDigitRow = main_layout::kDarkDigits;
 }  // namespace
 
 void MainCanvas::AddRect(int x, int y, int width, int height) {
@@ -28,22 +29,22 @@ void MainCanvas::ShowFrom(int slot) {
     surface_.Present(pending_[static_cast<std::size_t>(i)].destination);
 }
 
-void MainCanvas::DrawSkinGlyphs(int slot, int x, int y, int value, int digits, int strip_x,
-                                int strip_y, int glyph_width, int glyph_height, int pitch) {
-  DrawGlyphs(surface_, skin_[slot],
-             {.dest_x = x + kSkinOffset.x,
-              .dest_y = y + kSkinOffset.y,
-              .value = value,
-              .digits = digits,
-              .strip_x = strip_x,
-              .strip_y = strip_y,
-              .glyph_width = glyph_width,
-              .glyph_height = glyph_height,
-              .pitch = pitch});
+void MainCanvas::DrawSkinGlyphs(int slot, GlyphStrip strip) {
+  strip.dest_x += kSkinOffset.x;
+  strip.dest_y += kSkinOffset.y;
+  DrawGlyphs(surface_, skin_[slot], strip);
 }
 
 void MainCanvas::DrawNumber(int x, int y, int value, int digits, int row) {
-  DrawSkinGlyphs(kBase1, x, y, value, digits, kDigitStripX, kDigitStripY + 5 * row, 5, 5, 6);
+  DrawSkinGlyphs(kBase1, {.dest_x = x,
+                          .dest_y = y,
+                          .value = value,
+                          .digits = digits,
+                          .strip_x = kDigitStripX,
+                          .strip_y = kDigitStripY + main_layout::kGlyphSize * row,
+                          .glyph_width = main_layout::kGlyphSize,
+                          .glyph_height = main_layout::kGlyphSize,
+                          .pitch = main_layout::kGlyphPitch});
 }
 
 void MainCanvas::DrawTime(int x, int y, int first, int second, int third) {

@@ -7,6 +7,7 @@
 
 #include "gfx/geometry.h"
 #include "platform/platform.h"
+#include "shell/glyphs.h"
 #include "shell/skin.h"
 #include "shell/window_surface.h"
 
@@ -43,9 +44,9 @@ class MainCanvas {
   void DrawNumber(int x, int y, int value, int digits, int row);
   void DrawTime(int x, int y, int first, int second, int third);
   void DrawDate(int x, int y, const LocalTime& today);
-  // A lamp row or fixed rectangle from a skin slot (skin coordinates).
-  void DrawSkinGlyphs(int slot, int x, int y, int value, int digits, int strip_x, int strip_y,
-                      int glyph_width, int glyph_height, int pitch);
+  // A lamp row or number from a skin slot's strip; the strip's destination is in skin
+  // coordinates.
+  void DrawSkinGlyphs(int slot, GlyphStrip strip);
 
   // The ringing look of the countdown panel, on the window only.
   void ShowAlarmLit();

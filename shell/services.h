@@ -38,6 +38,13 @@ class Services {
   virtual void StopAlarm() = 0;
 
   void PlayEffect(int n) { effects().PlayEffect(n); }
+  // Every window's press goes here first: while the alarm rings a press (any button) only
+  // silences it and is taken; otherwise the press is the window's.
+  bool PressSilencesAlarm() {
+    if (!AlarmRinging()) return false;
+    StopAlarm();
+    return true;
+  }
 
  protected:
   ~Services() = default;

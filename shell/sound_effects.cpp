@@ -18,9 +18,10 @@ void SoundEffects::PlayEffectLoop(int n) {
   sound_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), true);
 }
 
-void SoundEffects::PlayRandomEffect(int a, int b, int first, int second, int p, int q) {
-  if (random_.Below(a + b) >= a) return;
-  PlayEffect(random_.Below(p + q) < p ? first : second);
+void SoundEffects::PlayRandomEffect(const RandomEffect& effect) {
+  if (random_.Below(effect.play_odds + effect.silent_odds) >= effect.play_odds) return;
+  const bool first = random_.Below(effect.first_odds + effect.second_odds) < effect.first_odds;
+  PlayEffect(first ? effect.first : effect.second);
 }
 
 }  // namespace tinto

@@ -25,9 +25,17 @@ class SoundEffects {
   void PlayEffectChoice(bool flag, int on_effect, int off_effect) {
     PlayEffect(flag ? on_effect : off_effect);
   }
-  // With probability a / (a + b) an effect plays: first with probability p / (p + q),
-  // otherwise second.
-  void PlayRandomEffect(int a, int b, int first, int second, int p, int q);
+  // With odds play_odds : silent_odds an effect plays: `first` at odds
+  // first_odds : second_odds, otherwise `second`.
+  struct RandomEffect {
+    int play_odds = 1;
+    int silent_odds = 0;
+    int first = 0;
+    int second = 0;
+    int first_odds = 1;
+    int second_odds = 0;
+  };
+  void PlayRandomEffect(const RandomEffect& effect);
   // Stops every sound effect.
   void StopAll() { sound_.StopWaves(); }
 

@@ -146,10 +146,7 @@ void TTintoPassFM::OnMouseWheel(ShiftState, int, int, int) {
 }
 
 void TTintoPassFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   if (PointInBox(x, y, pl::kCheckBox)) {
     Check();

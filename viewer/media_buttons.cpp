@@ -3,8 +3,8 @@
 // progress in its settings file "Rondelay.ini".
 #include "files/ini_file.h"
 #include "shell/pad.h"
+#include "viewer/media_layout.h"
 #include "viewer/viewer.h"
-#include "viewer/viewer_layout.h"
 
 namespace tinto {
 
@@ -17,19 +17,18 @@ constexpr std::array<std::string_view, 2> kUnlockPrefixes = {"NOMAL- ", "HARD- "
 constexpr std::string_view kUnlockTail = "\r\n\r\nムービーゲットだよ♪";
 
 // The pending rectangles of a button: its box and the plate around it.
-void AddPhotoFilmButton(MainCanvas& canvas, int n) {
-  const gfx::Rect box = PhotoFilmBox(n);
+template <std::size_t N>
+void AddButtonLook(MainCanvas& canvas, const std::array<gfx::Rect, N>& look) {
   canvas.BeginRects();
-  canvas.AddRect(box.left, box.top, 15, 15);
-  canvas.AddRect(box.left - 2, box.top + 5, 19, 5);
+  for (const gfx::Rect& r : look) canvas.AddRect(r.left, r.top, r.width, r.height);
+}
+
+void AddPhotoFilmButton(MainCanvas& canvas, int n) {
+  AddButtonLook(canvas, media_layout::PhotoFilmLook(n));
 }
 
 void AddMovieButton(MainCanvas& canvas, int row, int n) {
-  const gfx::Rect box = MovieBox(row, n);
-  canvas.BeginRects();
-  canvas.AddRect(box.left, box.top, 14, 15);
-  canvas.AddRect(box.left - 2, box.top + 3, 18, 9);
-  canvas.AddRect(box.left - 3, box.top + 7, 20, 1);
+  AddButtonLook(canvas, media_layout::MovieLook(row, n));
 }
 
 }  // namespace

@@ -117,8 +117,19 @@ void Viewer::DrawIndicators() {
   static constexpr std::array<int, 4> kReverse = {111, 110, 100, 0};
   const int forward = level > 0 ? kForward[static_cast<std::size_t>(level)] : 0;
   const int reverse = level < 0 ? kReverse[static_cast<std::size_t>(-level)] : 111;
-  canvas_.DrawSkinGlyphs(kBase1, 321, 127, forward, 3, 316, 127, 2, 3, 5);
-  canvas_.DrawSkinGlyphs(kBase1, 262, 127, reverse, 3, 272, 127, 2, 3, 5);
+  const auto lamps = [](int x, int value, int strip_x) {
+    return GlyphStrip{.dest_x = x,
+                      .dest_y = 127,
+                      .value = value,
+                      .digits = 3,
+                      .strip_x = strip_x,
+                      .strip_y = 127,
+                      .glyph_width = 2,
+                      .glyph_height = 3,
+                      .pitch = 5};
+  };
+  canvas_.DrawSkinGlyphs(kBase1, lamps(321, forward, 316));
+  canvas_.DrawSkinGlyphs(kBase1, lamps(262, reverse, 272));
   canvas_.DrawNumber(292, 159, CurrentSpeedIndex(), 2, level > 0 ? 0 : 1);
 }
 

@@ -39,7 +39,7 @@ std::vector<gfx::Rect> ButtonBoxes() {
       {338, 279, 21, 13}, {244, 107, 51, 8},  {286, 292, 21, 12}, {334, 292, 21, 12},
       {307, 292, 27, 12}, {242, 263, 28, 23}, {342, 124, 16, 14},
   };
-  for (int n = 1; n <= 9; ++n) boxes.push_back(ml::FilmBox(n));
+  for (int n = 1; n <= 9; ++n) boxes.push_back(ml::PhotoFilmBox(n));
   for (int row = 0; row < 2; ++row) {
     for (int n = 1; n <= 9; ++n) boxes.push_back(ml::MovieBox(row, n));
     boxes.push_back({207, 206 + 24 * row, 12, 11});
