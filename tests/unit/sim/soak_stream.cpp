@@ -132,8 +132,28 @@ void OtherClick(SplitMix& rng, std::ostream& out) {
   out << "click " << w.name << ' ' << rng.Below(w.width) << ' ' << rng.Below(w.height) << '\n';
 }
 
+// Whether a point of the main window lies on its close or minimise box, which would end
+// the run.
+bool OnEndingBox(int x, int y) {
+  for (const MainHotspot& row : kMainHotspots)
+    if (EndsInput(row.action)) {
+      // A margin round the box, for the wider pressed picture of the close box.
+      const gfx::Rect near{row.box.left - 4, row.box.top - 4, row.box.width + 8,
+                           row.box.height + 8};
+      if (near.contains(x - kSkinOffset.x, y - kSkinOffset.y)) return true;
+    }
+  return false;
+}
+
+// A point anywhere in the window, but never on the main window's close or minimise box:
+// drags and double-clicks stay clear of them as the clicks do.
 void Point(SplitMix& rng, const WindowSize& w, std::ostream& out) {
-  out << w.name << ' ' << rng.Below(w.width) << ' ' << rng.Below(w.height);
+  int x = 0, y = 0;
+  do {
+    x = rng.Below(w.width);
+    y = rng.Below(w.height);
+  } while (w.name == std::string_view("main") && OnEndingBox(x, y));
+  out << w.name << ' ' << x << ' ' << y;
 }
 
 // A fixed tour first: every window opened once and everything it can show drawn once
