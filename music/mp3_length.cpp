@@ -110,14 +110,16 @@ class FrameWalk {
 
   // Frames from offset to the end, or to the first frame boundary at or past stop,
   // stepping over anything that is not a frame of the stream. *reached is where the walk
-  // ended.
+  // ended, *last_frame_end the end of the last frame found.
   std::uint64_t Count(std::uint64_t offset, std::uint32_t key, std::uint64_t stop,
-                      std::uint64_t* reached) {
+                      std::uint64_t* reached, std::uint64_t* last_frame_end) {
     std::uint64_t frames = 0;
+    *last_frame_end = offset;
     while (offset < end_ && offset < stop) {
       if (const auto frame = Compatible(offset, key)) {
         ++frames;
         offset += frame->bytes;
+        *last_frame_end = offset;
         continue;
       }
       // A header whose frame runs past the end is a frame cut short: the stream ends.
@@ -226,9 +228,13 @@ std::optional<std::uint32_t> Mp3LengthMs(ByteWindow& bytes) {
   // The header frame, if any, holds no sound.
   const std::uint64_t start = first->offset + (info ? frame.bytes : 0);
   std::uint64_t reached = end;
-  std::uint64_t frames = walk.Count(start, frame.stream_key, start + kFrameScanBytes, &reached);
-  if (reached < end && reached > start) {
-    // The stream goes on past the stretch walked: reckon the rest at the same rate.
+  std::uint64_t last_frame_end = start;
+  std::uint64_t frames =
+      walk.Count(start, frame.stream_key, start + kFrameScanBytes, &reached, &last_frame_end);
+  // Frames that run up to the end of the stretch walked go on past it: the rest is
+  // reckoned at the same rate. Frames that stopped long before it (a few frames and then
+  // junk) are all there is.
+  if (reached < end && reached > start && last_frame_end + kFirstFrameSearch >= reached) {
     const std::uint64_t scale = (end - start) / (reached - start);
     const std::uint64_t rest = (end - start) % (reached - start);
     frames = frames * scale + frames * rest / (reached - start);
