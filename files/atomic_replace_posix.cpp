@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <system_error>
 
 #include "files/atomic_replace.h"
@@ -148,7 +149,8 @@ bool ReplaceFileContents(const fs::path& target, std::string_view bytes,
 }
 
 bool ProcessIsRunning(std::uint32_t pid) {
-  if (pid == 0) return false;
+  // 0 and values that would read as negative (process groups) are no process's id.
+  if (pid == 0 || pid > static_cast<std::uint32_t>(INT32_MAX)) return false;
   // EPERM: the process exists but belongs to another user.
   return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
