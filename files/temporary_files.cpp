@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "files/atomic_replace.h"
+#include "files/utf8_path.h"
 
 namespace tinto {
 namespace {
@@ -41,7 +42,8 @@ int RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
   std::error_code ec;
   std::filesystem::directory_iterator it(folder, ec);
   for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    const auto pid = TemporaryFileOwner(it->path().filename().string());
+    // Names in UTF-8: a name outside the system's code page must not stop the clean-up.
+    const auto pid = TemporaryFileOwner(Utf8FromPath(it->path().filename()));
     if (!pid || ProcessIsRunning(*pid)) continue;
     std::error_code type_error;
     if (!it->is_regular_file(type_error)) continue;
