@@ -19,7 +19,9 @@
 // line after the section's last non-blank line (so before any blank lines that end the
 // section). A new section goes at the end of the file, after a line end when the file
 // lacks a final one, with no blank line before it. New lines end like the file's first
-// line (CR LF in a new file or one without line ends); a new key after a last line
+// line (CR LF in a new file or one without line ends, CR in a file of CR line ends; CR
+// too for a line added past the file's last LF, where an LF would join the CR-ended lines
+// before it into one); a new key after a last line
 // without a line end leaves the file still without one. Values are bytes, written as
 // given, without quotes. The file is replaced through WriteFileAtomically.
 //
