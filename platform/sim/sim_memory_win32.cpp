@@ -1,7 +1,10 @@
 // Reads the simulator's memory use on Windows: the process's private bytes stand for the
 // heap, the working set for the resident set.
-#include <psapi.h>
+// psapi.h needs the types of windows.h, so the order stays as written.
+// clang-format off
 #include <windows.h>
+#include <psapi.h>
+// clang-format on
 
 #include "platform/sim/sim_memory.h"
 
