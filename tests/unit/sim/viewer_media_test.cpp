@@ -70,9 +70,12 @@ TEST_F(ViewerMedia, AProgressOutsideZeroToNineIsHeldToThatRange) {
     const char* notice;  // nothing when no notice may appear
   };
   const Case cases[] = {
-      {"-2147483648", "\"NOMAL- 1\\r\\n"}, {"2147483648", "\"NOMAL- 1\\r\\n"},  // wraps to
-                                                                                // -2147483648
-      {"-3", "\"NOMAL- 1\\r\\n"},          {"-20000000", "\"NOMAL- 1\\r\\n"},  {"12", nullptr},
+      {"-2147483648", "\"NOMAL- 1\\r\\n"},
+      {"2147483648", "\"NOMAL- 1\\r\\n"},  // wraps to
+                                           // -2147483648
+      {"-3", "\"NOMAL- 1\\r\\n"},
+      {"-20000000", "\"NOMAL- 1\\r\\n"},
+      {"12", nullptr},
   };
   for (const Case& c : cases) {
     SetUp();
