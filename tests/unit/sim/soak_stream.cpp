@@ -9,6 +9,7 @@
 
 #include "app/main_canvas.h"
 #include "app/main_hotspots.h"
+#include "app/pad.h"
 #include "colour/picker_layout.h"
 #include "dialogs/message_layout.h"
 #include "unlock/password_layout.h"
@@ -133,15 +134,11 @@ void OtherClick(SplitMix& rng, std::ostream& out) {
 }
 
 // Whether a point of the main window lies on its close or minimise box, which would end
-// the run.
+// the run (the program's own hit test, in skin coordinates).
 bool OnEndingBox(int x, int y) {
   for (const MainHotspot& row : kMainHotspots)
-    if (EndsInput(row.action)) {
-      // A margin round the box, for the wider pressed picture of the close box.
-      const gfx::Rect near{row.box.left - 4, row.box.top - 4, row.box.width + 8,
-                           row.box.height + 8};
-      if (near.contains(x - kSkinOffset.x, y - kSkinOffset.y)) return true;
-    }
+    if (EndsInput(row.action) && PointInBox(x - kSkinOffset.x, y - kSkinOffset.y, row.box))
+      return true;
   return false;
 }
 
