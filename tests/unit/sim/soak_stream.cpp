@@ -174,6 +174,24 @@ void Tour(std::ostream& out) {
   out << "key manual F1\nwait 300\n";
 }
 
+// The same state before every memory reading: the other windows closed, photo film 1
+// opened and the viewer stopped. Readings then differ by what the program keeps, not by
+// which window or picture happens to be open at the time.
+void SettleForReading(std::ostream& out) {
+  for (const char* name : {"message", "manual", "password"}) out << "key " << name << " ESC\n";
+  out << "click picker " << pk::kCancel.left + pk::kCancel.width / 2 << ' '
+      << pk::kCancel.top + pk::kCancel.height / 2 << "\nwait 300\n";
+  const gfx::Rect film = PhotoFilmBox(1);
+  out << "click main " << kSkinOffset.x + film.left + film.width / 2 << ' '
+      << kSkinOffset.y + film.top + film.height / 2 << "\nwait 1000\n";
+  for (const MainHotspot& row : kMainHotspots) {
+    if (row.action != MainAction::kStop) continue;
+    out << "click main " << kSkinOffset.x + row.box.left + row.box.width / 2 << ' '
+        << kSkinOffset.y + row.box.top + row.box.height / 2 << "\nwait 1000\n";
+    break;
+  }
+}
+
 }  // namespace
 
 std::string SoakScript(const SoakPlan& plan) {
@@ -237,10 +255,12 @@ std::string SoakScript(const SoakPlan& plan) {
     out << "wait " << wait << '\n';
     t += static_cast<std::uint64_t>(wait);
     if (t >= next_reading_ms) {
+      SettleForReading(out);
       out << "memory\n";
       next_reading_ms += reading_step_ms;
     }
   }
+  SettleForReading(out);
   out << "memory\n";
   return out.str();
 }
