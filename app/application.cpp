@@ -7,6 +7,7 @@
 #include "colour/TintoColU.h"
 #include "dialogs/TintoHelpU.h"
 #include "dialogs/TintoMessU.h"
+#include "files/atomic_replace.h"
 #include "files/utf8_path.h"
 #include "unlock/TintoPassU.h"
 
@@ -26,6 +27,8 @@ Application::Application(Platform& platform)
 Application::~Application() = default;
 
 void Application::CreateWindows() {
+  // Temporary files of saves that a kill cut short (their process is gone) go first.
+  RemoveStaleTemporaryFiles(folder_.path());
   main_ = std::make_unique<TTintoMainFM>(*this);
   main_->FormCreate();
   message_ = std::make_unique<TTintoMessFM>(*this);

@@ -27,7 +27,7 @@ ByteWindow::ByteWindow(const std::filesystem::path& path) {
 }
 
 std::optional<std::uint8_t> ByteWindow::Fetch(std::uint64_t offset) {
-  if (!ok_ || offset >= size_) return std::nullopt;
+  if (!ok_ || offset >= size_ || bytes_read_ >= kReadBudget) return std::nullopt;
   // Start the window well before the byte asked for: a probe that looks a few frames
   // ahead and then steps back finds the bytes it left still in the window, instead of
   // refilling it twice for every byte it scans.
@@ -39,6 +39,7 @@ std::optional<std::uint8_t> ByteWindow::Fetch(std::uint64_t offset) {
   if (!file_) return std::nullopt;
   file_.read(reinterpret_cast<char*>(window_.data()), static_cast<std::streamsize>(window_.size()));
   filled_ = static_cast<std::uint64_t>(file_.gcount());
+  bytes_read_ += filled_;
   if (offset - start_ < filled_) return window_[offset - start_];
   return std::nullopt;
 }

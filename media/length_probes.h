@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "media/byte_window.h"
+#include "media/media_length.h"
 
 namespace tinto::media {
 
@@ -20,9 +21,13 @@ std::optional<std::uint32_t> RiffLengthMs(ByteWindow& bytes);
 // An MPEG audio stream (layers I to III), possibly inside ID3 and APE tags.
 std::optional<std::uint32_t> Mp3LengthMs(ByteWindow& bytes);
 
-// Milliseconds as the probes return them: large values clamp to the top of the range.
+// Milliseconds as the probes return them: large values clamp to kMaxMediaLengthMs.
 inline std::uint32_t ClampMs(std::uint64_t ms) {
-  return ms > UINT32_MAX ? UINT32_MAX : static_cast<std::uint32_t>(ms);
+  return ms > kMaxMediaLengthMs ? kMaxMediaLengthMs : static_cast<std::uint32_t>(ms);
 }
+
+// The most chunks a RIFF or MIDI chunk walk steps over besides the tracks it measures:
+// real files have a handful, a file of zeros would have one every eight bytes.
+inline constexpr std::uint32_t kMaxOtherChunks = 4096;
 
 }  // namespace tinto::media

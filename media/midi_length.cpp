@@ -14,8 +14,9 @@ namespace tinto::media {
 namespace {
 
 constexpr std::uint32_t kDefaultTempo = 500000;  // microseconds per quarter note
-// More tempo changes than this only come from a hostile file; refusing it bounds memory.
-constexpr std::size_t kMaxTempoChanges = 1u << 20;
+// More tempo changes than this only come from a hostile file; refusing it bounds memory
+// (16 bytes each: 256 kB at most).
+constexpr std::size_t kMaxTempoChanges = 1u << 14;
 
 struct TempoChange {
   std::uint64_t tick;
@@ -171,8 +172,10 @@ std::optional<std::uint32_t> MidiLengthMs(ByteWindow& bytes, std::uint64_t begin
   std::uint64_t end_tick = 0;
   std::uint32_t tracks_found = 0;
   std::uint64_t pos = begin + 8 + *header_length;
-  // Chunks of other kinds are skipped; a chunk longer than the file is cut at its end.
-  while (tracks_found < *track_count && end - pos >= 8) {
+  std::uint32_t other_chunks = 0;
+  // Chunks of other kinds are skipped (up to kMaxOtherChunks of them); a chunk longer than
+  // the file is cut at its end.
+  while (tracks_found < *track_count && end - pos >= 8 && other_chunks <= kMaxOtherChunks) {
     const auto length = bytes.Be32(pos + 4);
     if (!length) break;
     const std::uint64_t body = pos + 8;
@@ -188,6 +191,8 @@ std::optional<std::uint32_t> MidiLengthMs(ByteWindow& bytes, std::uint64_t begin
           [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
       end_tick = std::max(end_tick, scan.last_tick);
       ++tracks_found;
+    } else {
+      ++other_chunks;
     }
     pos = body_end;
   }

@@ -17,6 +17,9 @@ namespace {
 
 // How far past the front tags the first frame is looked for.
 constexpr std::uint64_t kFirstFrameSearch = std::uint64_t{64} * 1024;
+// How much of a stream without a frame count is walked frame by frame; the rest of a
+// longer stream is reckoned at the rate of frames found in that stretch.
+constexpr std::uint64_t kFrameScanBytes = std::uint64_t{4} << 20;
 
 struct Located {
   std::uint64_t offset;
@@ -105,28 +108,34 @@ class FrameWalk {
     return std::nullopt;
   }
 
-  // Frames from offset to the end, stepping over anything that is not a frame of the
-  // stream.
-  std::uint64_t Count(std::uint64_t offset, std::uint32_t key) {
+  // Frames from offset to the end, or to the first frame boundary at or past stop,
+  // stepping over anything that is not a frame of the stream. *reached is where the walk
+  // ended, *last_frame_end the end of the last frame found.
+  std::uint64_t Count(std::uint64_t offset, std::uint32_t key, std::uint64_t stop,
+                      std::uint64_t* reached, std::uint64_t* last_frame_end) {
     std::uint64_t frames = 0;
-    while (offset < end_) {
+    *last_frame_end = offset;
+    while (offset < end_ && offset < stop) {
       if (const auto frame = Compatible(offset, key)) {
         ++frames;
         offset += frame->bytes;
+        *last_frame_end = offset;
         continue;
       }
       // A header whose frame runs past the end is a frame cut short: the stream ends.
       if (const auto cut = FrameAt(bytes_, offset); cut && cut->stream_key == key) {
         if (cut->bytes > end_ - offset) break;
       }
-      offset = Resync(offset + 1, key);
+      offset = Resync(offset + 1, key, stop);
     }
+    *reached = std::min(offset, end_);
     return frames;
   }
 
  private:
-  std::uint64_t Resync(std::uint64_t offset, std::uint32_t key) {
+  std::uint64_t Resync(std::uint64_t offset, std::uint32_t key, std::uint64_t stop) {
     for (; offset < end_; ++offset) {
+      if (offset >= stop) return offset;
       const auto byte = bytes_.At(offset);
       if (!byte) return end_;
       if (*byte == 0xFF && Chain(offset, 2, key)) return offset;
@@ -218,7 +227,18 @@ std::optional<std::uint32_t> Mp3LengthMs(ByteWindow& bytes) {
 
   // The header frame, if any, holds no sound.
   const std::uint64_t start = first->offset + (info ? frame.bytes : 0);
-  const std::uint64_t frames = walk.Count(start, frame.stream_key);
+  std::uint64_t reached = end;
+  std::uint64_t last_frame_end = start;
+  std::uint64_t frames =
+      walk.Count(start, frame.stream_key, start + kFrameScanBytes, &reached, &last_frame_end);
+  // Frames that run up to the end of the stretch walked go on past it: the rest is
+  // reckoned at the same rate. Frames that stopped long before it (a few frames and then
+  // junk) are all there is.
+  if (reached < end && reached > start && last_frame_end + kFirstFrameSearch >= reached) {
+    const std::uint64_t scale = (end - start) / (reached - start);
+    const std::uint64_t rest = (end - start) % (reached - start);
+    frames = frames * scale + frames * rest / (reached - start);
+  }
   std::uint64_t samples = frames * frame.samples;
   if (info && info->delay) {
     // A stream cut short still starts with the encoder's delay; the padding at its end

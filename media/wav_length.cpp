@@ -27,6 +27,12 @@ struct WaveFormat {
   std::uint32_t block_align = 0;
 };
 
+// Sample rates of players' files. A rate far outside them (1 Hz) is a damaged or hostile
+// header: the sound library would convert such a file to the output's rate and need
+// gigabytes for it.
+constexpr std::uint32_t kMinSampleRate = 1000;
+constexpr std::uint32_t kMaxSampleRate = 384000;
+
 std::optional<WaveFormat> ReadFormat(ByteWindow& bytes, std::uint64_t body, std::uint64_t size) {
   if (size < 16) return std::nullopt;
   WaveFormat format;
@@ -35,6 +41,7 @@ std::optional<WaveFormat> ReadFormat(ByteWindow& bytes, std::uint64_t body, std:
   const auto byte_rate = bytes.Le32(body + 8);
   const auto align = bytes.Le16(body + 12);
   if (!tag || !rate || !byte_rate || !align) return std::nullopt;
+  if (*rate < kMinSampleRate || *rate > kMaxSampleRate) return std::nullopt;
   format.tag = *tag;
   format.sample_rate = *rate;
   format.byte_rate = *byte_rate;
@@ -71,7 +78,8 @@ std::optional<std::uint32_t> RiffLengthMs(ByteWindow& bytes) {
   std::optional<std::uint64_t> data_bytes;
   std::optional<std::uint32_t> fact_samples;
   std::uint64_t pos = 12;
-  while (pos < end && end - pos >= 8) {
+  for (std::uint32_t chunks = 0; pos < end && end - pos >= 8 && chunks < kMaxOtherChunks;
+       ++chunks) {
     const auto size = bytes.Le32(pos + 4);
     if (!size) break;
     const std::uint64_t body = pos + 8;

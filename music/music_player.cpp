@@ -1,10 +1,12 @@
 // The music player.
 #include "music/music_player.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "files/utf8_path.h"
+#include "media/media_length.h"
 #include "platform/keys.h"
 #include "shell/pad.h"
 
@@ -70,7 +72,8 @@ void MusicPlayer::Play(const std::string& path, bool stop_effects_first) {
   // sounding effect alone.
   if (stop_effects_first) effects_.StopAll();
   std::uint32_t length = platform_.sound().MusicOpen(path).value_or(kFailedLength);
-  if (length == 0) length = kFailedLength;  // a song of no length would never end
+  if (length == 0) length = kFailedLength;       // a song of no length would never end
+  length = std::min(length, kMaxMediaLengthMs);  // the end check compares signed differences
   if (!platform_.sound().MusicPlay()) length = kFailedLength;
   state_.song_length = length;
   state_.song_end_time = platform_.TickCount() + length;

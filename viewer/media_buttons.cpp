@@ -1,6 +1,8 @@
 // The photo-film and movie buttons: the files behind them, the start-up scans and initial
 // selection, hiding and finding again with the right button, and the host game's movie
 // progress in its settings file "Rondelay.ini".
+#include <algorithm>
+
 #include "files/ini_file.h"
 #include "shell/pad.h"
 #include "viewer/media_layout.h"
@@ -128,8 +130,10 @@ void Viewer::ToggleMovieButton(int row, int n) {
 
 void Viewer::ReadMovieProgress() {
   const IniFile ini(app_.folder().Resolve(kHostSettingsFile));
+  // The host game counts 0 to 9; anything else in the file is held to that range, so the
+  // unlock notice never lists more than nine movies.
   for (std::size_t row = 0; row < 2; ++row)
-    rec_.movie_progress[row] = ini.ReadInt(kHostSection, kProgressKeys[row], 0);
+    rec_.movie_progress[row] = std::clamp(ini.ReadInt(kHostSection, kProgressKeys[row], 0), 0, 9);
 }
 
 void Viewer::RecordMovieUnlock(int row, int n) {

@@ -157,10 +157,12 @@ void Viewer::OpenMovie(int row, int n) {
 
 void Viewer::LoadStripOrPlaceholder(MediaKind kind, const std::string& file_name) {
   gfx::Bitmap& strip = kind == MediaKind::kPhotoFilm ? rec_.photo_strip : rec_.movie_strip;
-  // Both strips go: the other kind's is drawn only after its own opening, which loads it
-  // anew, so holding it would only add its memory to that of the strip being read.
+  // Both strips go, and the gallery's picture: each is drawn only after its own opening,
+  // which loads it anew, so holding it would only add its memory to that of the strip
+  // being read.
   rec_.photo_strip = {};
   rec_.movie_strip = {};
+  rec_.wallpaper = {};
   if (!file_name.empty()) {
     if (auto loaded = LoadStrip(app_.folder().Resolve(file_name), kind)) {
       strip = std::move(*loaded);

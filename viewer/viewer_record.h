@@ -69,6 +69,7 @@ struct ViewerRecord {
   int last_wallpaper = 5;
   int installed_wallpapers = 3;
   int current_wallpaper = 4;
+  bool wallpaper_loaded = false;  // the current wallpaper's picture was read (not blue)
 
   gfx::Bitmap photo_strip;
   gfx::Bitmap movie_strip;

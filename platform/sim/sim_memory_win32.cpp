@@ -5,8 +5,6 @@
 #include <psapi.h>
 
 #include "platform/sim/sim_memory.h"
-// After windows.h, whose types it uses.
-#include <psapi.h>
 
 namespace tinto::sim {
 

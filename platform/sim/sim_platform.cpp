@@ -294,7 +294,7 @@ void SimPlatform::StopWaves() {
 }
 
 std::optional<std::uint32_t> SimPlatform::MusicOpen(const std::string& path) {
-  const auto length = MediaLengthMs(PathFromUtf8(path));
+  const auto length = SongLengthMs(PathFromUtf8(path));
   music_open_ = length.has_value();
   Log("music-open " + QuoteText(path) + " " + (length ? std::to_string(*length) : "fail"));
   return length;

@@ -42,6 +42,10 @@ TEST(IniRead, FindsValuesTheWayWindowsDoes) {
       {"no such section", "[Other]\r\ntp=1\r\n", "tp", std::nullopt},
       {"empty file", "", "tp", std::nullopt},
       {"section without ]", "[Tinto\r\ntp=4\r\n", "tp", "4"},
+      // Where no LF follows, a line ends at CR.
+      {"CR line ends", "[Tinto]\rfc1=x\rtp=2\r", "tp", "2"},
+      {"CR line ends after the last LF", "[Tinto]\r\nfc1=x\rtp=2\r", "tp", "2"},
+      {"a CR before an LF stays in the line", "[Tinto]\r\ntp=2\rfc1=x\r\n", "tp", "2\rfc1=x"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FindProfileValue(c.text, "Tinto", c.key), c.value) << c.name;
@@ -121,6 +125,12 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherByte) {
        "[Rondelay]\r\nNOMAL=3\r\n[Tinto]\r\ntp=50\r\n"},
       {"new section in an LF file", "[Rondelay]\nNOMAL=3", "tp", "50",
        "[Rondelay]\nNOMAL=3\n[Tinto]\ntp=50\n"},
+      {"value replaced in a file of CR line ends", "[Tinto]\rNOMAL=2\rtp=0\r", "tp", "3",
+       "[Tinto]\rNOMAL=2\rtp=3\r"},
+      {"new key in a file of CR line ends", "[Tinto]\rfc1=1\r", "tp", "50",
+       "[Tinto]\rfc1=1\rtp=50\r"},
+      {"new section after CR line ends past the last LF", "[A]\r\nx=1\ry=2\r", "tp", "50",
+       "[A]\r\nx=1\ry=2\r[Tinto]\rtp=50\r"},
       {"new section after trailing blank lines", "; only a comment\r\n\r\n", "tp", "50",
        "; only a comment\r\n\r\n[Tinto]\r\ntp=50\r\n"},
   };
@@ -148,8 +158,8 @@ TEST(IniFile, AValueWithLeadingBlanksWrittenTwiceChangesNothing) {
 }
 
 TEST(IniFile, AWriteNeverChangesHowAnotherLineReads) {
-  // Files whose last line ends in a lone CR: the CR belongs to that line's content, and
-  // the line end the writer adds must keep it there.
+  // Files with lines that end in CR alone (those past the file's last LF): the line ends
+  // the writer adds must not join them into one.
   struct Case {
     const char* name;
     std::string before;
@@ -157,8 +167,9 @@ TEST(IniFile, AWriteNeverChangesHowAnotherLineReads) {
   };
   const Case cases[] = {
       {"section header ending in CR", "x\n[Tinto\r", {{"x", std::nullopt}}},
-      {"value ending in CR", "[Tinto]\nfoo=bar\r", {{"foo", "bar\r"}}},
-      {"value ending in CR, CR LF file", "[Tinto]\r\nfoo=bar\r", {{"foo", "bar\r"}}},
+      {"value ending in CR", "[Tinto]\nfoo=bar\r", {{"foo", "bar"}}},
+      {"value ending in CR, CR LF file", "[Tinto]\r\nfoo=bar\r", {{"foo", "bar"}}},
+      {"CR line ends only", "[Tinto]\rfoo=bar\rbaz=1\r", {{"foo", "bar"}, {"baz", "1"}}},
       {"other section ending in CR", "[Other]\r\na=1\r", {}},
       {"lone CR inside a line", "[Tinto]\r\nfoo=b\rar\r\n", {{"foo", "b\rar"}}},
       {"only a CR", "\r", {}},

@@ -1,6 +1,9 @@
 // Start-up and shutdown on the simulator: single instance, the first main tick and the
 // host game question, the window's place and shape.
+#include <unistd.h>
+
 #include <array>
+#include <fstream>
 
 #include "app/main_hotspots.h"
 #include "sim_fixture.h"
@@ -19,6 +22,21 @@ TEST_F(StartUp, EmptyFolderShowsTheWindowAtTheFirstMainTick) {
   EXPECT_LT(r.log.find("125 effect 11"), r.log.find("125 show main"));
   EXPECT_TRUE(r.Events("ask").empty());
   EXPECT_TRUE(r.Events("exit").empty());
+}
+
+TEST_F(StartUp, TemporaryFilesOfSavesWhoseProcessIsGoneAreRemoved) {
+  // 4194305 is past the largest process id the system gives; this process is alive.
+  const std::string ours = ".Xx.txt.tmp" + std::to_string(::getpid()) + "-1";
+  for (const std::string& name :
+       {std::string(".Xx.txt.tmp4194305-3"), ours, std::string(".Tinto.ini.tmp4194305-12"),
+        std::string("notes.tmp1-1")})
+    std::ofstream(File(name)) << "part";
+  const SimResult r = Run("start\nwait 200\n");
+  EXPECT_EQ(r.status, 0) << r.errors;
+  EXPECT_FALSE(std::filesystem::exists(File(".Xx.txt.tmp4194305-3")));
+  EXPECT_FALSE(std::filesystem::exists(File(".Tinto.ini.tmp4194305-12")));
+  EXPECT_TRUE(std::filesystem::exists(File(ours)));
+  EXPECT_TRUE(std::filesystem::exists(File("notes.tmp1-1")));
 }
 
 TEST_F(StartUp, PlacementFollowsTheScreen) {
