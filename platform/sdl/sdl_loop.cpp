@@ -59,10 +59,13 @@ int SdlPlatform::RunModal(WindowId id) {
   if (std::any_of(modal_.begin(), modal_.end(), [id](const ModalLevel& l) { return l.id == id; }))
     return 0;
   const WindowId focus_before = FocusedWindow();
+  // Shown for the topmost modal window, or for the main one, and raised above it.
+  if (Win* w = Find(id); w != nullptr)
+    w->opener = modal_.empty() ? first_window_ : modal_.back().id;
   modal_.push_back({.id = id});
   const std::size_t level = modal_.size() - 1;
   ShowWindow(id);
-  GiveFocus(id);
+  RaiseModal();
   Pump([this, level] { return modal_[level].ended; });
   const int result = modal_[level].ended ? modal_[level].result : 0;
   modal_.resize(level);
@@ -72,6 +75,16 @@ int SdlPlatform::RunModal(WindowId id) {
   else if (focus_before != 0 && focus_before != id)
     GiveFocus(focus_before);
   return result;
+}
+
+// The topmost modal window comes to the front with the focus: when it opens, and when the
+// desktop activates a window below it (a second start raises the main window).
+void SdlPlatform::RaiseModal() {
+  if (modal_.empty()) return;
+  Win* w = Find(modal_.back().id);
+  if (w == nullptr || w->window == nullptr || !w->visible) return;
+  RaiseX11Window(w->window);
+  GiveFocus(w->id);
 }
 
 void SdlPlatform::EndModal(WindowId id, int result) {
@@ -86,6 +99,10 @@ void SdlPlatform::EndModal(WindowId id, int result) {
 template <typename Done>
 void SdlPlatform::Pump(Done done) {
   while (!quit_ && !done()) {
+    if (session_end_ != nullptr && session_end_->Requested()) {
+      quit_ = true;
+      break;
+    }
     timers_.RunDue();
     if (quit_ || done()) break;
     SDL_Event ev;
@@ -115,8 +132,8 @@ ShiftState SdlPlatform::Shift() const {
 void SdlPlatform::Dispatch(const SDL_Event& ev) {
   switch (ev.type) {
     case SDL_QUIT: {
-      // The session ends (SIGTERM, SIGINT): the main window is asked to close, modal
-      // windows or not.
+      // SIGINT (SIGTERM and SIGHUP are the session's end, see Pump): the main window is
+      // asked to close, modal windows or not.
       Win* main = Find(first_window_);
       if (main != nullptr && main->events != nullptr)
         main->events->OnCloseRequest();
@@ -192,9 +209,7 @@ void SdlPlatform::DispatchPointer(const PointerEvent& p) {
   }
   if (!TakesInput(id)) {
     // A press on a window below a modal one brings the modal window back up.
-    if (p.kind == PointerEvent::Kind::kPress)
-      if (Win* top = Find(modal_.back().id); top != nullptr && top->window != nullptr)
-        SDL_RaiseWindow(top->window);
+    if (p.kind == PointerEvent::Kind::kPress) RaiseModal();
     return;
   }
   const ShiftState shift = Shift();
@@ -218,6 +233,9 @@ void SdlPlatform::DispatchWindowEvent(const SDL_WindowEvent& ev) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       // The window's surface takes the new size at its next use.
       w->events->OnResize(ev.data1, ev.data2);
+      return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      if (!TakesInput(w->id)) RaiseModal();
       return;
     case SDL_WINDOWEVENT_CLOSE:
       // Sent only to windows that are up and may take input.
