@@ -85,6 +85,29 @@ STARTED_PIDS+=("$HOST_PID")
 wait_window hostgame 5 > /dev/null
 start_tinto first
 M=$(wait_window "$TITLE - message" 15) || fail_now "no question"
+focus_on() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.2; }
+# A screenshot of dialog $1 as the screen shows it.
+dialog_shot() {
+  local x y w h
+  read -r x y <<< "$(window_position "$1")"
+  read -r w h <<< "$(xwininfo -id "$1" | awk '/^ +Width:/ {w=$2} /^ +Height:/ {h=$2} END {print w, h}')"
+  import -window root -crop "${w}x$h+$x+$y" +repage "$WORK/$2.png"
+}
+# stays_on_top NAME DIALOG OTHER: a click on another program's window OTHER leaves the
+# dialog on top of it, in the stacking order and on the screen.
+stays_on_top() {
+  local differing
+  dialog_shot "$2" before
+  xdotool mousemove --window "$3" 5 5 click 1
+  sleep 0.5
+  ON_TOP=${WINDOWS[$2]}
+  above() { [[ "$(stacking)" == "$ON_TOP "* ]]; }
+  check "$1: on top after a click on another program's window" poll_for 5 above
+  dialog_shot "$2" after
+  differing=$(convert "$WORK/before.png" "$WORK/after.png" -compose difference -composite \
+    -threshold 0 -format '%[fx:int(100*mean+0.5)]' info:)
+  check "$1: and still seen whole on the screen ($differing% changed)" test "$differing" -le 5
+}
 # dialog_state NAME WINDOW: the window belongs to the main window and asks for the layer
 # above others and no task bar or pager entry.
 dialog_state() {
@@ -98,6 +121,12 @@ dialog_state() {
 # The main window exists (hidden) before it is shown: found among all windows of its title.
 main_window_id() { xdotool search --name "^$TITLE\$" | head -n1; }
 dialog_state "message, first showing" "$M"
+if [ "$WM" != none ]; then
+  WINDOWS[$M]=message
+  WINDOWS[$(wait_window hostgame 1)]=hostgame
+  stays_on_top "message, first showing" "$M" "$(wait_window hostgame 1)"
+  WINDOWS=()
+fi
 expect "the message window is centred" "$(window_position "$M")" "288 303"
 expect "and its size hints say so" "$(hinted_position "$M")" "288 303"
 drag "message, slow, right and down" "$M" 150 100 slow 20,10 20,10 20,10 20,10 20,10
@@ -196,30 +225,6 @@ COVER_PID=$!
 STARTED_PIDS+=("$COVER_PID")
 C=$(wait_window cover 5) || fail_now "the other program's window did not appear"
 WINDOWS[$C]=cover
-focus_on() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.2; }
-# A screenshot of the part of dialog $1 that the cover would hide.
-covered_part() {
-  local x y w h
-  read -r x y <<< "$(window_position "$1")"
-  read -r w h <<< "$(xwininfo -id "$1" | awk '/^ +Width:/ {w=$2} /^ +Height:/ {h=$2} END {print w, h}')"
-  w=$((560 - x < w ? 560 - x : w))
-  import -window root -crop "${w}x$((h / 2))+$x+$((y + h / 4))" +repage "$WORK/$2.png"
-}
-# stays_on_top NAME DIALOG: a click on the other program's window leaves the dialog on top
-# of it, in the stacking order and on the screen.
-stays_on_top() {
-  local differing
-  covered_part "$2" before
-  xdotool mousemove --window "$C" 5 5 click 1
-  sleep 0.5
-  ON_TOP=${WINDOWS[$2]}
-  above() { [[ "$(stacking)" == "$ON_TOP "* ]]; }
-  check "$1: on top after a click on another program's window" poll_for 5 above
-  covered_part "$2" after
-  differing=$(convert "$WORK/before.png" "$WORK/after.png" -compose difference -composite \
-    -threshold 0 -format '%[fx:int(100*mean+0.5)]' info:)
-  check "$1: and still seen whole on the screen ($differing% changed)" test "$differing" -le 5
-}
 # manual_on_top NAME DIALOG: F1 in the dialog opens the manual on top of everything, and it takes the next click
 # (a click low in its scroll bar turns the page), and F1 closes it again.
 manual_on_top() {
@@ -246,7 +251,7 @@ for showing in 1 2 3; do
   WINDOWS[$P]=picker
   if [ "$showing" != 2 ]; then
     dialog_state "picker, showing $showing" "$P"
-    [ "$WM" != none ] && stays_on_top "picker, showing $showing" "$P"
+    [ "$WM" != none ] && stays_on_top "picker, showing $showing" "$P" "$C"
   fi
   [ "$showing" = 1 ] && manual_on_top "picker" "$P"
   xdotool mousemove --window "$P" 398 112 click 1
@@ -261,7 +266,7 @@ for showing in 1 2 3; do
   WINDOWS[$K]=password
   if [ "$showing" != 2 ]; then
     dialog_state "password, showing $showing" "$K"
-    [ "$WM" != none ] && stays_on_top "password, showing $showing" "$K"
+    [ "$WM" != none ] && stays_on_top "password, showing $showing" "$K" "$C"
   fi
   [ "$showing" = 1 ] && manual_on_top "password" "$K"
   if [ "$showing" = 3 ] && [ "$WM" != none ]; then
@@ -277,7 +282,7 @@ for showing in 1 2 3; do
     [ "$showing" = 1 ] && manual_on_top "the notice" "$H"
     if [ "$showing" = 2 ]; then
       dialog_state "message, third showing" "$H"
-      [ "$WM" != none ] && stays_on_top "message, third showing" "$H"
+      [ "$WM" != none ] && stays_on_top "message, third showing" "$H" "$C"
     fi
     focus_on "$H"
     xdotool key Escape
