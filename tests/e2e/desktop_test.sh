@@ -242,6 +242,9 @@ manual_on_top() {
   check "$1: the manual takes the next click" poll_for 5 turned
   xdotool key F1
   check "$1: F1 closes the manual" poll_for 10 no_window "QUIRO EDIT MANUAL"
+  # The focus comes back to the dialog, as after every dialog; the next click waits for it
+  # (the program has then finished closing the manual).
+  check "$1: the dialog has the focus again" has_focus "$2"
   unset "WINDOWS[$M2]"
 }
 for showing in 1 2 3; do
