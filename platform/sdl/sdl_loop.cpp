@@ -56,10 +56,13 @@ void SdlPlatform::RunMessageLoop() {
 int SdlPlatform::RunModal(WindowId id) {
   if (quit_ || Find(id) == nullptr) return 0;
   const WindowId focus_before = FocusedWindow();
+  // Shown for the topmost modal window, or for the main one, and raised above it.
+  const WindowId opener = modal_.Top().value_or(first_window_);
   const std::optional<std::size_t> level = modal_.Push(id);
   if (!level) return 0;
+  if (Win* w = Find(id); w != nullptr) w->opener = opener;
   ShowWindow(id);
-  GiveFocus(id);
+  RaiseModal();
   Pump([this, level] { return modal_.Ended(*level); });
   const int result = modal_.Pop(*level);
   HideWindow(id);
@@ -70,6 +73,17 @@ int SdlPlatform::RunModal(WindowId id) {
   return result;
 }
 
+// The topmost modal window comes to the front with the focus: when it opens, and when the
+// desktop activates a window below it (a second start raises the main window).
+void SdlPlatform::RaiseModal() {
+  const std::optional<WindowId> top = modal_.Top();
+  if (!top) return;
+  Win* w = Find(*top);
+  if (w == nullptr || w->window == nullptr || !w->visible) return;
+  RaiseX11Window(w->window);
+  GiveFocus(w->id);
+}
+
 void SdlPlatform::EndModal(WindowId id, int result) {
   modal_.End(id, result);
 }
@@ -77,6 +91,10 @@ void SdlPlatform::EndModal(WindowId id, int result) {
 template <typename Done>
 void SdlPlatform::Pump(Done done) {
   while (!quit_ && !done()) {
+    if (session_end_ != nullptr && session_end_->Requested()) {
+      quit_ = true;
+      break;
+    }
     timers_.RunDue();
     if (quit_ || done()) break;
     SDL_Event ev;
@@ -102,8 +120,8 @@ ShiftState SdlPlatform::Shift() const {
 void SdlPlatform::Dispatch(const SDL_Event& ev) {
   switch (ev.type) {
     case SDL_QUIT: {
-      // The session ends (SIGTERM, SIGINT): the main window is asked to close, modal
-      // windows or not.
+      // SIGINT (SIGTERM and SIGHUP are the session's end, see Pump): the main window is
+      // asked to close, modal windows or not.
       Win* main = Find(first_window_);
       if (main != nullptr && main->events != nullptr)
         main->events->OnCloseRequest();
@@ -180,9 +198,7 @@ void SdlPlatform::DispatchPointer(const PointerEvent& p) {
   }
   if (!TakesInput(id)) {
     // A press on a window below a modal one brings the modal window back up.
-    if (p.kind == PointerEvent::Kind::kPress)
-      if (Win* top = Find(*modal_.Top()); top != nullptr && top->window != nullptr)
-        SDL_RaiseWindow(top->window);
+    if (p.kind == PointerEvent::Kind::kPress) RaiseModal();
     return;
   }
   const ShiftState shift = Shift();
@@ -206,6 +222,9 @@ void SdlPlatform::DispatchWindowEvent(const SDL_WindowEvent& ev) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       // The window's surface takes the new size at its next use.
       w->events->OnResize(ev.data1, ev.data2);
+      return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      if (!TakesInput(w->id)) RaiseModal();
       return;
     case SDL_WINDOWEVENT_CLOSE:
       // Sent only to windows that are up and may take input.

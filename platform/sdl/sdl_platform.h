@@ -17,6 +17,7 @@
 #include "platform/modal_stack.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/session_end.h"
 #include "platform/sdl/single_instance.h"
 #include "platform/sdl/x11_desktop.h"
 #include "platform/sdl/x11_window.h"
@@ -94,6 +95,9 @@ class SdlPlatform : public Platform, public Sound {
     unsigned long x_window = 0;
     WindowEvents* events = nullptr;
     bool visible = false;
+    bool topmost = false;
+    bool above = false;   // shown in the layer above ordinary windows
+    WindowId opener = 0;  // the window it is shown for (0: the main window)
     bool accept_drops = false;
     std::vector<std::string> dropped;  // files of the drop in progress
   };
@@ -115,6 +119,10 @@ class SdlPlatform : public Platform, public Sound {
   bool TakesInput(WindowId id) const { return modal_.TakesInput(id); }
   ShiftState Shift() const;
   void GiveFocus(WindowId id);
+  void RaiseModal();
+  // Every showing of a dialog: its owner and its states, which a window manager forgets
+  // when the window is hidden.
+  void PrepareDialogShowing(Win& w);
   WindowId FocusedWindow();
 
   std::vector<std::string> arguments_;
@@ -136,6 +144,9 @@ class SdlPlatform : public Platform, public Sound {
   FirstPress first_press_;
   std::optional<gfx::Point> pointer_;  // on the screen, at the latest pointer event
   bool quit_ = false;
+  // SIGTERM or SIGHUP ends every loop, modal ones too, and the program with status 0:
+  // colours are saved when the user saves them, so nothing is lost and no notice waits.
+  std::unique_ptr<SessionEndSignals> session_end_;
 
   int cursor_counter_ = 0;
   SDL_Cursor* arrow_ = nullptr;

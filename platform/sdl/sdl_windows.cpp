@@ -32,6 +32,7 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
   auto w = std::make_unique<Win>();
   w->id = next_id_++;
   w->events = events;
+  w->topmost = spec.topmost;
   // Skinned windows have no frame; the manual is an ordinary framed, resizable window.
   // Only the first window (the main one) has a task bar entry.
   Uint32 flags = SDL_WINDOW_HIDDEN;
@@ -67,8 +68,20 @@ void SdlPlatform::DestroyWindow(WindowId id) {
 void SdlPlatform::ShowWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  if (w->window != nullptr && !w->visible) PrepareDialogShowing(*w);
   w->visible = true;
   if (w->window != nullptr) SDL_ShowWindow(w->window);
+}
+
+// Every other window belongs to the main window (one task bar entry for the program), and
+// a window shown for one in the layer above ordinary windows joins that layer: a manual
+// opened from a dialog comes up on top of it.
+void SdlPlatform::PrepareDialogShowing(Win& w) {
+  if (w.id == first_window_) return;
+  const Win* main = Find(first_window_);
+  const Win* opener = Find(w.opener);
+  w.above = w.topmost || (opener != nullptr && opener->above);
+  SetDialogState(w.window, main != nullptr ? main->x_window : 0, w.above);
 }
 
 void SdlPlatform::HideWindow(WindowId id) {

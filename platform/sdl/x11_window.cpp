@@ -115,6 +115,26 @@ void UseCorePointerEvents(SDL_Window* window) {
   XFlush(x.display);
 }
 
+void SetDialogState(SDL_Window* window, unsigned long owner, bool above) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  if (owner != 0) XSetTransientForHint(x.display, x.window, owner);
+  std::vector<Atom> states{XInternAtom(x.display, "_NET_WM_STATE_SKIP_TASKBAR", False),
+                           XInternAtom(x.display, "_NET_WM_STATE_SKIP_PAGER", False)};
+  if (above) states.push_back(XInternAtom(x.display, "_NET_WM_STATE_ABOVE", False));
+  XChangeProperty(x.display, x.window, XInternAtom(x.display, "_NET_WM_STATE", False), XA_ATOM, 32,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(states.data()),
+                  static_cast<int>(states.size()));
+  XFlush(x.display);
+}
+
+void RaiseX11Window(SDL_Window* window) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  XRaiseWindow(x.display, x.window);
+  XFlush(x.display);
+}
+
 unsigned long X11WindowOf(SDL_Window* window) {
   return HandleOf(window).window;
 }

@@ -36,6 +36,17 @@ void SetPlacementHint(SDL_Window* window, gfx::Point top_left);
 // server sends the core motion events to nobody.
 void UseCorePointerEvents(SDL_Window* window);
 
+// Marks a hidden dialog window, before it is mapped, as belonging to the window `owner`
+// (WM_TRANSIENT_FOR: a window manager keeps it above its owner and gives it no task bar
+// entry of its own) and asks for no task bar or pager entry, and for the layer above
+// ordinary windows when `above`. Window managers drop these states when a window is
+// withdrawn, so this is done at every showing.
+void SetDialogState(SDL_Window* window, unsigned long owner, bool above);
+
+// Puts the window above its siblings in the X stacking order (without a window manager
+// this is the whole of raising it; with one it is a request the manager honours).
+void RaiseX11Window(SDL_Window* window);
+
 // The X window of an SDL window (0 when it does not live on an X server).
 unsigned long X11WindowOf(SDL_Window* window);
 

@@ -153,7 +153,9 @@ LRESULT Win32Platform::HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wp != 0 && id == first_window_ && w.events != nullptr) w.events->OnCloseRequest();
+      // The session ends: every loop ends, the restart notice too (the colours were saved
+      // when the user saved them), and the program with them.
+      if (wp != 0 && id == first_window_) Quit();
       return 0;
     case WM_DROPFILES:
       HandleDrop(w, reinterpret_cast<HDROP>(wp));

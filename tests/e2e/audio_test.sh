@@ -24,7 +24,7 @@ run_tinto() {
   (cd "$2" && SDL_DISKAUDIOFILE="$WORK/$1.raw" exec ./tinto "${@:3}") > "$WORK/$1.out" 2> "$WORK/$1.err" &
   TINTO_PID=$!
   STARTED_PIDS+=("$TINTO_PID")
-  W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear ($1)"; cat "$WORK/$1.err"; exit 1; }
+  W=$(wait_window "$TITLE") || fail_now "the main window did not appear ($1)"
 }
 stop_tinto() {
   kill -TERM "$TINTO_PID"
