@@ -55,6 +55,7 @@ class SdlPlatform : public Platform {
   void Repaint(WindowId id) override;
   void AcceptDroppedFiles(WindowId id, bool accept) override;
   bool HasFocus(WindowId id) override;
+  bool HandOverDrag(WindowId id) override;
 
   // --- the message loop
   void RunMessageLoop() override;
@@ -94,6 +95,10 @@ class SdlPlatform : public Platform {
     bool visible = false;
     bool accept_drops = false;
     std::vector<std::string> dropped;  // files of the drop in progress
+    // On a visual with alpha, what the desktop shows of the window is its alpha: opaque
+    // inside the shape, clear outside (an empty mask: no shape, all of it opaque).
+    bool alpha = false;
+    gfx::Mask shape;
   };
   struct ModalLevel {
     WindowId id = 0;
@@ -118,6 +123,8 @@ class SdlPlatform : public Platform {
   // topmost modal one.
   bool TakesInput(WindowId id) const;
   ShiftState Shift() const;
+  // Makes the window's alpha follow its shape in the given part of its surface.
+  static void ApplyShapeAlpha(const Win& w, SDL_Surface* surface, gfx::Rect part);
   void GiveFocus(WindowId id);
   WindowId FocusedWindow();
 
@@ -138,6 +145,13 @@ class SdlPlatform : public Platform {
     gfx::Point at;
   };
   FirstPress first_press_;
+  // The left, middle or right button held down since its press on one of our windows.
+  struct HeldPress {
+    WindowId window = 0;
+    unsigned int button = 0;  // X's numbering; 0: none held
+    gfx::Point at;            // on the screen
+  };
+  HeldPress held_;
   std::optional<gfx::Point> pointer_;  // on the screen, at the latest pointer event
   bool quit_ = false;
 
