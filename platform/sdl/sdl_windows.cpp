@@ -53,9 +53,12 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
     // hidden and before it is shaped. On the visual with alpha its top byte is the alpha
     // (SDL may call the format RGB888 all the same), and it starts clear.
     const SDL_Surface* surface = SDL_GetWindowSurface(w->window);
-    w->alpha = visual && surface != nullptr && surface->format->BytesPerPixel == 4 &&
-               surface->format->Rmask == 0xFF0000 && surface->format->Gmask == 0xFF00 &&
-               surface->format->Bmask == 0xFF;
+    // (A visual with alpha chosen by the user through SDL's own setting counts too.)
+    w->alpha =
+        surface != nullptr &&
+        (surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
+         (visual && surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0xFF0000 &&
+          surface->format->Gmask == 0xFF00 && surface->format->Bmask == 0xFF));
     SetDropTarget(w->window, false);
     w->x_window = X11WindowOf(w->window);
     UseCorePointerEvents(w->window);
