@@ -33,7 +33,7 @@ close-animation=none
 focus-animation=none
 EOF
   weston --config="$WORK/weston.ini" --backend=x11-backend.so --xwayland --use-pixman \
-    --width=1024 --height=768 --socket=tinto-e2e --log="$WORK/weston.log" > /dev/null 2>&1 &
+    --width=1024 --height=768 --socket=tinto-e2e --log="$WORK/weston.log" > "$WORK/weston.out" 2>&1 &
   WESTON_PID=$!
   STARTED_PIDS+=("$WESTON_PID")
   # Weston names the display it listens on for X programs; Xwayland starts at the first one.
@@ -46,8 +46,8 @@ EOF
   done
   if [ -z "$display" ] || ! DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null |
     grep -q 'window id'; then
-    echo "SKIP: weston with Xwayland did not start on this machine; its log:"
-    tail -n 20 "$WORK/weston.log" 2>/dev/null
+    echo "SKIP: weston with Xwayland did not start on this machine; it said:"
+    tail -n 20 "$WORK/weston.out" "$WORK/weston.log" 2>/dev/null
     exit 77
   fi
   export DISPLAY=$display
