@@ -167,6 +167,10 @@ class Platform {
   // Where the pointer was on the screen at the mouse event being handled now (screen
   // coordinates, unaffected by windows moving meanwhile).
   virtual gfx::Point PointerPosition() = 0;
+  // At the press that starts a drag of the window: hands the drag to the desktop, which
+  // then moves the window with the pointer until the button comes up, and returns true.
+  // False where the program moves the window itself (MoveWindow at each pointer move).
+  virtual bool HandOverDrag(WindowId /*id*/) { return false; }
   // Draws src_rect of a bitmap onto the window's client area at dst.
   virtual void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
                             gfx::Point dst) = 0;

@@ -26,7 +26,7 @@ case "${1:-}" in
       libfreetype-dev libfontconfig-dev libjpeg-dev
       libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
       fonts-ipafont-gothic timgm6mb-soundfont
-      xvfb xauth xdotool x11-utils imagemagick openbox metacity
+      xvfb xauth xdotool x11-utils imagemagick openbox metacity weston xwayland
       sox libsox-fmt-mp3 lame
       gdk-pixbuf-tests
     )

@@ -11,8 +11,11 @@ namespace tinto {
 class WindowDrag {
  public:
   // At the press that starts the drag.
+  // Where the desktop moves windows itself (a window manager that applies no position its
+  // client asks for), it gets the drag and the window follows nothing here.
   void Begin(Platform& platform, WindowId window) {
-    active_ = true;
+    active_ = !platform.HandOverDrag(window);
+    if (!active_) return;
     window_at_press_ = platform.WindowPosition(window);
     pointer_at_press_ = platform.PointerPosition();
   }

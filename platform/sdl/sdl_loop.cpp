@@ -202,6 +202,10 @@ void SdlPlatform::DispatchPointer(const PointerEvent& p) {
     return;
   }
   const ShiftState shift = Shift();
+  if (p.kind == PointerEvent::Kind::kPress)
+    held_ = HeldPress{id, p.button, p.screen};
+  else if (p.button == held_.button)
+    held_ = HeldPress{};
   if (p.kind == PointerEvent::Kind::kRelease) {
     w->events->OnMouseUp(*button, shift, p.client.x, p.client.y);
     return;

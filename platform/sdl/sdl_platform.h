@@ -58,6 +58,7 @@ class SdlPlatform : public Platform, public Sound {
   void Repaint(WindowId id) override;
   void AcceptDroppedFiles(WindowId id, bool accept) override;
   bool HasFocus(WindowId id) override;
+  bool HandOverDrag(WindowId id) override;
 
   // --- the message loop
   void RunMessageLoop() override;
@@ -100,6 +101,10 @@ class SdlPlatform : public Platform, public Sound {
     WindowId opener = 0;  // the window it is shown for (0: the main window)
     bool accept_drops = false;
     std::vector<std::string> dropped;  // files of the drop in progress
+    // On a visual with alpha, what the desktop shows of the window is its alpha: opaque
+    // inside the shape, clear outside (an empty mask: no shape, all of it opaque).
+    bool alpha = false;
+    gfx::Mask shape;
   };
   explicit SdlPlatform(std::vector<std::string> arguments);
 
@@ -118,6 +123,8 @@ class SdlPlatform : public Platform, public Sound {
   // topmost modal one.
   bool TakesInput(WindowId id) const { return modal_.TakesInput(id); }
   ShiftState Shift() const;
+  // Makes the window's alpha follow its shape in the given part of its surface.
+  static void ApplyShapeAlpha(const Win& w, SDL_Surface* surface, gfx::Rect part);
   void GiveFocus(WindowId id);
   void RaiseModal();
   // Every showing of a dialog: its owner and its states, which a window manager forgets
@@ -142,6 +149,13 @@ class SdlPlatform : public Platform, public Sound {
     gfx::Point at;
   };
   FirstPress first_press_;
+  // The left, middle or right button held down since its press on one of our windows.
+  struct HeldPress {
+    WindowId window = 0;
+    unsigned int button = 0;  // X's numbering; 0: none held
+    gfx::Point at;            // on the screen
+  };
+  HeldPress held_;
   std::optional<gfx::Point> pointer_;  // on the screen, at the latest pointer event
   bool quit_ = false;
   // SIGTERM or SIGHUP ends every loop, modal ones too, and the program with status 0:
