@@ -137,13 +137,8 @@ picker_above() {
     +repage "$WORK/above.png"
   [ "$(differing "$WORK/picker.in.png" "$WORK/above.png" "$WORK/picker.bmp")" = 0 ]
 }
-if xprop -id "$P" WM_TRANSIENT_FOR | grep -q 'window id'; then
-  check "the picker stays above the main window after a click on it" poll_for 5 picker_above
-elif poll_for 5 picker_above; then
-  echo "PASS: the picker stays above the main window after a click on it"
-else
-  echo "EXPECTED FAIL: the picker fell behind the main window: it has no WM_TRANSIENT_FOR yet"
-fi
+check "the picker is a transient of the main window" bash -c "xprop -id '$P' WM_TRANSIENT_FOR | grep -q 'window id'"
+check "the picker stays above the main window after a click on it" poll_for 5 picker_above
 if picker_above; then
   outer xdotool mousemove $((px + ${CANCEL% *})) $((py + ${CANCEL#* })) click 1
   check "its cancel button closes it" poll_for 10 no_window "$TITLE - colour"
