@@ -18,8 +18,9 @@ int PrintVersion() {
     return WriteFile(out, line.data(), length, &written, nullptr) && written == length ? 0 : 1;
   }
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return 1;
-  HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE console =
+      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
   bool ok = false;
   if (console != INVALID_HANDLE_VALUE) {
     ok = WriteConsoleA(console, line.data(), length, &written, nullptr) && written == length;
