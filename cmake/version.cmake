@@ -18,6 +18,7 @@
 # Run as a script:
 #   cmake -DTINTO_VERSION_SOURCE=FILE -P cmake/version.cmake   rewrites FILE when it changed
 #   cmake -P cmake/version.cmake                               prints the version
+#   cmake -DTINTO_VERSION_PRINT=numbers -P cmake/version.cmake  prints the four numbers
 
 get_filename_component(tinto_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 
@@ -97,6 +98,8 @@ if(CMAKE_SCRIPT_MODE_FILE)
   tinto_find_version(TINTO_VERSION TINTO_VERSION_NUMBERS)
   if(TINTO_VERSION_SOURCE)
     configure_file("${CMAKE_CURRENT_LIST_DIR}/version.cpp.in" "${TINTO_VERSION_SOURCE}" @ONLY)
+  elseif(TINTO_VERSION_PRINT STREQUAL "numbers")
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E echo "${TINTO_VERSION_NUMBERS}")
   else()
     execute_process(COMMAND "${CMAKE_COMMAND}" -E echo "${TINTO_VERSION}")
   endif()

@@ -54,7 +54,7 @@ def render(path, platform, values):
     with open(path, encoding="utf-8") as f:
         lines = f.read().splitlines()
     kept, block = [], None
-    for number, line in enumerate(lines, 1):
+    for line in lines:
         marker = MARKER.match(line)
         if marker:
             block = None if marker.group(1) == "end" else marker.group(1)
@@ -75,16 +75,13 @@ def render(path, platform, values):
 def shift_jis(text, path):
     """The text as code page 932 with CR LF; it must also read back as plain Shift-JIS,
     so that no reader stumbles on a vendor character."""
-    data_lines = []
-    for number, line in enumerate(text.split("\n"), 1):
-        try:
-            data = line.encode("cp932")
-            data.decode("shift_jis")
-        except UnicodeError as e:
-            bad = line[e.start : e.end] if isinstance(e, UnicodeEncodeError) else "?"
-            raise DistError(f"{path}:{number}: '{bad}' has no Shift-JIS code: {line}") from None
-        data_lines.append(data)
-    return b"\r\n".join(data_lines)
+    for line in text.split("\n"):
+        for char in line:
+            try:
+                char.encode("cp932").decode("shift_jis")
+            except UnicodeError:
+                raise DistError(f"{path}: '{char}' has no Shift-JIS code, in: {line}") from None
+    return text.replace("\n", "\r\n").encode("cp932")
 
 
 def crlf(text):
