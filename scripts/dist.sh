@@ -21,7 +21,7 @@ if [ "$said" != "Quiro EDIT $version" ]; then
 fi
 # The Windows build is configured by `make windows` just before: the program's text (and
 # its version resource) carry the same version.
-if ! strings -a -n 5 "$exe" | grep -qxF "$version"; then
+if ! strings -a -n 5 "$exe" | grep -xF "$version" > /dev/null; then
   echo "dist: $exe does not carry the version $version (build it again with make windows)" >&2
   exit 1
 fi
