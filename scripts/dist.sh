@@ -6,8 +6,8 @@
 # The version is the repository's (cmake/version.cmake); both programs must report it.
 #   dist.sh TINTO_EXE [JOBS]
 set -euo pipefail
+exe=$(realpath "${1:?usage: dist.sh TINTO_EXE [JOBS]}")
 cd "$(dirname "$0")/.."
-exe=${1:?usage: dist.sh TINTO_EXE [JOBS]}
 jobs=${2:-$(nproc)}
 
 version=$(cmake -P cmake/version.cmake)
@@ -28,7 +28,9 @@ fi
 
 # The archives' files carry the time of the commit (or of the VERSION file).
 epoch=$(git log -1 --format=%ct 2>/dev/null || stat -c %Y VERSION)
+# dist/ holds one release: the archives of an earlier version go.
 mkdir -p dist
+rm -f dist/QuiroEDIT-*-windows.zip dist/quiro-edit-*-linux-x86_64.tar.gz dist/SHA256SUMS
 SOURCE_DATE_EPOCH=$epoch python3 scripts/dist_pack.py --version "$version" --out dist \
   --windows "$exe" --linux build-dist/tinto
 (cd dist && sha256sum -c SHA256SUMS)
