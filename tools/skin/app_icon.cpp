@@ -38,8 +38,8 @@ Colour Sample(double x, double y) {
   // A ring and a tail: the letter Q, in pink, edged in white.
   const double d = std::hypot(x, y + 0.02);
   const bool ring = d >= 0.34 && d <= 0.58;
-  const bool tail = std::abs((x - 0.38) - (y - 0.38)) <= 0.11 && x >= 0.2 && x <= 0.68 &&
-                    y >= 0.2 && y <= 0.68;
+  const bool tail =
+      std::abs((x - 0.38) - (y - 0.38)) <= 0.11 && x >= 0.2 && x <= 0.68 && y >= 0.2 && y <= 0.68;
   const double de = std::hypot(x, y + 0.02);
   const bool edge = (de >= 0.28 && de < 0.34) || (de > 0.58 && de <= 0.64);
   if (ring || tail) return kPink;
