@@ -16,9 +16,10 @@ DIR/SHA256SUMS then lists the archives of this run, for `sha256sum -c`.
 
 The readmes come from packaging/readme-ja.txt and packaging/readme-en.txt (UTF-8): lines
 between "{{windows}}" or "{{linux}}" and the next marker or "{{end}}" belong to that
-archive only; @VERSION@, @PROGRAM@ and @DEBIAN_PACKAGES@ are filled in. Every file in
-the archives carries the time --epoch (default: SOURCE_DATE_EPOCH, else now), so the
-same inputs make the same archives byte for byte.
+archive only; @VERSION@, @PROGRAM@, @DEBIAN_PACKAGES@ and @BUILT_ON@ (the system the
+packages were looked up on) are filled in. Every file in the archives carries the time
+--epoch (default: SOURCE_DATE_EPOCH, else now), so the same inputs make the same archives
+byte for byte.
 """
 
 import argparse
@@ -116,6 +117,15 @@ def debian_packages(program):
     return sorted(packages) + LINUX_DATA_PACKAGES
 
 
+def built_on():
+    """The system the packages were looked up on, as in "Debian GNU/Linux 12 (bookworm)"."""
+    with open("/etc/os-release", encoding="utf-8") as f:
+        found = re.search(r'^PRETTY_NAME="?([^"\n]*)', f.read(), re.M)
+    if not found:
+        raise DistError("/etc/os-release names no system")
+    return found.group(1)
+
+
 def write_atomically(path, data):
     with tempfile.NamedTemporaryFile(dir=os.path.dirname(path), delete=False) as f:
         f.write(data)
@@ -156,7 +166,12 @@ def windows_zip(version, exe, epoch):
 def linux_tar(version, program, epoch):
     folder = f"quiro-edit-{version}-linux-x86_64"
     packages = debian_packages(program)
-    values = {"VERSION": version, "PROGRAM": "tinto", "DEBIAN_PACKAGES": " ".join(packages)}
+    values = {
+        "VERSION": version,
+        "PROGRAM": "tinto",
+        "DEBIAN_PACKAGES": " ".join(packages),
+        "BUILT_ON": built_on(),
+    }
     with tempfile.TemporaryDirectory() as work:
         stripped = os.path.join(work, "tinto")
         run("strip", "--strip-unneeded", "-o", stripped, program)
