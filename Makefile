@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows dist format format-check
+.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows dist format format-check tidy
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF $(CMAKE_FLAGS)
@@ -87,6 +87,13 @@ format:
 
 format-check:
 	bash scripts/format-check.sh
+
+# clang-tidy (the root .clang-tidy) over the program's sources, on the test build's
+# compile_commands.json: fails on any finding.
+tidy: deps
+	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINTO_SANITIZE=ON -DTINTO_TESTS=ON $(CMAKE_FLAGS)
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	bash scripts/tidy.sh $(TEST_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz build-fuzz-memory $(WIN_BUILD) build-dist dist

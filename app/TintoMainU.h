@@ -2,13 +2,13 @@
 // transport, the clock, the music player and the countdown.
 #pragma once
 
-#include "app/frame_clock.h"
-#include "app/main_canvas.h"
-#include "app/window_drag.h"
 #include "colour/preview.h"
 #include "gfx/region.h"
 #include "music/music_player.h"
 #include "platform/platform.h"
+#include "shell/frame_clock.h"
+#include "shell/main_canvas.h"
+#include "shell/window_drag.h"
 #include "viewer/viewer.h"
 
 namespace tinto {
@@ -97,6 +97,8 @@ class TTintoMainFM : public WindowEvents {
   void DoMusicHotspot(const MainHotspot& hotspot);
   // The countdown alarm closes the viewer.
   void CloseViewerForAlarm();
+  // The remaining time of the countdown, in its digits.
+  void DrawCountdown();
   void LoadColours();
 
   Application& app_;

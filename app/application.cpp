@@ -7,6 +7,7 @@
 #include "colour/TintoColU.h"
 #include "dialogs/TintoHelpU.h"
 #include "dialogs/TintoMessU.h"
+#include "files/atomic_replace.h"
 #include "files/utf8_path.h"
 #include "unlock/TintoPassU.h"
 
@@ -21,18 +22,20 @@ std::filesystem::path FolderOf(const std::string& executable) {
 Application::Application(Platform& platform)
     : platform_(platform),
       folder_(FolderOf(platform.ExecutablePath())),
-      effects_(platform, folder_, random_) {}
+      effects_(platform.sound(), folder_, random_) {}
 
 Application::~Application() = default;
 
 void Application::CreateWindows() {
+  // Temporary files of saves that a kill cut short (their process is gone) go first.
+  RemoveStaleTemporaryFiles(folder_.path());
   main_ = std::make_unique<TTintoMainFM>(*this);
   main_->FormCreate();
   message_ = std::make_unique<TTintoMessFM>(*this);
   message_->FormCreate();
-  picker_ = std::make_unique<TTintoColFM>(*this);
+  picker_ = std::make_unique<TTintoColFM>(*this, colours_, points_);
   picker_->FormCreate();
-  password_ = std::make_unique<TTintoPassFM>(*this);
+  password_ = std::make_unique<TTintoPassFM>(*this, points_);
   password_->FormCreate();
   manual_ = std::make_unique<TTintoHelpFM>(*this);
   manual_->FormCreate();
@@ -61,7 +64,7 @@ void Application::ShowPasswordWindow() {
 void Application::StopAlarm() {
   effects_.PlayEffect(32);
   if (main_) main_->canvas().ShowAlarmNormal();
-  clock_.countdown_state = 0;
+  clock_.countdown.Stop();
 }
 
 }  // namespace tinto

@@ -6,14 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "app/random.h"
-#include "app/skin.h"
-#include "app/sound_effects.h"
 #include "clock/clock_state.h"
 #include "colour/colour_model.h"
 #include "files/program_folder.h"
 #include "music/music_state.h"
 #include "platform/platform.h"
+#include "shell/random.h"
+#include "shell/services.h"
+#include "shell/skin.h"
+#include "shell/sound_effects.h"
 #include "unlock/points.h"
 #include "viewer/viewer_record.h"
 
@@ -27,7 +28,7 @@ class TTintoHelpFM;
 
 inline constexpr const char* kApplicationTitle = "Quiro EDIT";
 
-class Application {
+class Application final : public Services {
  public:
   explicit Application(Platform& platform);
   ~Application();
@@ -38,11 +39,11 @@ class Application {
   // picker, password, manual.
   void CreateWindows();
 
-  Platform& platform() { return platform_; }
-  ProgramFolder& folder() { return folder_; }
-  Random& random() { return random_; }
-  Skin& skin() { return skin_; }
-  SoundEffects& effects() { return effects_; }
+  Platform& platform() override { return platform_; }
+  ProgramFolder& folder() override { return folder_; }
+  Random& random() override { return random_; }
+  Skin& skin() override { return skin_; }
+  SoundEffects& effects() override { return effects_; }
   ClockState& clock() { return clock_; }
   ViewerRecord& viewer() { return viewer_; }
   MusicState& music() { return music_; }
@@ -52,25 +53,20 @@ class Application {
   TTintoMainFM& main_window() { return *main_; }
   TTintoMessFM& message_window() { return *message_; }
 
-  // Set when the main window is being destroyed: timers and close handlers then do
-  // nothing.
-  bool closing = false;
+  bool closing() const override { return closing_; }
+  // The main window is being destroyed.
+  void BeginClosing() { closing_ = true; }
 
-  // The message window.
-  void ShowNotice(const std::string& text);
-  bool AskOkCancel(const std::string& text);
-  // The manual window.
-  void ShowManual();
+  void ShowNotice(const std::string& text) override;
+  bool AskOkCancel(const std::string& text) override;
+  void ShowManual() override;
   // The colour picker for part p of variant v.
   void ShowColourPicker(int v, int p);
   // The password window.
   void ShowPasswordWindow();
-  // A press while the countdown alarm rings only silences it.
-  bool AlarmRinging() const { return clock_.AlarmRinging(); }
-  void StopAlarm();
-  void PlayEffect(int n) { effects_.PlayEffect(n); }
-  // Reports a failed file operation through the platform's standard error message.
-  void ReportError(const std::string& text) { platform_.ShowError(text); }
+  bool AlarmRinging() const override { return clock_.AlarmRinging(); }
+  void StopAlarm() override;
+  void ReportError(const std::string& text) override { platform_.ShowError(text); }
 
  private:
   Platform& platform_;
@@ -83,6 +79,7 @@ class Application {
   MusicState music_;
   ColourModel colours_;
   Points points_;
+  bool closing_ = false;
 
   std::unique_ptr<TTintoMainFM> main_;
   std::unique_ptr<TTintoMessFM> message_;

@@ -6,9 +6,13 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
+#include <span>
 
-#include "colour/part_buttons.h"
 #include "gfx/geometry.h"
+#include "shell/main_layout.h"
+#include "shell/pad.h"
+#include "viewer/media_layout.h"
 
 namespace tinto {
 
@@ -50,6 +54,11 @@ enum class MainAction {
   kHelp,
 };
 
+// How long a button keeps its pressed look before it acts: most buttons, and the
+// minimise and close buttons.
+inline constexpr int kPressDelay = 100;
+inline constexpr int kLongPressDelay = 300;
+
 struct MainHotspot {
   MainAction action;
   gfx::Rect box;
@@ -59,96 +68,130 @@ struct MainHotspot {
   int arg2 = 0;
 };
 
-// Button positions of the photo-film arc and the two zigzag rows of movie buttons.
-inline constexpr std::array<int, 10> kFX = {0, 1, 17, 33, 49, 65, 81, 97, 113, 129};
-inline constexpr std::array<int, 10> kFY = {0, 1, 9, 17, 25, 33, 25, 17, 9, 1};
-inline constexpr std::array<std::array<int, 10>, 2> kMY = {{
-    {0, 1, 10, 1, 10, 1, 10, 1, 10, 1},
-    {0, 25, 34, 25, 34, 25, 34, 25, 34, 25},
-}};
-// Panel v lies 209 pixels below panel 0.
-inline constexpr int kPanelStep = 209;
-
-constexpr gfx::Rect PhotoFilmBox(int n) {
-  return {kFX[n] + 225, kFY[n] + 149, 15, 15};
-}
-constexpr gfx::Rect MovieBox(int r, int n) {
-  return {kFX[n] + 241, kMY[r][n] + 199, 14, 15};
-}
+// The photo-film and movie buttons' boxes, as the hit test sees them.
+using media_layout::MovieBox;
+using media_layout::PhotoFilmBox;
 
 namespace hotspot_detail {
 
-constexpr MainHotspot Row(MainAction action, gfx::Rect box, std::array<gfx::Rect, 3> pressed = {},
-                          int pressed_count = 0, int arg = 0, int arg2 = 0) {
-  return {action, box, pressed, pressed_count, arg, arg2};
+// A row as the table below writes it: named fields, the pressed look as a short list.
+struct RowSpec {
+  MainAction action;
+  gfx::Rect box;
+  std::initializer_list<gfx::Rect> look = {};  // empty: no pressed look
+  int arg = 0;
+  int arg2 = 0;
+};
+constexpr MainHotspot Row(RowSpec spec) {
+  MainHotspot row{.action = spec.action, .box = spec.box, .arg = spec.arg, .arg2 = spec.arg2};
+  for (const gfx::Rect& r : spec.look)
+    row.pressed[static_cast<std::size_t>(row.pressed_count++)] = r;
+  return row;
 }
+// A row whose pressed look is its own box.
 constexpr MainHotspot Same(MainAction action, gfx::Rect box, int arg = 0) {
-  return Row(action, box, {box}, 1, arg);
+  return Row({.action = action, .box = box, .look = {box}, .arg = arg});
 }
 
 constexpr auto BuildTable() {
   using A = MainAction;
+  namespace ml = main_layout;
   std::array<MainHotspot, 82> t{};
   std::size_t i = 0;
   t[i++] = Same(A::kMinimise, {301, 109, 24, 10});
-  t[i++] = Row(A::kClose, {329, 106, 21, 17}, {{{327, 106, 25, 17}}}, 1);
-  t[i++] = Row(A::kAlarmPreview, {340, 253, 13, 13}, {{{339, 252, 15, 15}, {337, 257, 19, 5}}}, 2);
-  t[i++] = Row(A::kAlarmPrevious, {326, 262, 13, 11}, {{{326, 261, 12, 12}, {338, 265, 2, 8}}}, 2);
-  t[i++] = Row(A::kAlarmNext, {354, 262, 13, 11}, {{{355, 261, 12, 12}, {353, 265, 2, 8}}}, 2);
+  t[i++] = Row({.action = A::kClose, .box = {329, 106, 21, 17}, .look = {{327, 106, 25, 17}}});
+  t[i++] = Row({.action = A::kAlarmPreview,
+                .box = {340, 253, 13, 13},
+                .look = {{339, 252, 15, 15}, {337, 257, 19, 5}}});
+  t[i++] = Row({.action = A::kAlarmPrevious,
+                .box = {326, 262, 13, 11},
+                .look = {{326, 261, 12, 12}, {338, 265, 2, 8}}});
+  t[i++] = Row({.action = A::kAlarmNext,
+                .box = {354, 262, 13, 11},
+                .look = {{355, 261, 12, 12}, {353, 265, 2, 8}}});
   t[i++] = Same(A::kAlarmLoop, {320, 251, 15, 10});
-  t[i++] = Row(A::kMusicPlayStop, {298, 253, 13, 13}, {{{297, 252, 15, 15}, {295, 257, 19, 5}}}, 2);
-  t[i++] = Row(A::kSongPrevious, {284, 262, 13, 11}, {{{284, 261, 12, 12}, {296, 265, 2, 8}}}, 2);
-  t[i++] = Row(A::kSongNext, {312, 262, 13, 11}, {{{313, 261, 12, 12}, {311, 265, 2, 8}}}, 2);
+  t[i++] = Row({.action = A::kMusicPlayStop,
+                .box = {298, 253, 13, 13},
+                .look = {{297, 252, 15, 15}, {295, 257, 19, 5}}});
+  t[i++] = Row({.action = A::kSongPrevious,
+                .box = {284, 262, 13, 11},
+                .look = {{284, 261, 12, 12}, {296, 265, 2, 8}}});
+  t[i++] = Row({.action = A::kSongNext,
+                .box = {312, 262, 13, 11},
+                .look = {{313, 261, 12, 12}, {311, 265, 2, 8}}});
   t[i++] = Same(A::kContinuousPlay, {278, 251, 15, 10});
-  t[i++] = Row(A::kZoom, {279, 120, 37, 10}, {{{279, 124, 37, 5}}}, 1);
+  t[i++] = Row({.action = A::kZoom, .box = {279, 120, 37, 10}, .look = {ml::kZoomBar}});
   t[i++] = Same(A::kSpeed, {323, 133, 18, 15}, 3);
   t[i++] = Same(A::kSpeed, {310, 130, 13, 17}, 2);
   t[i++] = Same(A::kSpeed, {298, 130, 11, 16}, 1);
   t[i++] = Same(A::kSpeed, {254, 133, 18, 15}, -3);
   t[i++] = Same(A::kSpeed, {272, 130, 13, 17}, -2);
   t[i++] = Same(A::kSpeed, {286, 130, 11, 16}, -1);
-  t[i++] = Row(A::kStepForward, {308, 147, 15, 11}, {{{308, 147, 15, 11}, {323, 149, 1, 1}}}, 2);
-  t[i++] = Row(A::kStop, {288, 147, 19, 12}, {{{287, 147, 21, 12}}}, 1);
-  t[i++] = Row(A::kStepReverse, {272, 147, 15, 11}, {{{272, 147, 15, 11}, {271, 149, 1, 1}}}, 2);
-  t[i++] = Row(A::kSpeedMinus, {278, 159, 16, 11}, {{{286, 159, 5, 5}}}, 1);
-  t[i++] = Row(A::kSpeedReset, {294, 159, 7, 19}, {{{295, 165, 5, 5}}}, 1);
-  t[i++] = Row(A::kSpeedPlus, {301, 159, 16, 11}, {{{304, 159, 5, 5}}}, 1);
+  t[i++] = Row({.action = A::kStepForward,
+                .box = {308, 147, 15, 11},
+                .look = {{308, 147, 15, 11}, {323, 149, 1, 1}}});
+  t[i++] = Row({.action = A::kStop, .box = {288, 147, 19, 12}, .look = {{287, 147, 21, 12}}});
+  t[i++] = Row({.action = A::kStepReverse,
+                .box = {272, 147, 15, 11},
+                .look = {{272, 147, 15, 11}, {271, 149, 1, 1}}});
+  t[i++] = Row({.action = A::kSpeedMinus, .box = {278, 159, 16, 11}, .look = {{286, 159, 5, 5}}});
+  t[i++] = Row({.action = A::kSpeedReset, .box = {294, 159, 7, 19}, .look = {{295, 165, 5, 5}}});
+  t[i++] = Row({.action = A::kSpeedPlus, .box = {301, 159, 16, 11}, .look = {{304, 159, 5, 5}}});
   for (int n = 1; n <= 9; ++n) {
-    const gfx::Rect box = PhotoFilmBox(n);
-    t[i++] = Row(A::kPhotoFilm, box, {{box, {box.left - 2, box.top + 5, 19, 5}}}, 2, n);
+    const auto look = media_layout::PhotoFilmLook(n);
+    t[i++] = Row({.action = A::kPhotoFilm, .box = look[0], .look = {look[0], look[1]}, .arg = n});
   }
   t[i++] = Same(A::kPhotoFilmRotation, {223, 165, 15, 10});
   for (int r = 0; r <= 1; ++r) {
     for (int n = 1; n <= 9; ++n) {
-      const gfx::Rect box = MovieBox(r, n);
-      t[i++] = Row(A::kMovie, box,
-                   {{box, {box.left - 2, box.top + 3, 18, 9}, {box.left - 3, box.top + 7, 20, 1}}},
-                   3, n, r);
+      const auto look = media_layout::MovieLook(r, n);
+      t[i++] = Row({.action = A::kMovie,
+                    .box = look[0],
+                    .look = {look[0], look[1], look[2]},
+                    .arg = n,
+                    .arg2 = r});
     }
   }
   for (int r = 0; r <= 1; ++r) t[i++] = Same(A::kMovieSound, {207, 206 + 24 * r, 12, 11}, r);
   for (int r = 0; r <= 1; ++r) t[i++] = Same(A::kMovieRotation, {219, 201 + 24 * r, 15, 10}, r);
-  t[i++] = Row(A::kWallpaper, {338, 279, 21, 13}, {{{343, 284, 11, 4}}}, 1);
-  t[i++] = Row(A::kTimeOrDate, {244, 107, 51, 8}, {{{244, 109, 51, 5}}}, 1);
-  t[i++] = Row(A::kCountdownMinus, {286, 292, 21, 12}, {{{293, 294, 7, 7}}}, 1);
-  t[i++] = Row(A::kCountdownPlus, {334, 292, 21, 12}, {{{341, 294, 7, 7}}}, 1);
-  t[i++] = Row(A::kCountdownReset, {307, 292, 27, 12});
+  t[i++] = Row({.action = A::kWallpaper, .box = {338, 279, 21, 13}, .look = {{343, 284, 11, 4}}});
+  t[i++] = Row({.action = A::kTimeOrDate, .box = {244, 107, 51, 8}, .look = {ml::kClockFace}});
+  t[i++] =
+      Row({.action = A::kCountdownMinus, .box = {286, 292, 21, 12}, .look = {{293, 294, 7, 7}}});
+  t[i++] =
+      Row({.action = A::kCountdownPlus, .box = {334, 292, 21, 12}, .look = {{341, 294, 7, 7}}});
+  t[i++] = Row({.action = A::kCountdownReset, .box = {307, 292, 27, 12}});
   t[i++] = Same(A::kPassword, {242, 263, 28, 23});
   for (int v = 0; v <= 1; ++v) {
-    const int f = kPanelStep * v;
-    t[i++] = Row(A::kPanelFigure, {100, 49 + f, 63, 81}, {}, 0, v);
-    t[i++] = Row(A::kPanelLoad, {20, 84 + f, 18, 15}, {{{20, 84 + f, 18, 15}, {19, 91 + f, 20, 1}}},
-                 2, v);
-    t[i++] = Row(A::kPanelSave, {20, 102 + f, 18, 15},
-                 {{{20, 102 + f, 18, 15}, {19, 109 + f, 20, 1}}}, 2, v);
-    t[i++] = Row(A::kPanelRandom, {38, 93 + f, 18, 15},
-                 {{{38, 93 + f, 18, 15}, {37, 100 + f, 20, 1}}}, 2, v);
+    const int f = ml::kPanelStep * v;
+    t[i++] = Row({.action = A::kPanelFigure, .box = {100, 49 + f, 63, 81}, .arg = v});
+    const gfx::Rect load = ml::kLoadButton.offset(0, f);
+    const gfx::Rect save = ml::kSaveButton.offset(0, f);
+    const gfx::Rect random = ml::kRandomButton.offset(0, f);
+    t[i++] = Row({.action = A::kPanelLoad,
+                  .box = load,
+                  .look = {load, {load.left - 1, load.top + 7, 20, 1}},
+                  .arg = v});
+    t[i++] = Row({.action = A::kPanelSave,
+                  .box = save,
+                  .look = {save, {save.left - 1, save.top + 7, 20, 1}},
+                  .arg = v});
+    t[i++] = Row({.action = A::kPanelRandom,
+                  .box = random,
+                  .look = {random, {random.left - 1, random.top + 7, 20, 1}},
+                  .arg = v});
     for (int p = 0; p <= 5; ++p) {
-      const gfx::Rect box{kPX[p] + 4, kPY[p] + f, 26, 27};
-      t[i++] = Row(A::kPanelPart, box, {{box, {kPX[p], kPY[p] + 8 + f, 34, 11}}}, 2, v, p);
+      const int x = ml::kPartX[static_cast<std::size_t>(p)];
+      const int y = ml::kPartY[static_cast<std::size_t>(p)] + f;
+      const gfx::Rect box{x + 4, y, 26, 27};
+      t[i++] = Row({.action = A::kPanelPart,
+                    .box = box,
+                    .look = {box, {x, y + 8, 34, 11}},
+                    .arg = v,
+                    .arg2 = p});
     }
   }
-  t[i++] = Row(A::kHelp, {342, 124, 16, 14});
+  t[i++] = Row({.action = A::kHelp, .box = {342, 124, 16, 14}});
   if (i != t.size()) throw "hotspot table size";  // not a constant expression: fails to compile
   return t;
 }
@@ -156,6 +199,16 @@ constexpr auto BuildTable() {
 }  // namespace hotspot_detail
 
 inline constexpr auto kMainHotspots = hotspot_detail::BuildTable();
+
+// The left button's hit test: the first row whose box holds the skin point and that
+// `takes` accepts; null when none does.
+template <typename Takes>
+const MainHotspot* FindHotspot(std::span<const MainHotspot> table, int x, int y, Takes takes) {
+  for (const MainHotspot& hotspot : table) {
+    if (PointInBox(x, y, hotspot.box) && takes(hotspot)) return &hotspot;
+  }
+  return nullptr;
+}
 static_assert(kMainHotspots.size() == 82,
               "23 single rows, 9 films, 1, 18 movies, 2, 2, 6, 20 panel rows, help");
 

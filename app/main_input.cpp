@@ -3,21 +3,18 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/main_hotspots.h"
-#include "app/pad.h"
 #include "clock/countdown.h"
 #include "colour/colour_file.h"
 #include "platform/keys.h"
+#include "shell/main_layout.h"
+#include "shell/pad.h"
 
 namespace tinto {
 
 namespace {
-constexpr int kPressDelay = 100;
-constexpr int kLongPressDelay = 300;
 constexpr int kHelpPictureTime = 4000;
-constexpr int kCountdownX = 301;
-constexpr int kCountdownY = 295;
-constexpr int kAlarmNumberX = 341;
-constexpr int kAlarmNumberY = 268;
+constexpr int kAlarmNumberX = main_layout::kAlarmNumber.x;
+constexpr int kAlarmNumberY = main_layout::kAlarmNumber.y;
 // The point the space key presses: the tournament password button.
 constexpr gfx::Point kSpacePoint{244, 265};
 }  // namespace
@@ -25,10 +22,7 @@ constexpr gfx::Point kSpacePoint{244, 265};
 void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, int Y) {
   const int x = X - kSkinOffset.x;
   const int y = Y - kSkinOffset.y;
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button == MouseButton::kRight) {
     // Photo-film and movie buttons toggle their availability; anywhere else the viewer
     // shows its placeholder.
@@ -36,11 +30,11 @@ void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, in
     return;
   }
   if (button == MouseButton::kMiddle) return;
-  for (const MainHotspot& hotspot : kMainHotspots) {
-    if (!PointInBox(x, y, hotspot.box)) continue;
-    // Photo-film and movie buttons take the left button only while available.
-    if (!ViewerTakesPress(hotspot)) continue;
-    DoHotspot(hotspot, shift);
+  // Photo-film and movie buttons take the left button only while available.
+  const MainHotspot* hotspot = FindHotspot(
+      kMainHotspots, x, y, [this](const MainHotspot& row) { return ViewerTakesPress(row); });
+  if (hotspot != nullptr) {
+    DoHotspot(*hotspot, shift);
     return;
   }
   drag_.Begin(platform_, window_);
@@ -122,28 +116,28 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kTimeOrDate:
       FlipToggle(clock.date_mode, 68, 69);
       if (clock.date_mode) {
-        canvas_.DrawDate(244, 109, platform_.Now());
+        canvas_.DrawDate(main_layout::kClockDigits.x, main_layout::kClockDigits.y, platform_.Now());
       } else {
-        canvas_.DrawTime(244, 109, clock.hours, clock.minutes, clock.seconds);
+        canvas_.DrawTime(main_layout::kClockDigits.x, main_layout::kClockDigits.y, clock.hours,
+                         clock.minutes, clock.seconds);
       }
       return;
     case A::kCountdownMinus:
     case A::kCountdownPlus: {
       const bool hour_step = shift.shift || shift.alt;
-      const int effect = hotspot.action == A::kCountdownMinus ? StepCountdownDown(clock, hour_step)
-                                                              : StepCountdownUp(clock, hour_step);
-      canvas_.DrawTime(kCountdownX, kCountdownY, clock.countdown_hours, clock.countdown_minutes,
-                       clock.countdown_seconds);
+      const int effect = hotspot.action == A::kCountdownMinus ? clock.countdown.StepDown(hour_step)
+                                                              : clock.countdown.StepUp(hour_step);
+      DrawCountdown();
       EffectThenRelease(effect, kPressDelay);
-      clock.countdown_state = 1;
+      clock.countdown.Start();
       return;
     }
     case A::kCountdownReset:
-      clock.countdown_hours = clock.countdown_minutes = clock.countdown_seconds = 0;
-      canvas_.DrawTime(kCountdownX, kCountdownY, 0, 0, 0);
+      clock.countdown.ClearTime();
+      DrawCountdown();
       effects.PlayEffect(40);
       Wait(kPressDelay);
-      clock.countdown_state = 0;
+      clock.countdown.Stop();
       return;
     case A::kPanelFigure:
     case A::kPanelLoad:

@@ -12,7 +12,6 @@
 namespace tinto {
 
 namespace {
-constexpr int kPressDelay = 100;
 constexpr int kDroppedEffect = 32;
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/messages.h"
 #include "clock/countdown.h"
+#include "shell/main_layout.h"
 
 namespace tinto {
 
@@ -15,12 +16,12 @@ namespace {
 constexpr std::array<const char*, 3> kHostGameClasses = {"TFM", "TSPFM", "TkeyFM"};
 constexpr int kClockX = 244;
 constexpr int kClockY = 109;
-constexpr int kCountdownX = 301;
-constexpr int kCountdownY = 295;
+constexpr int kCountdownX = main_layout::kCountdownDigits.x;
+constexpr int kCountdownY = main_layout::kCountdownDigits.y;
 }  // namespace
 
 void TTintoMainFM::Timer1Timer() {
-  if (app_.closing) return;
+  if (app_.closing()) return;
   const std::uint32_t now = platform_.TickCount();
   if (!frame_clock_.Due(now)) return;
   viewer_.PlaybackTick();
@@ -28,7 +29,7 @@ void TTintoMainFM::Timer1Timer() {
 }
 
 void TTintoMainFM::Timer2Timer() {
-  if (app_.closing) return;
+  if (app_.closing()) return;
   Timer1Timer();
 
   music_player_.EndOfSongCheck(frame_clock_.current_tick);
@@ -43,16 +44,11 @@ void TTintoMainFM::Timer2Timer() {
     clock.last_seconds = clock.seconds;
     if (!clock.date_mode)
       canvas_.DrawTime(kClockX, kClockY, clock.hours, clock.minutes, clock.seconds);
-    if (clock.countdown_state == 1) {
-      SubtractTime(clock, 0, 0, 1);
-      canvas_.DrawTime(kCountdownX, kCountdownY, clock.countdown_hours, clock.countdown_minutes,
-                       clock.countdown_seconds);
-      if (clock.countdown_hours + clock.countdown_minutes + clock.countdown_seconds == 0)
-        clock.countdown_state = 2;
-    } else if (clock.countdown_state == 2) {
+    const Countdown::SecondChange change = clock.countdown.OnSecondChange();
+    if (change.draw_time) DrawCountdown();
+    if (change.start_alarm) {
       // The alarm: one second change after the countdown reached zero. The viewer closes
       // and the music stops.
-      clock.countdown_state = 3;
       CloseViewerForAlarm();
       music_player_.StopSong(false);
       app_.effects().PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
@@ -61,18 +57,26 @@ void TTintoMainFM::Timer2Timer() {
   }
 
   // The ringing panel blinks every main tick until a press stops the alarm.
-  if (clock.countdown_state == 3) {
-    canvas_.ShowAlarmLit();
-    clock.countdown_state = 4;
-  } else if (clock.countdown_state == 4) {
-    canvas_.ShowAlarmNormal();
-    clock.countdown_state = 3;
+  switch (clock.countdown.OnMainTick()) {
+    case Countdown::Blink::kShowLit:
+      canvas_.ShowAlarmLit();
+      break;
+    case Countdown::Blink::kShowNormal:
+      canvas_.ShowAlarmNormal();
+      break;
+    case Countdown::Blink::kNone:
+      break;
   }
 
   if (first_tick_) {
     first_tick_ = false;
     FirstTick();
   }
+}
+
+void TTintoMainFM::DrawCountdown() {
+  const CountdownTime& t = app_.clock().countdown.time();
+  canvas_.DrawTime(kCountdownX, kCountdownY, t.hours, t.minutes, t.seconds);
 }
 
 // The panel leaves the window region when it is open; the viewer is closed and unpaused.

@@ -4,14 +4,9 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/main_hotspots.h"
-#include "app/pad.h"
+#include "shell/pad.h"
 
 namespace tinto {
-
-namespace {
-constexpr int kPressDelay = 100;
-constexpr int kLongPressDelay = 300;
-}  // namespace
 
 bool TTintoMainFM::ViewerTakesPress(const MainHotspot& hotspot) const {
   const ViewerRecord& rec = viewer_.record();
@@ -86,7 +81,12 @@ void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
     case A::kMovie:
       press(
           1, [&] { viewer_.OpenMovie(hotspot.arg2, hotspot.arg); }, 0);
-      effects.PlayRandomEffect(1, 0, 35, 36, 1, 2);
+      effects.PlayRandomEffect({.play_odds = 1,
+                                .silent_odds = 0,
+                                .first = 35,
+                                .second = 36,
+                                .first_odds = 1,
+                                .second_odds = 2});
       viewer_.RecordMovieUnlock(hotspot.arg2, hotspot.arg);
       return;
     case A::kWallpaper:

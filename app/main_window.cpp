@@ -5,23 +5,21 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/messages.h"
-#include "app/pad.h"
 #include "colour/colour_file.h"
 #include "colour/free_colours.h"
+#include "shell/main_layout.h"
+#include "shell/pad.h"
 
 namespace tinto {
 
 namespace {
 
-// The skin's hexagonal cell, relative to its origin.
-constexpr std::array<gfx::Point, 6> kHexagon = {
-    {{58, 0}, {175, 0}, {233, 100}, {174, 201}, {59, 201}, {0, 100}}};
-
 // A hexagon with its origin at a skin point, in window coordinates.
-gfx::Region HexagonAt(int x, int y) {
+gfx::Region HexagonAt(gfx::Point at) {
+  const auto& hexagon = main_layout::kHexagon;
   std::array<gfx::Point, 6> points{};
-  for (std::size_t i = 0; i < kHexagon.size(); ++i)
-    points[i] = {kHexagon[i].x + x + kSkinOffset.x, kHexagon[i].y + y + kSkinOffset.y};
+  for (std::size_t i = 0; i < hexagon.size(); ++i)
+    points[i] = {hexagon[i].x + at.x + kSkinOffset.x, hexagon[i].y + at.y + kSkinOffset.y};
   return gfx::Region::FromPolygon(points);
 }
 
@@ -33,7 +31,7 @@ TTintoMainFM::TTintoMainFM(Application& app)
       canvas_(app.platform(), app.skin()),
       preview_(app.skin(), app.colours(), canvas_),
       music_player_(app.platform(), app.folder(), app.music(), app.effects(), canvas_),
-      viewer_(app, canvas_, frame_clock_, region_union_) {}
+      viewer_(app, app.viewer(), canvas_, frame_clock_, region_union_) {}
 
 TTintoMainFM::~TTintoMainFM() {
   if (window_ != 0) platform_.DestroyWindow(window_);
@@ -51,7 +49,7 @@ void TTintoMainFM::FormCreate() {
                                 .on_tick = [this] { Timer1Timer(); },
                                 .plan =
                                     [this] {
-                                      if (app_.closing)
+                                      if (app_.closing())
                                         return TickPlan{TickPlan::Mode::kSkipAll, 0};
                                       return frame_clock_.Plan(viewer_.Idle());
                                     }});
@@ -111,9 +109,9 @@ void TTintoMainFM::PlaceWindow() {
 }
 
 void TTintoMainFM::ShapeWindow() {
-  gfx::Region region = HexagonAt(0, 209);
-  region.Union(HexagonAt(0, 0));
-  region.Union(HexagonAt(181, 104));
+  gfx::Region region = HexagonAt(main_layout::kColourCell3P);
+  region.Union(HexagonAt(main_layout::kColourCell2P));
+  region.Union(HexagonAt(main_layout::kViewerCell));
   region_union_ = std::move(region);
   ApplyRegion();
 }
@@ -142,14 +140,14 @@ void TTintoMainFM::Close() {
 }
 
 void TTintoMainFM::FormClose() {
-  if (app_.closing || !colours_changed_) return;
+  if (app_.closing() || !colours_changed_) return;
   Wait(100);
   app_.PlayEffect(67);
   app_.ShowNotice(messages::kRestartHostGame);
 }
 
 void TTintoMainFM::FormDestroy() {
-  app_.closing = true;
+  app_.BeginClosing();
   platform_.KillTimer(timer1_);
   platform_.KillTimer(timer2_);
   canvas_.surface().Free();

@@ -10,10 +10,12 @@ int RunTinto(Platform& platform) {
   if (platform.ActivateRunningCopy(kApplicationTitle)) return 0;
   platform.ClaimTitle(kApplicationTitle);
   Application app(platform);
-  platform.SetSkinLookup([&app](std::string_view name) { return app.skin().Find(name); });
+  PlatformInspector* inspector = platform.inspector();
+  if (inspector)
+    inspector->SetSkinLookup([&app](std::string_view name) { return app.skin().Find(name); });
   app.CreateWindows();
   platform.RunMessageLoop();
-  platform.SetSkinLookup({});
+  if (inspector) inspector->SetSkinLookup({});
   return 0;
 }
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "clock/countdown.h"
+
 namespace tinto {
 
 struct ClockState {
@@ -17,12 +19,7 @@ struct ClockState {
   std::uint16_t last_seconds = 61;
   bool date_mode = false;
 
-  // Countdown: 0 idle, 1 counting, 2 reached zero, 3 and 4 the two phases of the ringing
-  // alarm.
-  int countdown_state = 0;
-  int countdown_hours = 0;
-  int countdown_minutes = 0;
-  int countdown_seconds = 0;
+  Countdown countdown;
 
   // The alarm sounds: entry 10 is always effect 10; entries 11..last_index hold the
   // numbers 11..99 whose effect files exist, in ascending order.
@@ -31,7 +28,7 @@ struct ClockState {
   int alarm_index = 10;
   bool alarm_loop = false;
 
-  bool AlarmRinging() const { return countdown_state == 3 || countdown_state == 4; }
+  bool AlarmRinging() const { return countdown.Ringing(); }
 };
 
 }  // namespace tinto

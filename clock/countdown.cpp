@@ -1,72 +1,91 @@
-// Countdown arithmetic.
+// The countdown's arithmetic and its states.
 #include "clock/countdown.h"
 
 namespace tinto {
 
-void AddTime(ClockState& c, int h, int m, int s) {
-  c.countdown_seconds += s;
-  if (c.countdown_seconds > 59) {
-    c.countdown_seconds -= 60;
-    c.countdown_minutes += 1;
+void Countdown::Add(int h, int m, int s) {
+  CountdownTime& t = time_;
+  t.seconds += s;
+  if (t.seconds > 59) {
+    t.seconds -= 60;
+    t.minutes += 1;
   }
-  c.countdown_minutes += m;
-  if (c.countdown_minutes > 59) {
-    c.countdown_minutes -= 60;
-    c.countdown_hours += 1;
+  t.minutes += m;
+  if (t.minutes > 59) {
+    t.minutes -= 60;
+    t.hours += 1;
   }
-  c.countdown_hours += h;
-  if (c.countdown_hours > 24) {
-    c.countdown_hours = 24;
-    c.countdown_minutes = 59;
-    c.countdown_seconds = 59;
-  }
+  t.hours += h;
+  if (t.hours > 24) t = {24, 59, 59};
 }
 
-void SubtractTime(ClockState& c, int h, int m, int s) {
-  c.countdown_seconds -= s;
-  if (c.countdown_seconds < 0) {
-    c.countdown_seconds += 60;
-    c.countdown_minutes -= 1;
+void Countdown::Subtract(int h, int m, int s) {
+  CountdownTime& t = time_;
+  t.seconds -= s;
+  if (t.seconds < 0) {
+    t.seconds += 60;
+    t.minutes -= 1;
   }
-  c.countdown_minutes -= m;
-  if (c.countdown_minutes < 0) {
-    c.countdown_minutes += 60;
-    c.countdown_hours -= 1;
+  t.minutes -= m;
+  if (t.minutes < 0) {
+    t.minutes += 60;
+    t.hours -= 1;
   }
-  c.countdown_hours -= h;
-  if (c.countdown_hours < 0) {
-    c.countdown_hours = 0;
-    c.countdown_minutes = 0;
-    c.countdown_seconds = 0;
-  }
+  t.hours -= h;
+  if (t.hours < 0) t = {};
 }
 
 namespace {
-void RoundMinutes(ClockState& c) {
-  c.countdown_minutes = (c.countdown_minutes + 2) / 5 * 5;
+int RoundedToFive(int minutes) {
+  return (minutes + 2) / 5 * 5;
 }
 }  // namespace
 
-int StepCountdownDown(ClockState& c, bool hour_step) {
+int Countdown::StepDown(bool hour_step) {
   if (hour_step) {
-    if (c.countdown_hours > 0) c.countdown_hours -= 1;
+    if (time_.hours > 0) time_.hours -= 1;
     return 3;
   }
-  RoundMinutes(c);
-  SubtractTime(c, 0, 5, 0);
-  c.countdown_seconds = 6;
+  time_.minutes = RoundedToFive(time_.minutes);
+  Subtract(0, 5, 0);
+  time_.seconds = 6;
   return 0;
 }
 
-int StepCountdownUp(ClockState& c, bool hour_step) {
+int Countdown::StepUp(bool hour_step) {
   if (hour_step) {
-    AddTime(c, 1, 0, 0);
+    Add(1, 0, 0);
     return 3;
   }
-  RoundMinutes(c);
-  AddTime(c, 0, 5, 0);
-  c.countdown_seconds = 6;
+  time_.minutes = RoundedToFive(time_.minutes);
+  Add(0, 5, 0);
+  time_.seconds = 6;
   return 0;
+}
+
+Countdown::SecondChange Countdown::OnSecondChange() {
+  if (state_ == CountdownState::kCounting) {
+    Subtract(0, 0, 1);
+    if (time_ == CountdownTime{}) state_ = CountdownState::kReachedZero;
+    return {.draw_time = true};
+  }
+  if (state_ == CountdownState::kReachedZero) {
+    state_ = CountdownState::kRingingDark;
+    return {.start_alarm = true};
+  }
+  return {};
+}
+
+Countdown::Blink Countdown::OnMainTick() {
+  if (state_ == CountdownState::kRingingDark) {
+    state_ = CountdownState::kRingingLit;
+    return Blink::kShowLit;
+  }
+  if (state_ == CountdownState::kRingingLit) {
+    state_ = CountdownState::kRingingDark;
+    return Blink::kShowNormal;
+  }
+  return Blink::kNone;
 }
 
 }  // namespace tinto

@@ -1,12 +1,11 @@
 // The colour picker window: creation, showing, closing, the marker timer and the presses.
 #include "colour/TintoColU.h"
 
-#include "app/application.h"
-#include "app/pad.h"
 #include "colour/colour_tables.h"
 #include "colour/free_colours.h"
 #include "colour/picker_layout.h"
 #include "platform/keys.h"
+#include "shell/pad.h"
 
 namespace tinto {
 
@@ -19,12 +18,14 @@ constexpr int kCycleDelay = 100;
 constexpr int kHelpPictureTime = 4000;
 }  // namespace
 
-TTintoColFM::TTintoColFM(Application& app)
-    : SkinnedDialog(app, {.name = "picker",
-                          .title = "Quiro EDIT - colour",
-                          .width = pl::kWidth,
-                          .height = pl::kHeight,
-                          .topmost = true}) {}
+TTintoColFM::TTintoColFM(Services& services, ColourModel& colours, const Points& points)
+    : SkinnedDialog(services, {.name = "picker",
+                               .title = "Quiro EDIT - colour",
+                               .width = pl::kWidth,
+                               .height = pl::kHeight,
+                               .topmost = true}),
+      colours_(colours),
+      points_(points) {}
 
 void TTintoColFM::FormCreate() {
   CreateWindowAndBuffer();
@@ -47,12 +48,12 @@ void TTintoColFM::FormCreate() {
 }
 
 int TTintoColFM::ColoursPerPart() const {
-  return app_.points().ColoursPerPart();
+  return points_.ColoursPerPart();
 }
 
 int TTintoColFM::Level(int shade, int channel) const {
-  return app_.colours().part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(
-      selected_)][static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)];
+  return colours_.part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(selected_)]
+                              [static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)];
 }
 
 void TTintoColFM::ShowColourPicker(int v, int p) {
@@ -65,7 +66,7 @@ void TTintoColFM::ShowColourPicker(int v, int p) {
 
 void TTintoColFM::FormShow() {
   const gfx::Bitmap& face = app_.skin()[kBase4];
-  ColourModel& colours = app_.colours();
+  ColourModel& colours = colours_;
   const int v = variant_;
   const int p = part_;
   gfx::Blit(surface_.back(), pl::kCaption, face,
@@ -101,8 +102,8 @@ void TTintoColFM::FormShow() {
 }
 
 void TTintoColFM::FormClose(int modal_result) {
-  if (app_.closing) return;
-  if (modal_result == kResultOk) app_.colours().ApplyEntry(VariantRow(variant_), part_, selected_);
+  if (app_.closing()) return;
+  if (modal_result == kResultOk) colours_.ApplyEntry(VariantRow(variant_), part_, selected_);
 }
 
 void TTintoColFM::PressImage(gfx::Point skin_at, gfx::Rect button) {
@@ -120,10 +121,7 @@ void TTintoColFM::RestoreMarkers() {
 }
 
 void TTintoColFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   if (PointInBox(x, y, pl::kCancel)) {
     CancelOrOk(false);
@@ -208,7 +206,7 @@ void TTintoColFM::TakeColour() {
   app_.PlayEffect(67);
   platform_.Sleep(kLongPressDelay);
   Restore(pl::kTakeColour);
-  ColourModel& colours = app_.colours();
+  ColourModel& colours = colours_;
   colours.CaptureEntry(VariantRow(variant_), part_, selected_);
   colours.ApplyEntry(kWorkRow, part_, selected_);
   DrawSwatch(selected_);
@@ -223,8 +221,8 @@ bool TTintoColFM::PressFreeColourButton(int x, int y) {
     PressImage(load ? pl::kLoadPressed : pl::kSavePressed, button);
     app_.PlayEffect(2);
     platform_.Sleep(kLongPressDelay);
-    const FileResult r = load ? ReadFreeColours(app_.colours(), app_.folder(), part_ + 1)
-                              : WriteFreeColours(app_.colours(), app_.folder(), part_ + 1);
+    const FileResult r = load ? ReadFreeColours(colours_, app_.folder(), part_ + 1)
+                              : WriteFreeColours(colours_, app_.folder(), part_ + 1);
     if (!r.ok) app_.ReportError(r.error);
     Restore(button);
     if (load) RedrawFreeColours();
@@ -233,7 +231,7 @@ bool TTintoColFM::PressFreeColourButton(int x, int y) {
   if (PointInBox(x, y, pl::kCycle)) {
     PressImage(pl::kCyclePressed, pl::kCycle);
     const bool randomised =
-        CycleFreeColours(app_.colours(), free_cycle_, part_, ColoursPerPart(), app_.random());
+        CycleFreeColours(colours_, free_cycle_, part_, ColoursPerPart(), app_.random());
     app_.effects().PlayEffectChoice(randomised, 2, 31);
     platform_.Sleep(kCycleDelay);
     Restore(pl::kCycle);
@@ -245,7 +243,7 @@ bool TTintoColFM::PressFreeColourButton(int x, int y) {
 
 void TTintoColFM::RedrawFreeColours() {
   for (int e = kFirstFreeEntry; e < kNamedEntries; ++e) {
-    app_.colours().ApplyEntry(kWorkRow, part_, e);
+    colours_.ApplyEntry(kWorkRow, part_, e);
     DrawSwatch(e);
   }
   DrawDetail();
@@ -272,7 +270,7 @@ void TTintoColFM::OnMouseWheel(ShiftState, int, int, int) {
 }
 
 void TTintoColFM::Timer1Timer() {
-  if (app_.closing || !platform_.HasFocus(window_)) return;
+  if (app_.closing() || !platform_.HasFocus(window_)) return;
   gfx::Point at{};
   if (selected_ % 2 == 0) {
     marker_frame_ = (marker_frame_ + 1) % pl::kMarkerFrameCount;

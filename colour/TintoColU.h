@@ -8,9 +8,11 @@
 #include <array>
 #include <memory>
 
+#include "colour/colour_model.h"
 #include "colour/free_colour_cycle.h"
-#include "dialogs/skinned_dialog.h"
 #include "gfx/text.h"
+#include "shell/skinned_dialog.h"
+#include "unlock/points.h"
 
 namespace tinto {
 
@@ -19,7 +21,7 @@ class TTintoColFM : public SkinnedDialog {
   static constexpr int kResultOk = 1;
   static constexpr int kResultCancel = 2;
 
-  explicit TTintoColFM(Application& app);
+  TTintoColFM(Services& services, ColourModel& colours, const Points& points);
 
   void FormCreate();
   // Opens the picker for part p of variant v (0 = 2P, 1 = 3P); returns when it closes.
@@ -75,6 +77,8 @@ class TTintoColFM : public SkinnedDialog {
   FreeCycle free_cycle_{};
   int marker_frame_ = 0;
   TimerId timer_ = 0;
+  ColourModel& colours_;
+  const Points& points_;
   std::unique_ptr<gfx::Font> font_;
 };
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "app/pad.h"
 #include "gfx/sjis.h"
+#include "shell/pad.h"
 
 namespace tinto {
 namespace {

@@ -4,9 +4,9 @@
 // operations on them.
 #pragma once
 
-#include "app/random.h"
 #include "colour/colour_types.h"
 #include "gfx/bitmap.h"
+#include "shell/random.h"
 
 namespace tinto {
 

@@ -1,4 +1,4 @@
-// The colour editor's constant tables, laid out as the colour data is described: the
+// The colour editor's constant tables, one row of text per row of the colour data: the
 // default colour rows, the parts with their shades and colour indices, and each part's 21
 // built-in entries written as hexadecimal levels. The texts are turned into numbers by the
 // compiler, which also checks their shape (16 colours a row, 21 entries a part, the

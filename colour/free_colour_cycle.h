@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "app/random.h"
 #include "colour/colour_model.h"
+#include "shell/random.h"
 
 namespace tinto {
 

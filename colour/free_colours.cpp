@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/pad.h"
 #include "files/ini_file.h"
+#include "shell/pad.h"
 
 namespace tinto {
 namespace {

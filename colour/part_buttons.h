@@ -5,9 +5,11 @@
 
 #include <array>
 
+#include "shell/main_layout.h"
+
 namespace tinto {
 
-inline constexpr std::array<int, 6> kPX = {61, 32, 61, 61, 32, 61};
-inline constexpr std::array<int, 6> kPY = {39, 54, 69, 105, 120, 135};
+inline constexpr std::array<int, 6> kPX = main_layout::kPartX;
+inline constexpr std::array<int, 6> kPY = main_layout::kPartY;
 
 }  // namespace tinto

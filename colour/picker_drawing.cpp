@@ -2,14 +2,13 @@
 // entry with its levels, bars, level buttons and colour chips, and a level edit.
 #include <algorithm>
 
-#include "app/application.h"
-#include "app/glyphs.h"
 #include "colour/TintoColU.h"
 #include "colour/colour_names.h"
 #include "colour/colour_tables.h"
 #include "colour/part_buttons.h"
 #include "colour/picker_layout.h"
 #include "colour/recolour.h"
+#include "shell/glyphs.h"
 
 namespace tinto {
 
@@ -28,7 +27,7 @@ void TTintoColFM::DrawSwatch(int e) {
   gfx::Bitmap work(hex.width, hex.height);
   const std::size_t p = static_cast<std::size_t>(part_);
   for (int index = 1; index <= 15; ++index) {
-    RecolourPart(work, app_.skin()[kColptn], app_.colours(), kWorkRow, index, 0, 0, kPX[p] + 4,
+    RecolourPart(work, app_.skin()[kColptn], colours_, kWorkRow, index, 0, 0, kPX[p] + 4,
                  kPY[p] + 3, hex.width, hex.height);
   }
   const bool locked = e >= ColoursPerPart();
@@ -99,8 +98,8 @@ void TTintoColFM::DrawDetail() {
     const gfx::Rect chip{423, 53 * i + 108, pl::kChip.width, pl::kChip.height};
     if (has_shade) {
       const Levels& levels =
-          app_.colours().part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(s)]
-                                     [static_cast<std::size_t>(i)];
+          colours_.part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(s)]
+                               [static_cast<std::size_t>(i)];
       gfx::Fill(
           back, chip,
           gfx::MakePixel(LevelToByte(levels[0]), LevelToByte(levels[1]), LevelToByte(levels[2])));
@@ -124,10 +123,10 @@ void TTintoColFM::DrawDetail() {
 
 void TTintoColFM::SetLevel(int shade, int channel, int level) {
   level = std::clamp(level, 0, 15);
-  app_.colours().part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(selected_)]
-                             [static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)] =
+  colours_.part_colours[static_cast<std::size_t>(part_)][static_cast<std::size_t>(selected_)]
+                       [static_cast<std::size_t>(shade)][static_cast<std::size_t>(channel)] =
       static_cast<std::uint8_t>(level);
-  app_.colours().ApplyEntry(kWorkRow, part_, selected_);
+  colours_.ApplyEntry(kWorkRow, part_, selected_);
   DrawSwatch(selected_);
   surface_.Present(pl::EntryHexagon(selected_));
   DrawDetail();

@@ -2,15 +2,16 @@
 #include "colour/preview.h"
 
 #include "colour/recolour.h"
+#include "shell/main_layout.h"
 
 namespace tinto {
 
 namespace {
-constexpr int kPanelStep = 209;
+using main_layout::kPanelStep;
 // The blank panel, kept in two halves in the skin's invisible right-hand corners: black
 // under the pattern's silhouette, the panel background elsewhere.
-constexpr gfx::Rect kBlankUpper{271, 13, 136, 88};
-constexpr gfx::Rect kBlankLower{271, 310, 136, 88};
+using main_layout::kBlankLower;
+using main_layout::kBlankUpper;
 // The poses in COLPTN lie at x 93 + 75 * pose; the icons at (36, 42).
 constexpr gfx::Rect kIcons{36, 42, 55, 117};
 }  // namespace

@@ -6,9 +6,9 @@
 
 #include <array>
 
-#include "app/main_canvas.h"
-#include "app/skin.h"
 #include "colour/colour_model.h"
+#include "shell/main_canvas.h"
+#include "shell/skin.h"
 
 namespace tinto {
 

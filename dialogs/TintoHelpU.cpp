@@ -1,7 +1,6 @@
 // The manual window.
 #include "dialogs/TintoHelpU.h"
 
-#include "app/application.h"
 #include "gfx/sjis.h"
 #include "platform/keys.h"
 #include "resources/resources.h"
@@ -22,12 +21,12 @@ std::string ManualText() {
 }
 }  // namespace
 
-TTintoHelpFM::TTintoHelpFM(Application& app)
-    : SkinnedDialog(app, {.name = "manual",
-                          .title = "QUIRO EDIT MANUAL",
-                          .width = kClientWidth,
-                          .height = kClientHeight,
-                          .resizable = true}) {}
+TTintoHelpFM::TTintoHelpFM(Services& services)
+    : SkinnedDialog(services, {.name = "manual",
+                               .title = "QUIRO EDIT MANUAL",
+                               .width = kClientWidth,
+                               .height = kClientHeight,
+                               .resizable = true}) {}
 
 void TTintoHelpFM::FormCreate() {
   CreateWindowAndBuffer();
@@ -104,10 +103,7 @@ void TTintoHelpFM::Memo1KeyDown(int key, ShiftState shift) {
 }
 
 void TTintoHelpFM::Memo1MouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   // The scroll bar's arrows move a line, its track a page; the thumb is dragged.
   const ManualMemo::BarPart part = memo_.HitBar(x, y);

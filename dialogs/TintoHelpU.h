@@ -4,7 +4,7 @@
 #pragma once
 
 #include "dialogs/manual_memo.h"
-#include "dialogs/skinned_dialog.h"
+#include "shell/skinned_dialog.h"
 
 namespace tinto {
 
@@ -12,7 +12,7 @@ class TTintoHelpFM : public SkinnedDialog {
  public:
   static constexpr int kResultClosed = 2;
 
-  explicit TTintoHelpFM(Application& app);
+  explicit TTintoHelpFM(Services& services);
   void FormCreate();
   // Shows the manual modally and returns when it is closed. Nothing happens while it is
   // already open.

@@ -3,10 +3,9 @@
 
 #include <array>
 
-#include "app/application.h"
-#include "app/pad.h"
 #include "dialogs/message_layout.h"
 #include "platform/keys.h"
+#include "shell/pad.h"
 
 namespace tinto {
 
@@ -25,12 +24,12 @@ constexpr int kButtonDelay = 300;
 
 }  // namespace
 
-TTintoMessFM::TTintoMessFM(Application& app)
-    : SkinnedDialog(app, {.name = "message",
-                          .title = "Quiro EDIT - message",
-                          .width = kWidth,
-                          .height = kHeight,
-                          .topmost = true}) {}
+TTintoMessFM::TTintoMessFM(Services& services)
+    : SkinnedDialog(services, {.name = "message",
+                               .title = "Quiro EDIT - message",
+                               .width = kWidth,
+                               .height = kHeight,
+                               .topmost = true}) {}
 
 void TTintoMessFM::FormCreate() {
   CreateWindowAndBuffer();
@@ -42,13 +41,15 @@ void TTintoMessFM::FormCreate() {
 
 void TTintoMessFM::ShowNotice(const std::string& text) {
   if (platform_.HasFocus(window_)) return;
-  platform_.NoteDialog(DialogKind::kNotice, text);
+  if (PlatformInspector* inspector = platform_.inspector())
+    inspector->NoteDialog(DialogKind::kNotice, text);
   Show(text, false);
 }
 
 bool TTintoMessFM::AskOkCancel(const std::string& text) {
   if (platform_.HasFocus(window_)) return false;
-  platform_.NoteDialog(DialogKind::kQuestion, text);
+  if (PlatformInspector* inspector = platform_.inspector())
+    inspector->NoteDialog(DialogKind::kQuestion, text);
   return Show(text, true) == kResultOk;
 }
 
@@ -91,10 +92,7 @@ void TTintoMessFM::PressButton(gfx::Rect window_rect, gfx::Point pressed_image, 
 }
 
 void TTintoMessFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   if (PointInBox(x, y, kOkBox)) {
     PressButton(kOkBox, kOkPressed, kResultOk);

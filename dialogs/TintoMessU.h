@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/skinned_dialog.h"
 #include "gfx/text.h"
+#include "shell/skinned_dialog.h"
 
 namespace tinto {
 
@@ -15,7 +15,7 @@ class TTintoMessFM : public SkinnedDialog {
   static constexpr int kResultOk = 1;
   static constexpr int kResultCancel = 2;
 
-  explicit TTintoMessFM(Application& app);
+  explicit TTintoMessFM(Services& services);
 
   void FormCreate();
   // A notice with one button; returns when the user closed it. Ignored while a message

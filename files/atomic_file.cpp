@@ -1,9 +1,6 @@
 // Whole-file reads, and writes through a temporary file renamed over the old one.
 #include "files/atomic_file.h"
 
-#include <cerrno>
-#include <cstdint>
-#include <fstream>
 #include <system_error>
 
 #include "files/atomic_replace.h"
@@ -12,10 +9,6 @@
 namespace tinto {
 namespace fs = std::filesystem;
 namespace {
-
-std::string Describe(int err) {
-  return std::generic_category().message(err);
-}
 
 bool SetError(std::string* error, std::string text) {
   if (error) *error = std::move(text);
@@ -33,20 +26,19 @@ bool ReadWholeFile(const fs::path& path, std::string* bytes, std::string* error)
   if (fs::is_directory(path, ec)) {
     return SetError(error, "Could not read " + Quoted(path) + ": it is a folder.");
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return SetError(error, "Could not open " + Quoted(path) + ": " + Describe(errno) + ".");
-  in.seekg(0, std::ios::end);
-  std::streamoff size = in.tellg();
-  if (size < 0) return SetError(error, "Could not read " + Quoted(path) + ".");
-  if (static_cast<std::uintmax_t>(size) > kMaxReadBytes) {
-    return SetError(error, "Could not read " + Quoted(path) + ": the file is too large.");
+  std::string reason;
+  switch (ReadRegularFile(path, kMaxReadBytes, bytes, &reason)) {
+    case ReadStatus::kOk:
+      return true;
+    case ReadStatus::kNotRegular:
+      return SetError(error, "Could not read " + Quoted(path) + ": it is not an ordinary file.");
+    case ReadStatus::kTooLarge:
+      return SetError(error, "Could not read " + Quoted(path) + ": the file is too large.");
+    case ReadStatus::kMissing:
+    case ReadStatus::kFailed:
+      break;
   }
-  in.seekg(0, std::ios::beg);
-  std::string data(static_cast<std::size_t>(size), '\0');
-  in.read(data.data(), size);
-  if (in.gcount() != size) return SetError(error, "Could not read " + Quoted(path) + ".");
-  *bytes = std::move(data);
-  return true;
+  return SetError(error, "Could not open " + Quoted(path) + ": " + reason + ".");
 }
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes, std::string* error) {

@@ -1,8 +1,9 @@
-// Safe replacement of a file's content on Windows: write, FlushFileBuffers, then
-// MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH (a plain rename
-// over an existing file fails there).
+// Reading and safe replacement of a file's content on Windows: a read that takes only
+// disk files; write, FlushFileBuffers, then MoveFileExW with MOVEFILE_REPLACE_EXISTING |
+// MOVEFILE_WRITE_THROUGH (a plain rename over an existing file fails there).
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "files/atomic_replace.h"
@@ -35,8 +36,10 @@ bool Fail(std::string* reason, DWORD err) {
 HANDLE CreateTemporary(const fs::path& dir, const fs::path& target, fs::path* temp) {
   static unsigned counter = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp = dir / (L"." + target.filename().wstring() + L".tmp" +
-                   std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+    const std::string name = TemporaryFileName("", GetCurrentProcessId(), ++counter);
+    // "." + the target's own name (kept wide) + ".tmpPID-N".
+    *temp = dir / (L"." + target.filename().wstring() + fs::path(name.substr(1)).wstring());
+    BeforeFileCall("CreateFileW");
     HANDLE file = CreateFileW(temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
@@ -49,26 +52,99 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
+    BeforeFileCall("WriteFile");
     if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return false;
     bytes.remove_prefix(written);
   }
   return true;
 }
 
+// No new file may be made in the folder, but the file itself may be writable: it is then
+// rewritten where it is, flushed. Not atomic, but the only way to save there at all.
+bool OverwriteInPlace(const fs::path& target, std::string_view bytes, std::string* reason) {
+  BeforeFileCall("CreateFileW");
+  HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return Fail(reason, GetLastError());
+  DWORD err = 0;
+  if (GetFileType(file) != FILE_TYPE_DISK) err = ERROR_INVALID_FUNCTION;
+  if (err == 0 && !WriteAll(file, bytes)) err = GetLastError();
+  BeforeFileCall("FlushFileBuffers");
+  BeforeFileCall("FlushFileBuffers");
+  if (err == 0 && !FlushFileBuffers(file)) err = GetLastError();
+  if (!CloseHandle(file) && err == 0) err = GetLastError();
+  return err == 0 || Fail(reason, err);
+}
+
 }  // namespace
 
+ReadStatus ReadRegularFile(const fs::path& path, std::size_t max_bytes, std::string* bytes,
+                           std::string* reason) {
+  // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open; a pipe or device is refused
+  // by its type before anything is read.
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD err = GetLastError();
+    if (reason) *reason = Describe(err);
+    return err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND ? ReadStatus::kMissing
+                                                                      : ReadStatus::kFailed;
+  }
+  ReadStatus status = ReadStatus::kOk;
+  LARGE_INTEGER size{};
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    status = ReadStatus::kNotRegular;
+  } else if (!GetFileSizeEx(file, &size)) {
+    status = ReadStatus::kFailed;
+  } else if (static_cast<unsigned long long>(size.QuadPart) > max_bytes) {
+    status = ReadStatus::kTooLarge;
+  }
+  std::string data;
+  if (status == ReadStatus::kOk) {
+    data.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t got = 0;
+    while (got < data.size()) {
+      DWORD n = 0;
+      const DWORD want = static_cast<DWORD>(std::min<std::size_t>(data.size() - got, 1u << 30));
+      if (!ReadFile(file, data.data() + got, want, &n, nullptr) || n == 0) break;
+      got += n;
+    }
+    data.resize(got);
+  }
+  CloseHandle(file);
+  if (status == ReadStatus::kOk) *bytes = std::move(data);
+  return status;
+}
+
+bool ProcessIsRunning(std::uint32_t pid) {
+  if (pid == 0) return false;
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  if (process == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
+  DWORD code = 0;
+  const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+  CloseHandle(process);
+  return running;
+}
+
 bool ReplaceFileContents(const fs::path& target, std::string_view bytes,
-                         std::optional<fs::perms> /*keep_perms*/, std::string* reason) {
+                         std::optional<fs::perms> keep_perms, std::string* reason) {
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = L".";
   fs::path temp;
   HANDLE file = CreateTemporary(dir, target, &temp);
-  if (file == INVALID_HANDLE_VALUE) return Fail(reason, GetLastError());
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD err = GetLastError();
+    if (err == ERROR_ACCESS_DENIED && keep_perms) return OverwriteInPlace(target, bytes, reason);
+    return Fail(reason, err);
+  }
 
   DWORD err = 0;
   if (!WriteAll(file, bytes)) err = GetLastError();
+  BeforeFileCall("FlushFileBuffers");
   if (err == 0 && !FlushFileBuffers(file)) err = GetLastError();
   if (!CloseHandle(file) && err == 0) err = GetLastError();
+  BeforeFileCall("MoveFileExW");
   if (err == 0 && !MoveFileExW(temp.c_str(), target.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     err = GetLastError();

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/atomic_file.h"
+#include "files/utf16_text.h"
 #include "files/utf8_path.h"
 
 namespace tinto {
@@ -32,7 +33,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 // One line of the file: its content [begin, end) and the start of the next line; the
-// line end (LF or CR LF, or nothing on a last line) is [end, next).
+// line end (LF, CR LF, a CR after the file's last LF, or nothing on a last line) is
+// [end, next).
 struct Line {
   std::size_t begin, end, next;
 };
@@ -43,8 +45,15 @@ std::vector<Line> SplitLines(std::string_view text) {
   while (pos < text.size()) {
     std::size_t lf = text.find('\n', pos);
     if (lf == std::string_view::npos) {
-      lines.push_back({pos, text.size(), text.size()});
-      break;
+      // No LF follows: lines end at CR, as in a file written with CR alone.
+      std::size_t cr = text.find('\r', pos);
+      if (cr == std::string_view::npos) {
+        lines.push_back({pos, text.size(), text.size()});
+        break;
+      }
+      lines.push_back({pos, cr, cr + 1});
+      pos = cr + 1;
+      continue;
     }
     std::size_t end = (lf > pos && text[lf - 1] == '\r') ? lf - 1 : lf;
     lines.push_back({pos, end, lf + 1});
@@ -129,17 +138,22 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
   return at;
 }
 
+// The line end of new lines: that of the file's first line; CR in a file of CR line ends
+// alone, CR LF in a file without line ends.
 std::string_view FirstLineEnd(std::string_view text) {
   std::size_t lf = text.find('\n');
-  if (lf == std::string_view::npos) return "\r\n";
+  if (lf == std::string_view::npos) {
+    return text.find('\r') == std::string_view::npos ? "\r\n" : "\r";
+  }
   return (lf > 0 && text[lf - 1] == '\r') ? "\r\n" : "\n";
 }
 
-// The line end to put after a last line that has none, so that the line reads as before:
-// a lone CR at its end is part of its content and stays so only when CR LF follows it
-// (LF alone would turn it into a CR LF line end).
-std::string_view EndOfLastLine(std::string_view text) {
-  if (!text.empty() && text.back() == '\r') return "\r\n";
+// The line end of lines added at the end of the file. Past the file's last LF, lines end
+// at CR; an LF added there would join those lines into one, so CR it is.
+std::string_view EndForAppending(std::string_view text) {
+  const std::size_t lf = text.rfind('\n');
+  const std::size_t tail = lf == std::string_view::npos ? 0 : lf + 1;
+  if (text.find('\r', tail) != std::string_view::npos) return "\r";
   return FirstLineEnd(text);
 }
 
@@ -151,15 +165,23 @@ std::string StripQuotes(std::string_view value) {
   return std::string(value);
 }
 
-// The current text of the file: empty when it does not exist. False (with *error) when it
-// exists but cannot be read, so that a write never replaces a file it could not read.
-bool CurrentText(const std::filesystem::path& path, std::string* text, std::string* error) {
+// The current text of the file: empty when it does not exist; a UTF-16 file as UTF-8,
+// with *utf16 set (when given). False (with *error) when it exists but cannot be read, so
+// that a write never replaces a file it could not read.
+bool CurrentText(const std::filesystem::path& path, std::string* text, std::string* error,
+                 bool* utf16 = nullptr) {
+  if (utf16) *utf16 = false;
   std::error_code ec;
   if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
     text->clear();
     return true;
   }
-  return ReadWholeFile(path, text, error);
+  if (!ReadWholeFile(path, text, error)) return false;
+  if (IsUtf16LeText(*text)) {
+    *text = Utf8FromUtf16Le(*text);
+    if (utf16) *utf16 = true;
+  }
+  return true;
 }
 
 }  // namespace
@@ -211,14 +233,16 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
       out.append(text.substr(anchor.next));
     } else {  // the section's last line is the file's last, without a line end
       out.append(text);
-      out.append(EndOfLastLine(text));
+      out.append(EndForAppending(text));
       out += entry;
     }
     return out;
   }
-  std::string_view eol = FirstLineEnd(text);
+  std::string_view eol = EndForAppending(text);
   out.append(text);
-  if (!text.empty() && text.back() != '\n') out.append(EndOfLastLine(text));
+  // A file ending in CR or LF ends with a line end (a CR at the very end has no LF after
+  // it).
+  if (!text.empty() && text.back() != '\n' && text.back() != '\r') out.append(eol);
   out += "[";
   out.append(section);
   out += "]";
@@ -296,9 +320,11 @@ bool IniFile::WriteStrings(std::string_view section,
     }
   }
   std::string text;
-  if (!CurrentText(path_, &text, error)) return false;
+  bool utf16 = false;
+  if (!CurrentText(path_, &text, error, &utf16)) return false;
   for (const auto& [key, value] : entries) text = SetProfileValue(text, section, key, value);
-  return WriteFileAtomically(path_, text, error);
+  // A UTF-16 file stays UTF-16 as a whole.
+  return WriteFileAtomically(path_, utf16 ? Utf16LeFromUtf8(text) : text, error);
 }
 
 }  // namespace tinto

@@ -2,7 +2,8 @@
 // (".ini") files, so that the program's own "Tinto.ini" and the host game's settings file
 // look to both programs as they would on Windows.
 //
-// Reading: lines end with LF or CR LF. A line whose first non-blank character is "["
+// Reading: lines end with LF or CR LF; where no LF follows in the file, at CR (a file of
+// CR line ends reads line by line). A line whose first non-blank character is "["
 // starts a section; its name runs to the first "]" (or the line's end), without the blanks
 // around it. Inside a section every other non-blank line is an entry: the key is the text
 // before the first "=" and the value the text after it, both without surrounding blanks
@@ -18,9 +19,14 @@
 // line after the section's last non-blank line (so before any blank lines that end the
 // section). A new section goes at the end of the file, after a line end when the file
 // lacks a final one, with no blank line before it. New lines end like the file's first
-// line (CR LF in a new file or one without line ends); a new key after a last line
+// line (CR LF in a new file or one without line ends, CR in a file of CR line ends; CR
+// too for a line added past the file's last LF, where an LF would join the CR-ended lines
+// before it into one); a new key after a last line
 // without a line end leaves the file still without one. Values are bytes, written as
 // given, without quotes. The file is replaced through WriteFileAtomically.
+//
+// A file that starts with the UTF-16LE byte-order mark is read and written as UTF-16 (see
+// utf16_text.h); lines end as in any other file, at LF or, past the file's last LF, at CR.
 #pragma once
 
 #include <filesystem>

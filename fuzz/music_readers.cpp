@@ -8,9 +8,9 @@
 #include <string>
 
 #include "fuzz/fuzz_entries.h"
-#include "music/byte_window.h"
-#include "music/length_probes.h"
-#include "music/media_length.h"
+#include "media/byte_window.h"
+#include "media/length_probes.h"
+#include "media/media_length.h"
 
 namespace tinto::fuzz {
 

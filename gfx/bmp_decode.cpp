@@ -1,5 +1,6 @@
 // Decoding bitmap files: the entry points of bmp.h and the uncompressed pixel formats.
 #include <algorithm>
+#include <new>
 
 #include "gfx/bmp.h"
 #include "gfx/bmp_header.h"
@@ -100,7 +101,14 @@ std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> data, std::string*
   std::optional<Bitmap> out;
   if (const auto h = ParseBmpHeader(data, why, max_pixels)) {
     const bool rle = h->coding == BmpCoding::kRle8 || h->coding == BmpCoding::kRle4;
-    out = rle ? DecodeBmpRle(data, *h, why) : DecodeBmpUncompressed(data, *h, why);
+    // A picture within the pixel cap can still be more than a 32-bit process can find in
+    // one piece: that is a failed picture, not a failed program.
+    try {
+      out = rle ? DecodeBmpRle(data, *h, why) : DecodeBmpUncompressed(data, *h, why);
+    } catch (const std::bad_alloc&) {
+      out.reset();
+      why = "not enough memory for the picture";
+    }
   }
   if (!out) SetError(error, why);
   return out;

@@ -1,5 +1,5 @@
-// Text drawn into bitmaps with an installed font. Windows name their faces as the
-// original skin does ("ＭＳ Ｐゴシック" for the proportional face, "ＭＳ ゴシック" for the
+// Text drawn into bitmaps with an installed font. Windows name their faces by their
+// Japanese names ("ＭＳ Ｐゴシック" for the proportional face, "ＭＳ ゴシック" for the
 // fixed-pitch one); fontconfig finds the closest Japanese face installed (the IPA Gothic
 // family serves). Glyphs are drawn without smoothing, in one colour, on a transparent
 // background, so that text on a skin keeps the skin's exact colours.

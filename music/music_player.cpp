@@ -1,12 +1,14 @@
 // The music player.
 #include "music/music_player.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "app/pad.h"
 #include "files/utf8_path.h"
+#include "media/media_length.h"
 #include "platform/keys.h"
+#include "shell/pad.h"
 
 namespace tinto {
 
@@ -65,13 +67,14 @@ void MusicPlayer::DrawCurrentNumber() {
 }
 
 void MusicPlayer::Play(const std::string& path, bool stop_effects_first) {
-  platform_.MusicClose();
+  platform_.sound().MusicClose();
   // Effects and music that is not MIDI would share the sound output; MIDI leaves a
   // sounding effect alone.
   if (stop_effects_first) effects_.StopAll();
-  std::uint32_t length = platform_.MusicOpen(path).value_or(kFailedLength);
-  if (length == 0) length = kFailedLength;  // a song of no length would never end
-  if (!platform_.MusicPlay()) length = kFailedLength;
+  std::uint32_t length = platform_.sound().MusicOpen(path).value_or(kFailedLength);
+  if (length == 0) length = kFailedLength;       // a song of no length would never end
+  length = std::min(length, kMaxMediaLengthMs);  // the end check compares signed differences
+  if (!platform_.sound().MusicPlay()) length = kFailedLength;
   state_.song_length = length;
   state_.song_end_time = platform_.TickCount() + length;
 }
@@ -99,14 +102,14 @@ void MusicPlayer::PlayCurrentSong() {
 
 void MusicPlayer::StopSong(bool toggle) {
   state_.song_length = 0;
-  platform_.MusicStop();
+  platform_.sound().MusicStop();
   if (toggle) {
     state_.stock_mode = !state_.stock_mode;
     if (state_.stock_count < 1) state_.stock_mode = false;
     effects_.PlayEffect(50);
   }
   DrawCurrentNumber();
-  platform_.MusicClose();
+  platform_.sound().MusicClose();
 }
 
 void MusicPlayer::NextSong() {

@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/main_canvas.h"
-#include "app/sound_effects.h"
 #include "files/program_folder.h"
 #include "music/music_state.h"
 #include "platform/platform.h"
+#include "shell/main_canvas.h"
+#include "shell/sound_effects.h"
 
 namespace tinto {
 

@@ -1,5 +1,5 @@
 // The platform layer: the narrow set of services the application asks of the windowing
-// system, the clock, the sound and music facilities and the shell. The application only
+// system, the clock, the sound and music facilities (Sound) and the shell. The application only
 // ever talks to this interface; one backend implements it on a real desktop, another on
 // simulated time and scripted input.
 #pragma once
@@ -101,9 +101,44 @@ struct TimerSpec {
   std::function<TickPlan()> plan;  // empty: every tick matters
 };
 
+// Sound effects and music.
+class Sound {
+ public:
+  // --- sound effects: one at a time, asynchronous, a missing file is silent
+  virtual void PlayWave(const std::string& path, bool loop) = 0;
+  virtual void StopWaves() = 0;
+
+  // --- music: one file at a time
+  // Opens a MIDI, MP3 or WAV file; returns its length in milliseconds, or nothing when
+  // it cannot be opened or measured.
+  virtual std::optional<std::uint32_t> MusicOpen(const std::string& path) = 0;
+  virtual bool MusicPlay() = 0;
+  virtual void MusicStop() = 0;
+  virtual void MusicClose() = 0;
+
+ protected:
+  ~Sound() = default;
+};
+
+// What only the simulator looks at: the notices and questions about to be shown, and the
+// skin bitmaps by name. A desktop backend has none.
+class PlatformInspector {
+ public:
+  // The message window is about to show a notice or a question.
+  virtual void NoteDialog(DialogKind kind, const std::string& text) = 0;
+  virtual void SetSkinLookup(std::function<const gfx::Bitmap*(std::string_view)> lookup) = 0;
+
+ protected:
+  ~PlatformInspector() = default;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
+
+  virtual Sound& sound() = 0;
+  // The simulator's inspector; nothing on a desktop.
+  virtual PlatformInspector* inspector() { return nullptr; }
 
   // --- the application and other programs
   virtual std::string ExecutablePath() = 0;
@@ -119,11 +154,6 @@ class Platform {
   virtual void MinimiseApplication() = 0;
   // The standard error message of the platform (shown modally, or recorded).
   virtual void ShowError(const std::string& text) = 0;
-  // The message window is about to show a notice or a question (recorded by the
-  // simulator; nothing to do on a desktop).
-  virtual void NoteDialog(DialogKind /*kind*/, const std::string& /*text*/) {}
-  // Lets the simulator look at the skin bitmaps by name.
-  virtual void SetSkinLookup(std::function<const gfx::Bitmap*(std::string_view)> /*lookup*/) {}
 
   // --- windows
   virtual WindowId CreateWindow(const WindowSpec& spec, WindowEvents* events) = 0;
@@ -137,6 +167,10 @@ class Platform {
   // Where the pointer was on the screen at the mouse event being handled now (screen
   // coordinates, unaffected by windows moving meanwhile).
   virtual gfx::Point PointerPosition() = 0;
+  // At the press that starts a drag of the window: hands the drag to the desktop, which
+  // then moves the window with the pointer until the button comes up, and returns true.
+  // False where the program moves the window itself (MoveWindow at each pointer move).
+  virtual bool HandOverDrag(WindowId /*id*/) { return false; }
   // Draws src_rect of a bitmap onto the window's client area at dst.
   virtual void DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect src_rect,
                             gfx::Point dst) = 0;
@@ -171,18 +205,6 @@ class Platform {
   // cursor is visible while the counter is 0 or more.
   virtual int ShowCursor(bool show) = 0;
   virtual void SetCursorShape(CursorShape shape) = 0;
-
-  // --- sound effects: one at a time, asynchronous, a missing file is silent
-  virtual void PlayWave(const std::string& path, bool loop) = 0;
-  virtual void StopWaves() = 0;
-
-  // --- music: one file at a time
-  // Opens a MIDI, MP3 or WAV file; returns its length in milliseconds, or nothing when
-  // it cannot be opened or measured.
-  virtual std::optional<std::uint32_t> MusicOpen(const std::string& path) = 0;
-  virtual bool MusicPlay() = 0;
-  virtual void MusicStop() = 0;
-  virtual void MusicClose() = 0;
 };
 
 }  // namespace tinto

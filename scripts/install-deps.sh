@@ -16,7 +16,7 @@ case "${1:-}" in
     if [ "$1" = windows-test ]; then
       # Tinto.exe is a 32-bit program: Wine runs it with its 32-bit half (wine32:i386).
       packages+=(googletest wine wine64 wine32:i386 xvfb xauth xdotool x11-utils imagemagick
-                 sox icoutils file libx11-dev libxext-dev openbox python3 unzip)
+                 sox icoutils file libx11-dev libxext-dev openbox locales python3 unzip)
     fi
     ;;
   *)
@@ -24,9 +24,9 @@ case "${1:-}" in
       build-essential cmake ninja-build pkg-config
       libsdl2-dev libsdl2-mixer-dev libx11-dev libxext-dev libxi-dev libxdamage-dev
       libfreetype-dev libfontconfig-dev libjpeg-dev
-      libgtest-dev libgmock-dev libbenchmark-dev clang-format
+      libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
       fonts-ipafont-gothic timgm6mb-soundfont
-      xvfb xauth xdotool x11-utils imagemagick openbox metacity
+      xvfb xauth xdotool x11-utils imagemagick openbox metacity weston xwayland
       sox libsox-fmt-mp3 lame
       gdk-pixbuf-tests
       python3 binutils

@@ -4,10 +4,9 @@
 
 #include <string>
 
-#include "app/application.h"
-#include "app/glyphs.h"
-#include "app/pad.h"
 #include "platform/keys.h"
+#include "shell/glyphs.h"
+#include "shell/pad.h"
 #include "unlock/password_keys.h"
 
 namespace tinto {
@@ -20,12 +19,13 @@ constexpr int kLongPressDelay = 300;
 constexpr gfx::Pixel kQuestionColour = gfx::MakePixel(255, 255, 255);
 }  // namespace
 
-TTintoPassFM::TTintoPassFM(Application& app)
-    : SkinnedDialog(app, {.name = "password",
-                          .title = "Quiro EDIT - password",
-                          .width = pl::kWidth,
-                          .height = pl::kHeight,
-                          .topmost = true}) {}
+TTintoPassFM::TTintoPassFM(Services& services, Points& points)
+    : SkinnedDialog(services, {.name = "password",
+                               .title = "Quiro EDIT - password",
+                               .width = pl::kWidth,
+                               .height = pl::kHeight,
+                               .topmost = true}),
+      points_(points) {}
 
 void TTintoPassFM::FormCreate() {
   CreateWindowAndBuffer();
@@ -51,7 +51,7 @@ void TTintoPassFM::ShowPasswordWindow() {
 }
 
 void TTintoPassFM::FormShow() {
-  DrawPoints(pl::kPoints, app_.points().points());
+  DrawPoints(pl::kPoints, points_.points());
   DrawPoints(pl::kPointsMaximum, kPointsMaximum);
   DrawQuestion();
 }
@@ -85,7 +85,7 @@ void TTintoPassFM::DrawQuestion() {
   gfx::Blit(surface_.back(), {pl::kQuestion.left, pl::kQuestion.top}, app_.skin()[kBase7],
             pl::kQuestion);
   if (font_) {
-    font_->DrawLine(surface_.back(), pl::kQuestionText, Question(app_.points().UnlockStage()),
+    font_->DrawLine(surface_.back(), pl::kQuestionText, Question(points_.UnlockStage()),
                     kQuestionColour, pl::kQuestion);
   }
   surface_.Present(pl::kQuestion);
@@ -146,10 +146,7 @@ void TTintoPassFM::OnMouseWheel(ShiftState, int, int, int) {
 }
 
 void TTintoPassFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
-  if (app_.AlarmRinging()) {
-    app_.StopAlarm();
-    return;
-  }
+  if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
   if (PointInBox(x, y, pl::kCheckBox)) {
     Check();
@@ -169,7 +166,7 @@ void TTintoPassFM::Check() {
   ShowNormal(pl::kCheck);
   // Only the current stage's password counts, every one of the 65 places compared, so
   // nothing may follow the password.
-  if (typed_ != encoded_[static_cast<std::size_t>(app_.points().UnlockStage())]) {
+  if (typed_ != encoded_[static_cast<std::size_t>(points_.UnlockStage())]) {
     app_.PlayEffect(50);
     return;
   }
@@ -189,7 +186,7 @@ void TTintoPassFM::Accept() {
     surface_.Present(pl::kBanner);
     platform_.Sleep(kLongPressDelay / 4);
   }
-  Points& points = app_.points();
+  Points& points = points_;
   points.AdvancePoints();
   DrawPoints(pl::kPoints, points.points());
   // A failed save is reported; the window still moves on to the new stage, whose points
@@ -209,7 +206,7 @@ void TTintoPassFM::CloseWindow() {
 
 void TTintoPassFM::ShowHint() {
   app_.PlayEffect(61);
-  app_.ShowNotice(std::string(tinto::Hint(app_.points().UnlockStage())));
+  app_.ShowNotice(std::string(tinto::Hint(points_.UnlockStage())));
 }
 
 }  // namespace tinto

@@ -7,10 +7,11 @@
 #include <array>
 #include <memory>
 
-#include "dialogs/skinned_dialog.h"
 #include "gfx/text.h"
+#include "shell/skinned_dialog.h"
 #include "unlock/password_layout.h"
 #include "unlock/password_tables.h"
+#include "unlock/points.h"
 
 namespace tinto {
 
@@ -19,7 +20,7 @@ class TTintoPassFM : public SkinnedDialog {
   static constexpr int kResultClose = 2;
   using Typed = std::array<int, password_layout::kTypedLength>;
 
-  explicit TTintoPassFM(Application& app);
+  TTintoPassFM(Services& services, Points& points);
 
   void FormCreate();
   // Shows the window modally; returns when it closes.
@@ -59,6 +60,7 @@ class TTintoPassFM : public SkinnedDialog {
   Typed typed_{};
   int cursor_ = 0;
   std::array<Typed, kPasswordEntries> encoded_{};
+  Points& points_;
   std::unique_ptr<gfx::Font> font_;
 };
 

@@ -1,10 +1,11 @@
 // The photo-film and movie buttons: the files behind them, the start-up scans and initial
 // selection, hiding and finding again with the right button, and the host game's movie
 // progress in its settings file "Rondelay.ini".
-#include "app/application.h"
-#include "app/main_hotspots.h"
-#include "app/pad.h"
+#include <algorithm>
+
 #include "files/ini_file.h"
+#include "shell/pad.h"
+#include "viewer/media_layout.h"
 #include "viewer/viewer.h"
 
 namespace tinto {
@@ -18,19 +19,18 @@ constexpr std::array<std::string_view, 2> kUnlockPrefixes = {"NOMAL- ", "HARD- "
 constexpr std::string_view kUnlockTail = "\r\n\r\nムービーゲットだよ♪";
 
 // The pending rectangles of a button: its box and the plate around it.
-void AddPhotoFilmButton(MainCanvas& canvas, int n) {
-  const gfx::Rect box = PhotoFilmBox(n);
+template <std::size_t N>
+void AddButtonLook(MainCanvas& canvas, const std::array<gfx::Rect, N>& look) {
   canvas.BeginRects();
-  canvas.AddRect(box.left, box.top, 15, 15);
-  canvas.AddRect(box.left - 2, box.top + 5, 19, 5);
+  for (const gfx::Rect& r : look) canvas.AddRect(r.left, r.top, r.width, r.height);
+}
+
+void AddPhotoFilmButton(MainCanvas& canvas, int n) {
+  AddButtonLook(canvas, media_layout::PhotoFilmLook(n));
 }
 
 void AddMovieButton(MainCanvas& canvas, int row, int n) {
-  const gfx::Rect box = MovieBox(row, n);
-  canvas.BeginRects();
-  canvas.AddRect(box.left, box.top, 14, 15);
-  canvas.AddRect(box.left - 2, box.top + 3, 18, 9);
-  canvas.AddRect(box.left - 3, box.top + 7, 20, 1);
+  AddButtonLook(canvas, media_layout::MovieLook(row, n));
 }
 
 }  // namespace
@@ -130,8 +130,10 @@ void Viewer::ToggleMovieButton(int row, int n) {
 
 void Viewer::ReadMovieProgress() {
   const IniFile ini(app_.folder().Resolve(kHostSettingsFile));
+  // The host game counts 0 to 9; anything else in the file is held to that range, so the
+  // unlock notice never lists more than nine movies.
   for (std::size_t row = 0; row < 2; ++row)
-    rec_.movie_progress[row] = ini.ReadInt(kHostSection, kProgressKeys[row], 0);
+    rec_.movie_progress[row] = std::clamp(ini.ReadInt(kHostSection, kProgressKeys[row], 0), 0, 9);
 }
 
 void Viewer::RecordMovieUnlock(int row, int n) {

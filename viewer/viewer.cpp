@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/application.h"
 #include "viewer/frame_delay_table.h"
 #include "viewer/frame_strips.h"
 
@@ -55,8 +54,9 @@ gfx::Rect ViewerPanelRect(ViewerState state) {
   return {};
 }
 
-Viewer::Viewer(Application& app, MainCanvas& canvas, FrameClock& clock, gfx::Region& region_union)
-    : app_(app), canvas_(canvas), clock_(clock), region_union_(region_union), rec_(app.viewer()) {}
+Viewer::Viewer(Services& services, ViewerRecord& record, MainCanvas& canvas, FrameClock& clock,
+               gfx::Region& region_union)
+    : app_(services), canvas_(canvas), clock_(clock), region_union_(region_union), rec_(record) {}
 
 bool Viewer::Idle() const {
   return rec_.state == ViewerState::kClosed ||
@@ -117,8 +117,19 @@ void Viewer::DrawIndicators() {
   static constexpr std::array<int, 4> kReverse = {111, 110, 100, 0};
   const int forward = level > 0 ? kForward[static_cast<std::size_t>(level)] : 0;
   const int reverse = level < 0 ? kReverse[static_cast<std::size_t>(-level)] : 111;
-  canvas_.DrawSkinGlyphs(kBase1, 321, 127, forward, 3, 316, 127, 2, 3, 5);
-  canvas_.DrawSkinGlyphs(kBase1, 262, 127, reverse, 3, 272, 127, 2, 3, 5);
+  const auto lamps = [](int x, int value, int strip_x) {
+    return GlyphStrip{.dest_x = x,
+                      .dest_y = 127,
+                      .value = value,
+                      .digits = 3,
+                      .strip_x = strip_x,
+                      .strip_y = 127,
+                      .glyph_width = 2,
+                      .glyph_height = 3,
+                      .pitch = 5};
+  };
+  canvas_.DrawSkinGlyphs(kBase1, lamps(321, forward, 316));
+  canvas_.DrawSkinGlyphs(kBase1, lamps(262, reverse, 272));
   canvas_.DrawNumber(292, 159, CurrentSpeedIndex(), 2, level > 0 ? 0 : 1);
 }
 
@@ -146,10 +157,12 @@ void Viewer::OpenMovie(int row, int n) {
 
 void Viewer::LoadStripOrPlaceholder(MediaKind kind, const std::string& file_name) {
   gfx::Bitmap& strip = kind == MediaKind::kPhotoFilm ? rec_.photo_strip : rec_.movie_strip;
-  // Both strips go: the other kind's is drawn only after its own opening, which loads it
-  // anew, so holding it would only add its memory to that of the strip being read.
+  // Both strips go, and the gallery's picture: each is drawn only after its own opening,
+  // which loads it anew, so holding it would only add its memory to that of the strip
+  // being read.
   rec_.photo_strip = {};
   rec_.movie_strip = {};
+  rec_.wallpaper = {};
   if (!file_name.empty()) {
     if (auto loaded = LoadStrip(app_.folder().Resolve(file_name), kind)) {
       strip = std::move(*loaded);

@@ -4,27 +4,27 @@
 //
 // Positions are skin coordinates (the viewer panel lies at negative x); the main window's
 // back buffer and region are in window coordinates, the skin offset apart. Everything runs
-// on the main window's thread; the waits block it, as the host game's own viewer does.
+// on the main window's thread; the waits block it: nothing else runs meanwhile.
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "app/frame_clock.h"
-#include "app/main_canvas.h"
 #include "gfx/region.h"
+#include "shell/frame_clock.h"
+#include "shell/main_canvas.h"
+#include "shell/services.h"
 #include "viewer/viewer_record.h"
 
 namespace tinto {
-
-class Application;
 
 // The picture rectangle of each state (none for Closed).
 gfx::Rect ViewerPanelRect(ViewerState state);
 
 class Viewer {
  public:
-  Viewer(Application& app, MainCanvas& canvas, FrameClock& clock, gfx::Region& region_union);
+  Viewer(Services& services, ViewerRecord& record, MainCanvas& canvas, FrameClock& clock,
+         gfx::Region& region_union);
 
   ViewerRecord& record() { return rec_; }
   const ViewerRecord& record() const { return rec_; }
@@ -110,7 +110,7 @@ class Viewer {
   void Wait(int ms);
   int& CurrentSpeedIndex();
 
-  Application& app_;
+  Services& app_;
   MainCanvas& canvas_;
   FrameClock& clock_;
   gfx::Region& region_union_;

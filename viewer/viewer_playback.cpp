@@ -1,7 +1,6 @@
 // The playback tick: advancing photo films and movies frame by frame, the rotation from
 // one item to the next over the three groups (photo films, NOMAL movies, HARD movies),
 // and the movie's end sound.
-#include "app/application.h"
 #include "viewer/frame_strips.h"
 #include "viewer/viewer.h"
 
@@ -113,7 +112,12 @@ void Viewer::AdvanceMovie() {
   }
   // The end of a pass: with the row's movie sound on, most passes end with a cheer.
   if (rec_.movie_sound[static_cast<std::size_t>(row)] && number > 0)
-    app_.effects().PlayRandomEffect(4, 1, 35, 36, 2, 3);
+    app_.effects().PlayRandomEffect({.play_odds = 4,
+                                     .silent_odds = 1,
+                                     .first = 35,
+                                     .second = 36,
+                                     .first_odds = 2,
+                                     .second_odds = 3});
 }
 
 }  // namespace tinto

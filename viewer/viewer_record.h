@@ -1,7 +1,7 @@
 // The media viewer's record: what the viewer panel shows and how it plays, the photo
 // films, movies and wallpapers it knows, and the three pictures it holds. The frame delay,
 // the paused flag and the time of the last playback tick live in the main window's frame
-// clock (app/frame_clock.h).
+// clock (shell/frame_clock.h).
 #pragma once
 
 #include <array>
@@ -69,6 +69,7 @@ struct ViewerRecord {
   int last_wallpaper = 5;
   int installed_wallpapers = 3;
   int current_wallpaper = 4;
+  bool wallpaper_loaded = false;  // the current wallpaper's picture was read (not blue)
 
   gfx::Bitmap photo_strip;
   gfx::Bitmap movie_strip;

@@ -1,8 +1,7 @@
 // The wallpaper gallery: the start-up scans of the host game's wallpapers, the gallery
 // button, the opening animation that grows each picture from the centre line, and the
 // installation of the two secret wallpapers into the host game's folder.
-#include "app/application.h"
-#include "app/pad.h"
+#include "shell/pad.h"
 #include "viewer/viewer.h"
 #include "viewer/wallpaper_files.h"
 
@@ -46,6 +45,8 @@ void Viewer::NextWallpaper() {
 }
 
 void Viewer::OpenWallpaper(int n) {
+  // A frame step paused playback; the opening animation runs on the playback tick.
+  clock_.paused = false;
   rec_.frame = 5;
   const bool was_open = rec_.state == ViewerState::kWallpaper;
   int step = kFullStep;
@@ -65,7 +66,8 @@ void Viewer::OpenWallpaper(int n) {
 }
 
 void Viewer::LoadWallpaper(int n) {
-  rec_.current_wallpaper = 0;
+  rec_.current_wallpaper = n;
+  rec_.wallpaper_loaded = false;
   rec_.wallpaper = {};
   std::optional<gfx::Bitmap> picture;
   if (n == 4 || n == 5) {
@@ -75,9 +77,10 @@ void Viewer::LoadWallpaper(int n) {
   }
   if (picture) {
     rec_.wallpaper = std::move(*picture);
-    rec_.current_wallpaper = n;
+    rec_.wallpaper_loaded = true;
   } else {
-    // A missing or unreadable wallpaper shows pure blue; the next press goes on from 1.
+    // A missing or unreadable wallpaper shows pure blue and is never installed; the next
+    // press goes on to the next number.
     rec_.wallpaper = gfx::Bitmap(kSmallWallpaper.width, kSmallWallpaper.height, kBlue);
   }
 }
@@ -98,7 +101,7 @@ void Viewer::AdvanceWallpaper() {
   } else if (rec_.frame == 7) {
     rec_.frame = 8;
     app_.PlayEffect(40);
-    InstallWallpaper(rec_.current_wallpaper);
+    if (rec_.wallpaper_loaded) InstallWallpaper(rec_.current_wallpaper);
   }
   DrawWallpaperStep(rec_.frame);
 }

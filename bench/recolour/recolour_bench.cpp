@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "app/main_canvas.h"
-#include "app/skin.h"
 #include "colour/colour_model.h"
 #include "colour/colour_types.h"
 #include "colour/part_buttons.h"
@@ -20,6 +18,8 @@
 #include "colour/preview.h"
 #include "colour/recolour.h"
 #include "platform/sim/sim_platform.h"
+#include "shell/main_canvas.h"
+#include "shell/skin.h"
 
 namespace {
 

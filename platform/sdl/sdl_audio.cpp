@@ -5,7 +5,7 @@
 #include <SDL_mixer.h>
 #include <unistd.h>
 
-#include "music/media_length.h"
+#include "media/media_length.h"
 
 namespace tinto::sdl {
 
@@ -40,7 +40,7 @@ SdlAudio::~SdlAudio() {
 }
 
 void SdlAudio::PlayWave(const std::string& path, bool loop) {
-  if (!open_) return;
+  if (!open_ || !IsPlayableEffect(path)) return;  // the mixer converts a whole file on load
   Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
   if (chunk == nullptr) return;
   Mix_HaltChannel(kEffectChannel);
@@ -55,7 +55,7 @@ void SdlAudio::StopWaves() {
 
 std::optional<std::uint32_t> SdlAudio::MusicOpen(const std::string& path) {
   MusicClose();
-  const std::optional<std::uint32_t> length = MediaLengthMs(path);
+  const std::optional<std::uint32_t> length = SongLengthMs(path);
   if (!length) return std::nullopt;
   if (open_) {
     music_ = Mix_LoadMUS(path.c_str());

@@ -55,37 +55,46 @@ void SdlPlatform::RunMessageLoop() {
 
 int SdlPlatform::RunModal(WindowId id) {
   if (quit_ || Find(id) == nullptr) return 0;
-  // A window is modal once at a time.
-  if (std::any_of(modal_.begin(), modal_.end(), [id](const ModalLevel& l) { return l.id == id; }))
-    return 0;
   const WindowId focus_before = FocusedWindow();
-  modal_.push_back({.id = id});
-  const std::size_t level = modal_.size() - 1;
+  // Shown for the topmost modal window, or for the main one, and raised above it.
+  const WindowId opener = modal_.Top().value_or(first_window_);
+  const std::optional<std::size_t> level = modal_.Push(id);
+  if (!level) return 0;
+  if (Win* w = Find(id); w != nullptr) w->opener = opener;
   ShowWindow(id);
-  GiveFocus(id);
-  Pump([this, level] { return modal_[level].ended; });
-  const int result = modal_[level].ended ? modal_[level].result : 0;
-  modal_.resize(level);
+  RaiseModal();
+  Pump([this, level] { return modal_.Ended(*level); });
+  const int result = modal_.Pop(*level);
   HideWindow(id);
-  if (!modal_.empty())
-    GiveFocus(modal_.back().id);
+  if (const std::optional<WindowId> top = modal_.Top())
+    GiveFocus(*top);
   else if (focus_before != 0 && focus_before != id)
     GiveFocus(focus_before);
   return result;
 }
 
+// The topmost modal window comes to the front with the focus: when it opens, and when the
+// desktop activates a window below it (a second start raises the main window).
+void SdlPlatform::RaiseModal() {
+  const std::optional<WindowId> top = modal_.Top();
+  if (!top) return;
+  Win* w = Find(*top);
+  if (w == nullptr || w->window == nullptr || !w->visible) return;
+  RaiseX11Window(w->window);
+  GiveFocus(w->id);
+}
+
 void SdlPlatform::EndModal(WindowId id, int result) {
-  for (ModalLevel& level : modal_) {
-    if (level.id == id && !level.ended) {
-      level.ended = true;
-      level.result = result;
-    }
-  }
+  modal_.End(id, result);
 }
 
 template <typename Done>
 void SdlPlatform::Pump(Done done) {
   while (!quit_ && !done()) {
+    if (session_end_ != nullptr && session_end_->Requested()) {
+      quit_ = true;
+      break;
+    }
     timers_.RunDue();
     if (quit_ || done()) break;
     SDL_Event ev;
@@ -104,10 +113,6 @@ int SdlPlatform::WaitTimeout() {
   return static_cast<int>(std::min(*wake - now, kIdleWaitMs));
 }
 
-bool SdlPlatform::TakesInput(WindowId id) const {
-  return modal_.empty() || modal_.back().id == id;
-}
-
 ShiftState SdlPlatform::Shift() const {
   return ShiftOf(static_cast<Uint16>(SDL_GetModState()));
 }
@@ -115,8 +120,8 @@ ShiftState SdlPlatform::Shift() const {
 void SdlPlatform::Dispatch(const SDL_Event& ev) {
   switch (ev.type) {
     case SDL_QUIT: {
-      // The session ends (SIGTERM, SIGINT): the main window is asked to close, modal
-      // windows or not.
+      // SIGINT (SIGTERM and SIGHUP are the session's end, see Pump): the main window is
+      // asked to close, modal windows or not.
       Win* main = Find(first_window_);
       if (main != nullptr && main->events != nullptr)
         main->events->OnCloseRequest();
@@ -135,7 +140,8 @@ void SdlPlatform::Dispatch(const SDL_Event& ev) {
     case SDL_KEYUP: {
       // Keys go to the active window: while a modal window is open that is the modal
       // window, wherever the desktop has put the keyboard focus.
-      Win* w = modal_.empty() ? FindSdl(ev.key.windowID) : Find(modal_.back().id);
+      const std::optional<WindowId> top = modal_.Top();
+      Win* w = top ? Find(*top) : FindSdl(ev.key.windowID);
       if (w == nullptr || w->events == nullptr) return;
       const int code = VirtualKey(ev.key.keysym.sym, ev.key.keysym.scancode,
                                   (ev.key.keysym.mod & KMOD_NUM) != 0);
@@ -192,12 +198,14 @@ void SdlPlatform::DispatchPointer(const PointerEvent& p) {
   }
   if (!TakesInput(id)) {
     // A press on a window below a modal one brings the modal window back up.
-    if (p.kind == PointerEvent::Kind::kPress)
-      if (Win* top = Find(modal_.back().id); top != nullptr && top->window != nullptr)
-        SDL_RaiseWindow(top->window);
+    if (p.kind == PointerEvent::Kind::kPress) RaiseModal();
     return;
   }
   const ShiftState shift = Shift();
+  if (p.kind == PointerEvent::Kind::kPress)
+    held_ = HeldPress{id, p.button, p.screen};
+  else if (p.button == held_.button)
+    held_ = HeldPress{};
   if (p.kind == PointerEvent::Kind::kRelease) {
     w->events->OnMouseUp(*button, shift, p.client.x, p.client.y);
     return;
@@ -218,6 +226,9 @@ void SdlPlatform::DispatchWindowEvent(const SDL_WindowEvent& ev) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       // The window's surface takes the new size at its next use.
       w->events->OnResize(ev.data1, ev.data2);
+      return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      if (!TakesInput(w->id)) RaiseModal();
       return;
     case SDL_WINDOWEVENT_CLOSE:
       // Sent only to windows that are up and may take input.

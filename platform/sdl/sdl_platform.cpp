@@ -45,6 +45,9 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
   // Before SDL opens its connection: SDL passes errors on to the handler it finds and puts
   // that one back when it closes the connection, so ours stays in charge throughout.
   KeepGoingOnXErrors();
+  // Before SDL starts: SDL then leaves these signals to us.
+  const Uint32 session_end_event = SDL_RegisterEvents(1);
+  auto session_end = std::make_unique<SessionEndSignals>(session_end_event);
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     if (error != nullptr) *error = SDL_GetError();
     return nullptr;
@@ -60,7 +63,9 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
 
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  return std::unique_ptr<SdlPlatform>(new SdlPlatform(std::move(arguments)));
+  auto platform = std::unique_ptr<SdlPlatform>(new SdlPlatform(std::move(arguments)));
+  platform->session_end_ = std::move(session_end);
+  return platform;
 }
 
 SdlPlatform::SdlPlatform(std::vector<std::string> arguments)
@@ -69,6 +74,7 @@ SdlPlatform::SdlPlatform(std::vector<std::string> arguments)
       audio_(std::make_unique<SdlAudio>()) {}
 
 SdlPlatform::~SdlPlatform() {
+  session_end_.reset();  // its thread pushes SDL events
   while (!windows_.empty()) SdlPlatform::DestroyWindow(windows_.begin()->first);
   audio_.reset();
   if (arrow_ != nullptr) SDL_FreeCursor(arrow_);
@@ -124,8 +130,8 @@ void SdlPlatform::ShowError(const std::string& text) {
   SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
   SDL_FlushEvents(SDL_MOUSEMOTION, SDL_MOUSEWHEEL);
   SDL_FlushEvent(SDL_SYSWMEVENT);  // the pointer's own events (see DispatchPointer)
-  if (!modal_.empty())
-    GiveFocus(modal_.back().id);
+  if (const std::optional<WindowId> top = modal_.Top())
+    GiveFocus(*top);
   else if (focus_before != 0)
     GiveFocus(focus_before);
 }

@@ -14,8 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/modal_stack.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/session_end.h"
 #include "platform/sdl/single_instance.h"
 #include "platform/sdl/x11_desktop.h"
 #include "platform/sdl/x11_window.h"
@@ -23,8 +25,9 @@
 
 namespace tinto::sdl {
 
-class SdlPlatform : public Platform {
+class SdlPlatform : public Platform, public Sound {
  public:
+  Sound& sound() override { return *this; }
   // Starts SDL's video (and, when possible, audio); nothing when there is no display to
   // open, with the reason in *error.
   static std::unique_ptr<SdlPlatform> Create(int argc, char** argv, std::string* error);
@@ -55,6 +58,7 @@ class SdlPlatform : public Platform {
   void Repaint(WindowId id) override;
   void AcceptDroppedFiles(WindowId id, bool accept) override;
   bool HasFocus(WindowId id) override;
+  bool HandOverDrag(WindowId id) override;
 
   // --- the message loop
   void RunMessageLoop() override;
@@ -92,15 +96,16 @@ class SdlPlatform : public Platform {
     unsigned long x_window = 0;
     WindowEvents* events = nullptr;
     bool visible = false;
+    bool topmost = false;
+    bool above = false;   // shown in the layer above ordinary windows
+    WindowId opener = 0;  // the window it is shown for (0: the main window)
     bool accept_drops = false;
     std::vector<std::string> dropped;  // files of the drop in progress
+    // On a visual with alpha, what the desktop shows of the window is its alpha: opaque
+    // inside the shape, clear outside (an empty mask: no shape, all of it opaque).
+    bool alpha = false;
+    gfx::Mask shape;
   };
-  struct ModalLevel {
-    WindowId id = 0;
-    bool ended = false;
-    int result = 0;
-  };
-
   explicit SdlPlatform(std::vector<std::string> arguments);
 
   Win* Find(WindowId id);
@@ -116,9 +121,15 @@ class SdlPlatform : public Platform {
   void DispatchPointer(const PointerEvent& p);
   // The window that may take input now: any while no modal window is open, else only the
   // topmost modal one.
-  bool TakesInput(WindowId id) const;
+  bool TakesInput(WindowId id) const { return modal_.TakesInput(id); }
   ShiftState Shift() const;
+  // Makes the window's alpha follow its shape in the given part of its surface.
+  static void ApplyShapeAlpha(const Win& w, SDL_Surface* surface, gfx::Rect part);
   void GiveFocus(WindowId id);
+  void RaiseModal();
+  // Every showing of a dialog: its owner and its states, which a window manager forgets
+  // when the window is hidden.
+  void PrepareDialogShowing(Win& w);
   WindowId FocusedWindow();
 
   std::vector<std::string> arguments_;
@@ -130,7 +141,7 @@ class SdlPlatform : public Platform {
   std::map<WindowId, std::unique_ptr<Win>> windows_;
   WindowId next_id_ = 1;
   WindowId first_window_ = 0;  // the main window: it takes the session's quit
-  std::vector<ModalLevel> modal_;
+  ModalStack modal_;
   // The first press of a possible double click.
   struct FirstPress {
     WindowId window = 0;
@@ -138,8 +149,18 @@ class SdlPlatform : public Platform {
     gfx::Point at;
   };
   FirstPress first_press_;
+  // The left, middle or right button held down since its press on one of our windows.
+  struct HeldPress {
+    WindowId window = 0;
+    unsigned int button = 0;  // X's numbering; 0: none held
+    gfx::Point at;            // on the screen
+  };
+  HeldPress held_;
   std::optional<gfx::Point> pointer_;  // on the screen, at the latest pointer event
   bool quit_ = false;
+  // SIGTERM or SIGHUP ends every loop, modal ones too, and the program with status 0:
+  // colours are saved when the user saves them, so nothing is lost and no notice waits.
+  std::unique_ptr<SessionEndSignals> session_end_;
 
   int cursor_counter_ = 0;
   SDL_Cursor* arrow_ = nullptr;

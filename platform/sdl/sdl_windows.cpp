@@ -1,6 +1,8 @@
 // The desktop backend's windows: creation, showing, position, shape, drawing, focus.
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "platform/sdl/paint_mark.h"
 #include "platform/sdl/sdl_platform.h"
@@ -32,18 +34,32 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
   auto w = std::make_unique<Win>();
   w->id = next_id_++;
   w->events = events;
+  w->topmost = spec.topmost;
   // Skinned windows have no frame; the manual is an ordinary framed, resizable window.
   // Only the first window (the main one) has a task bar entry.
   Uint32 flags = SDL_WINDOW_HIDDEN;
   flags |= spec.resizable ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS;
   if (spec.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   if (first_window_ != 0) flags |= SDL_WINDOW_SKIP_TASKBAR;
+  // Skinned windows are shaped. Compositors that never read a window's shape (Wayland
+  // compositors showing XWayland windows, for one) show what its alpha says, so they go
+  // on a visual with alpha when the server offers one; the shape stays for the others.
+  const std::optional<unsigned long> visual = spec.resizable ? std::nullopt : desktop_.ArgbVisual();
+  if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(*visual).c_str());
   w->window = SDL_CreateWindow(spec.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                std::max(1, spec.width), std::max(1, spec.height), flags);
+  if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
   if (w->window != nullptr) {
     // The window's pixels live in a surface of our own, made now, while the window is
-    // hidden and before it is shaped.
-    SDL_GetWindowSurface(w->window);
+    // hidden and before it is shaped. On the visual with alpha its top byte is the alpha
+    // (SDL may call the format RGB888 all the same), and it starts clear.
+    const SDL_Surface* surface = SDL_GetWindowSurface(w->window);
+    // (A visual with alpha chosen by the user through SDL's own setting counts too.)
+    w->alpha =
+        surface != nullptr &&
+        (surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
+         (visual && surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0xFF0000 &&
+          surface->format->Gmask == 0xFF00 && surface->format->Bmask == 0xFF));
     SetDropTarget(w->window, false);
     w->x_window = X11WindowOf(w->window);
     UseCorePointerEvents(w->window);
@@ -59,8 +75,7 @@ void SdlPlatform::DestroyWindow(WindowId id) {
   if (it == windows_.end()) return;
   // A window's timers die with it, and a modal loop of it ends.
   timers_.RemoveOwner(id);
-  for (ModalLevel& level : modal_)
-    if (level.id == id) level.ended = true;
+  modal_.Forget(id);
   if (it->second->window != nullptr) SDL_DestroyWindow(it->second->window);
   windows_.erase(it);
 }
@@ -68,8 +83,20 @@ void SdlPlatform::DestroyWindow(WindowId id) {
 void SdlPlatform::ShowWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  if (w->window != nullptr && !w->visible) PrepareDialogShowing(*w);
   w->visible = true;
   if (w->window != nullptr) SDL_ShowWindow(w->window);
+}
+
+// Every other window belongs to the main window (one task bar entry for the program), and
+// a window shown for one in the layer above ordinary windows joins that layer: a manual
+// opened from a dialog comes up on top of it.
+void SdlPlatform::PrepareDialogShowing(Win& w) {
+  if (w.id == first_window_) return;
+  const Win* main = Find(first_window_);
+  const Win* opener = Find(w.opener);
+  w.above = w.topmost || (opener != nullptr && opener->above);
+  SetDialogState(w.window, main != nullptr ? main->x_window : 0, w.above);
 }
 
 void SdlPlatform::HideWindow(WindowId id) {
@@ -85,7 +112,36 @@ bool SdlPlatform::IsWindowVisible(WindowId id) {
 }
 
 void SdlPlatform::SetWindowRegion(WindowId id, const gfx::Region& region) {
-  if (Win* w = Find(id); w != nullptr) ShapeWindow(w->window, region);
+  Win* w = Find(id);
+  if (w == nullptr || w->window == nullptr) return;
+  ShapeWindow(w->window, region);
+  if (!w->alpha) return;
+  // Pixels that left the shape turn clear now; those that came into it are drawn anew when
+  // the server reports them exposed.
+  int width = 0, height = 0;
+  SDL_GetWindowSize(w->window, &width, &height);
+  w->shape = region.ToMask(width, height);
+  if (SDL_Surface* surface = SDL_GetWindowSurface(w->window); surface != nullptr) {
+    ApplyShapeAlpha(*w, surface, {0, 0, surface->w, surface->h});
+    SDL_UpdateWindowSurface(w->window);
+  }
+}
+
+void SdlPlatform::ApplyShapeAlpha(const Win& w, SDL_Surface* surface, gfx::Rect part) {
+  part = gfx::Intersect(part, {0, 0, surface->w, surface->h});
+  if (part.empty() || (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)) return;
+  const bool shaped = w.shape.width() > 0;
+  for (int y = part.top; y < part.top + part.height; ++y) {
+    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
+                                          static_cast<std::ptrdiff_t>(y) * surface->pitch);
+    for (int x = part.left; x < part.left + part.width; ++x) {
+      const bool inside =
+          !shaped || (x < w.shape.width() && y < w.shape.height() && w.shape.at(x, y));
+      // Clear means all zero: compositors blend premultiplied colours.
+      row[x] = inside ? (row[x] | 0xFF000000u) : 0u;
+    }
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
 void SdlPlatform::MoveWindow(WindowId id, gfx::Point top_left) {
@@ -142,16 +198,9 @@ void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect sr
   } else {
     SDL_ConvertPixels(to.width, to.height, SDL_PIXELFORMAT_RGB888, in, in_pitch, format, out,
                       surface->pitch);
-    if (format == SDL_PIXELFORMAT_ARGB8888) {
-      // A visual with alpha: the skin is opaque.
-      for (int y = 0; y < to.height; ++y) {
-        auto* row =
-            reinterpret_cast<Uint32*>(out + static_cast<std::ptrdiff_t>(y) * surface->pitch);
-        for (int x = 0; x < to.width; ++x) row[x] |= 0xFF000000u;
-      }
-    }
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  if (w->alpha) ApplyShapeAlpha(*w, surface, to);
   const SDL_Rect rect{to.left, to.top, to.width, to.height};
   SDL_UpdateWindowSurfaceRects(w->window, &rect, 1);
   if (w->visible) MarkFirstPaint();
@@ -168,10 +217,19 @@ void SdlPlatform::AcceptDroppedFiles(WindowId id, bool accept) {
   SetDropTarget(w->window, accept);
 }
 
+bool SdlPlatform::HandOverDrag(WindowId id) {
+  Win* w = Find(id);
+  if (w == nullptr || w->window == nullptr || held_.window != id || held_.button == 0) return false;
+  if (!HandMoveToWindowManager(w->window, held_.at, held_.button)) return false;
+  // The release goes to the window manager.
+  held_ = HeldPress{};
+  return true;
+}
+
 // The topmost modal window counts as holding the focus even when the desktop has not
 // (yet) handed it over: it is the only window that takes input.
 bool SdlPlatform::HasFocus(WindowId id) {
-  if (!modal_.empty() && modal_.back().id == id) return true;
+  if (modal_.Top() == id) return true;
   const Win* w = Find(id);
   return w != nullptr && w->window != nullptr && SDL_GetKeyboardFocus() == w->window;
 }

@@ -201,6 +201,24 @@ void X11Desktop::Activate(const TopLevel& target) {
   XFlush(d);
 }
 
+std::optional<unsigned long> X11Desktop::ArgbVisual() {
+  if (display_ == nullptr) return std::nullopt;
+  XVisualInfo wanted{};
+  wanted.screen = DefaultScreen(display_);
+  wanted.depth = 32;
+  wanted.c_class = TrueColor;
+  int count = 0;
+  XVisualInfo* found = XGetVisualInfo(
+      display_, VisualScreenMask | VisualDepthMask | VisualClassMask, &wanted, &count);
+  std::optional<unsigned long> visual;
+  for (int i = 0; i < count && !visual; ++i)
+    if (found[i].red_mask == 0xFF0000 && found[i].green_mask == 0xFF00 &&
+        found[i].blue_mask == 0xFF)
+      visual = found[i].visualid;
+  if (found != nullptr) XFree(found);
+  return visual;
+}
+
 bool X11Desktop::KeysymDown(unsigned long keysym) {
   if (display_ == nullptr) return false;
   const KeyCode code = XKeysymToKeycode(display_, static_cast<KeySym>(keysym));

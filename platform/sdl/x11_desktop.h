@@ -41,6 +41,11 @@ class X11Desktop {
   // activate it. A withdrawn window (one its program keeps hidden) is not mapped.
   void Activate(const TopLevel& target);
 
+  // A 32-bit TrueColor visual of the screen, the one whose top byte is alpha, if the
+  // server offers one. A compositor reads a window's transparency from such a visual's
+  // alpha; many never read the window's shape.
+  std::optional<unsigned long> ArgbVisual();
+
   // Whether the key with this X keysym is held down right now (queried from the server,
   // whatever window has the focus).
   bool KeysymDown(unsigned long keysym);

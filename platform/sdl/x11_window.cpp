@@ -9,6 +9,7 @@
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace tinto::sdl {
@@ -103,6 +104,79 @@ void SetPlacementHint(SDL_Window* window, gfx::Point top_left) {
   XFlush(x.display);
 }
 
+namespace {
+
+// Whether the running window manager lists the atom in _NET_SUPPORTED.
+bool ManagerSupports(Display* d, const char* name) {
+  const Window root = DefaultRootWindow(d);
+  Window* check = nullptr;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  // A stale _NET_SUPPORTED outlives a manager that ended: the check window must exist.
+  const Atom wm_check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
+  if (XGetWindowProperty(d, root, wm_check, 0, 1, False, XA_WINDOW, &type, &format, &count, &after,
+                         reinterpret_cast<unsigned char**>(&check)) != Success ||
+      check == nullptr || count != 1) {
+    if (check != nullptr) XFree(check);
+    return false;
+  }
+  XFree(check);
+  const Atom wanted = XInternAtom(d, name, False);
+  if (XGetWindowProperty(d, root, XInternAtom(d, "_NET_SUPPORTED", False), 0, 4096, False, XA_ATOM,
+                         &type, &format, &count, &after, &data) != Success ||
+      data == nullptr)
+    return false;
+  const Atom* atoms = reinterpret_cast<const Atom*>(data);
+  const bool found = format == 32 && std::find(atoms, atoms + count, wanted) != atoms + count;
+  XFree(data);
+  return found;
+}
+
+// Whether the X server is XWayland, inside a Wayland compositor: its extension says so
+// (from Xwayland 23 on), and its input devices carry its name.
+bool OnXWayland(Display* d) {
+  int opcode = 0, event_base = 0, error_base = 0;
+  if (XQueryExtension(d, "XWAYLAND", &opcode, &event_base, &error_base)) return true;
+  if (!XQueryExtension(d, "XInputExtension", &opcode, &event_base, &error_base)) return false;
+  int count = 0;
+  XIDeviceInfo* devices = XIQueryDevice(d, XIAllDevices, &count);
+  bool found = false;
+  for (int i = 0; i < count && !found; ++i)
+    found = devices[i].name != nullptr && std::strncmp(devices[i].name, "xwayland-", 9) == 0;
+  if (devices != nullptr) XIFreeDeviceInfo(devices);
+  return found;
+}
+
+}  // namespace
+
+bool HandMoveToWindowManager(SDL_Window* window, gfx::Point press, unsigned int button) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr || !OnXWayland(x.display) ||
+      !ManagerSupports(x.display, "_NET_WM_MOVERESIZE"))
+    return false;
+  // The manager can only take the pointer once ours is let go: the press's own grab and
+  // the one SDL takes while a button is down, later than the press.
+  XUngrabPointer(x.display, CurrentTime);
+  constexpr long kMove = 8;         // _NET_WM_MOVERESIZE_MOVE
+  constexpr long kFromProgram = 1;  // a normal application asks
+  XEvent ev{};
+  ev.xclient.type = ClientMessage;
+  ev.xclient.window = x.window;
+  ev.xclient.message_type = XInternAtom(x.display, "_NET_WM_MOVERESIZE", False);
+  ev.xclient.format = 32;
+  ev.xclient.data.l[0] = press.x;
+  ev.xclient.data.l[1] = press.y;
+  ev.xclient.data.l[2] = kMove;
+  ev.xclient.data.l[3] = static_cast<long>(button);
+  ev.xclient.data.l[4] = kFromProgram;
+  XSendEvent(x.display, DefaultRootWindow(x.display), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &ev);
+  XFlush(x.display);
+  return true;
+}
+
 void UseCorePointerEvents(SDL_Window* window) {
   const X11Handle x = HandleOf(window);
   if (x.display == nullptr) return;
@@ -112,6 +186,26 @@ void UseCorePointerEvents(SDL_Window* window) {
   unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
   XIEventMask mask{XIAllMasterDevices, sizeof(bits), bits};
   XISelectEvents(x.display, x.window, &mask, 1);
+  XFlush(x.display);
+}
+
+void SetDialogState(SDL_Window* window, unsigned long owner, bool above) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  if (owner != 0) XSetTransientForHint(x.display, x.window, owner);
+  std::vector<Atom> states{XInternAtom(x.display, "_NET_WM_STATE_SKIP_TASKBAR", False),
+                           XInternAtom(x.display, "_NET_WM_STATE_SKIP_PAGER", False)};
+  if (above) states.push_back(XInternAtom(x.display, "_NET_WM_STATE_ABOVE", False));
+  XChangeProperty(x.display, x.window, XInternAtom(x.display, "_NET_WM_STATE", False), XA_ATOM, 32,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(states.data()),
+                  static_cast<int>(states.size()));
+  XFlush(x.display);
+}
+
+void RaiseX11Window(SDL_Window* window) {
+  const X11Handle x = HandleOf(window);
+  if (x.display == nullptr) return;
+  XRaiseWindow(x.display, x.window);
   XFlush(x.display);
 }
 

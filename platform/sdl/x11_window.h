@@ -31,10 +31,30 @@ std::optional<gfx::Point> QueryWindowOrigin(SDL_Window* window);
 // puts it exactly there when it is shown.
 void SetPlacementHint(SDL_Window* window, gfx::Point top_left);
 
+// Hands a drag of the window, begun by the press of `button` at screen point `press`, to
+// the window manager: the pointer's grab is released and the
+// manager moves the window with the pointer until the button comes up. Done only on
+// XWayland, whose window managers may apply no position their clients ask for (weston's
+// does not). Elsewhere the program moves the window itself, which also follows a drag
+// whose button comes up before a manager could have taken it. False when not handed over
+// (not XWayland, or no manager offering _NET_WM_MOVERESIZE).
+bool HandMoveToWindowManager(SDL_Window* window, gfx::Point press, unsigned int button);
+
 // Makes the X server send the window's pointer motion as core events, which SDL passes
 // on as window-system messages: SDL asks for XInput 2 motion on its windows, and then the
 // server sends the core motion events to nobody.
 void UseCorePointerEvents(SDL_Window* window);
+
+// Marks a hidden dialog window, before it is mapped, as belonging to the window `owner`
+// (WM_TRANSIENT_FOR: a window manager keeps it above its owner and gives it no task bar
+// entry of its own) and asks for no task bar or pager entry, and for the layer above
+// ordinary windows when `above`. Window managers drop these states when a window is
+// withdrawn, so this is done at every showing.
+void SetDialogState(SDL_Window* window, unsigned long owner, bool above);
+
+// Puts the window above its siblings in the X stacking order (without a window manager
+// this is the whole of raising it; with one it is a request the manager honours).
+void RaiseX11Window(SDL_Window* window);
 
 // The X window of an SDL window (0 when it does not live on an X server).
 unsigned long X11WindowOf(SDL_Window* window);

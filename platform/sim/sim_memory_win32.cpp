@@ -1,7 +1,8 @@
 // Reads the simulator's memory use on Windows: the process's private bytes stand for the
 // heap, the working set for the resident set.
-#include <psapi.h>
 #include <windows.h>
+// psapi.h uses the types windows.h declares.
+#include <psapi.h>
 
 #include "platform/sim/sim_memory.h"
 

@@ -7,7 +7,7 @@
 
 #include "files/utf8_path.h"
 #include "gfx/bmp.h"
-#include "music/media_length.h"
+#include "media/media_length.h"
 #include "platform/sim/sim_memory.h"
 
 namespace tinto::sim {
@@ -150,12 +150,13 @@ WindowId SimPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
   w.events = events;
   w.screen = gfx::Bitmap(spec.width, spec.height);
   windows_.emplace(id, std::move(w));
+  if (first_window_ == 0) first_window_ = id;
   return id;
 }
 
 void SimPlatform::DestroyWindow(WindowId id) {
   timers_.RemoveOwner(id);
-  std::erase(modal_stack_, id);
+  modal_.Forget(id);
   windows_.erase(id);
 }
 
@@ -223,9 +224,8 @@ void SimPlatform::AcceptDroppedFiles(WindowId id, bool accept) {
 }
 
 bool SimPlatform::HasFocus(WindowId id) {
-  if (!modal_stack_.empty()) return modal_stack_.back() == id;
   const Window* w = Find(id);
-  return w != nullptr && w->visible && w->spec.name == "main";
+  return modal_.HoldsFocus(id, w != nullptr && w->visible && id == first_window_);
 }
 
 void SimPlatform::RunMessageLoop() {
@@ -236,26 +236,21 @@ void SimPlatform::RunMessageLoop() {
 int SimPlatform::RunModal(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return 0;
-  w->modal_result = 0;
+  const std::optional<std::size_t> level = modal_.Push(id);
+  if (!level) return 0;
   Log("modal " + w->spec.name);
-  modal_stack_.push_back(id);
   ShowWindow(id);
-  for (;;) {
-    w = Find(id);
-    if (w == nullptr || w->modal_result != 0 || quit_) break;
-    PumpOne();
-  }
-  std::erase(modal_stack_, id);
+  while (Find(id) != nullptr && !modal_.Ended(*level) && !quit_) PumpOne();
+  const int result = modal_.Pop(*level);
   w = Find(id);
   if (w == nullptr) return 0;
-  const int result = w->modal_result;
   HideWindow(id);
   Log("result " + w->spec.name + " " + std::to_string(result));
   return result;
 }
 
 void SimPlatform::EndModal(WindowId id, int result) {
-  if (Window* w = Find(id)) w->modal_result = result;
+  modal_.End(id, result);
 }
 
 void SimPlatform::Sleep(int ms) {
@@ -299,7 +294,7 @@ void SimPlatform::StopWaves() {
 }
 
 std::optional<std::uint32_t> SimPlatform::MusicOpen(const std::string& path) {
-  const auto length = MediaLengthMs(PathFromUtf8(path));
+  const auto length = SongLengthMs(PathFromUtf8(path));
   music_open_ = length.has_value();
   Log("music-open " + QuoteText(path) + " " + (length ? std::to_string(*length) : "fail"));
   return length;
@@ -328,7 +323,7 @@ std::optional<WindowId> SimPlatform::InputTarget(const std::string& name) {
   for (auto& [id, w] : windows_) {
     if (w.spec.name != name) continue;
     if (!w.visible || w.minimised) return std::nullopt;
-    if (!modal_stack_.empty() && modal_stack_.back() != id) return std::nullopt;
+    if (!modal_.TakesInput(id)) return std::nullopt;
     return id;
   }
   return std::nullopt;

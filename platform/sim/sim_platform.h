@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/modal_stack.h"
 #include "platform/platform.h"
 #include "platform/sim/sim_script.h"
 #include "platform/timer_queue.h"
@@ -32,8 +33,10 @@ struct SimSetUp {
   std::vector<std::string> args;
 };
 
-class SimPlatform : public Platform {
+class SimPlatform : public Platform, public Sound, public PlatformInspector {
  public:
+  Sound& sound() override { return *this; }
+  PlatformInspector* inspector() override { return this; }
   SimPlatform(SimSetUp setup, std::vector<Command> commands, std::size_t first, std::ostream& log);
   ~SimPlatform() override;
 
@@ -106,7 +109,6 @@ class SimPlatform : public Platform {
     std::optional<gfx::Region> region;
     gfx::Bitmap screen;
     bool accept_drops = false;
-    int modal_result = 0;
     gfx::Point mouse{};
   };
 
@@ -133,7 +135,8 @@ class SimPlatform : public Platform {
   TimerQueue timers_;
   std::map<WindowId, Window> windows_;
   WindowId next_window_ = 1;
-  std::vector<WindowId> modal_stack_;
+  ModalStack modal_;
+  WindowId first_window_ = 0;    // the main window: it holds the focus while no window is modal
   WindowId pointer_window_ = 0;  // the window of the latest mouse command
   bool quit_ = false;
   bool program_running_ = true;

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "app/tinto.h"
 #include "platform/sim/sim_platform.h"
 
 namespace tinto::sim {
@@ -34,7 +33,8 @@ SimSetUp ReadSetUp(const std::vector<Command>& commands, std::size_t& start) {
 
 }  // namespace
 
-int RunScript(const std::string& text, std::ostream& log, std::ostream& err, RunOptions options) {
+int RunScript(const std::string& text, const Program& program, std::ostream& log, std::ostream& err,
+              RunOptions options) {
   try {
     const std::vector<Command> commands = ParseScript(text);
     std::size_t start = 0;
@@ -43,7 +43,7 @@ int RunScript(const std::string& text, std::ostream& log, std::ostream& err, Run
     SimPlatform platform(setup, commands, start + 1, log);
     platform.SetEveryTick(options.every_tick);
     try {
-      const int code = RunTinto(platform);
+      const int code = program(platform);
       platform.LogExit(code);
       platform.RunRest();
     } catch (const RunEnded&) {

@@ -5,6 +5,8 @@
 #include <map>
 #include <sstream>
 
+#include "resources/skin_slots.h"
+
 namespace tinto::sim {
 
 std::optional<std::vector<std::string>> SplitWords(const std::string& line) {
@@ -211,10 +213,8 @@ void Check(const Command& c) {
     NeedWindow(c);
   } else if (n == "skin") {
     NeedCount(c, 2, 2);
-    static const char* kNames[] = {"BASE0", "BASE1", "BASE2", "BASE3",  "BASE4",
-                                   "BASE5", "BASE6", "BASE7", "VORTEL", "COLPTN"};
     bool known = false;
-    for (const char* k : kNames) known = known || c.args[0] == k;
+    for (const SkinSlotInfo& slot : kSkinSlots) known = known || c.args[0] == slot.name;
     if (!known) Fail(c.line, "unknown skin bitmap: " + c.args[0]);
   } else {
     Fail(c.line, "unknown command: " + n);

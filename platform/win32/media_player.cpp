@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "files/utf8_path.h"
-#include "music/media_length.h"
+#include "media/media_length.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32.h"
 
@@ -98,7 +98,7 @@ std::vector<unsigned char> ReadEffect(const std::string& path) {
 void MediaPlayer::PlayWave(const std::string& path, bool loop) {
   // The old effect stops before its bytes go: a new play cuts it anyway.
   StopWaves();
-  wave_ = ReadEffect(path);
+  if (IsPlayableEffect(PathFromUtf8(path))) wave_ = ReadEffect(path);
   if (wave_.empty()) return;  // a missing effect is silent
   UINT flags = SND_ASYNC | SND_NODEFAULT | SND_MEMORY;
   if (loop) flags |= SND_LOOP;
@@ -114,7 +114,7 @@ void MediaPlayer::StopWaves() {
 std::optional<std::uint32_t> MediaPlayer::MusicOpen(const std::string& path) {
   MusicClose();
   const std::wstring wide = Widen(path);
-  const std::optional<std::uint32_t> measured = MediaLengthMs(PathFromUtf8(path));
+  const std::optional<std::uint32_t> measured = SongLengthMs(PathFromUtf8(path));
   if (wide.empty() || wide.find(L'"') != std::wstring::npos) return std::nullopt;
   const std::wstring open_tail =
       std::wstring(L"\" type ") + DeviceTypeOf(wide) + L" alias " + kAlias;

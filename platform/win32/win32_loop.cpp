@@ -31,21 +31,18 @@ void Win32Platform::Quit() {
 
 int Win32Platform::RunModal(WindowId id) {
   if (quit_ || Find(id) == nullptr) return 0;
-  if (std::any_of(modal_.begin(), modal_.end(), [id](const ModalLevel& l) { return l.id == id; }))
-    return 0;
   HWND focus_before = GetForegroundWindow();
+  const std::optional<std::size_t> level = modal_.Push(id);
+  if (!level) return 0;
   // A modal window opened by a press: the window pressed holds the mouse capture, and the
   // release would go to it (a window that takes no input now) and keep it for good.
   ReleaseCapture();
-  modal_.push_back({.id = id});
-  const std::size_t level = modal_.size() - 1;
   ShowWindow(id);
-  Pump([this, level] { return modal_[level].ended; });
-  const int result = modal_[level].ended ? modal_[level].result : 0;
-  modal_.resize(level);
+  Pump([this, level] { return modal_.Ended(*level); });
+  const int result = modal_.Pop(*level);
   HideWindow(id);
-  if (!modal_.empty()) {
-    if (Win* top = Find(modal_.back().id)) SetForegroundWindow(top->hwnd);
+  if (const std::optional<WindowId> top = modal_.Top()) {
+    if (Win* w = Find(*top)) SetForegroundWindow(w->hwnd);
   } else if (focus_before != nullptr && IsWindow(focus_before)) {
     SetForegroundWindow(focus_before);
   }
@@ -53,12 +50,7 @@ int Win32Platform::RunModal(WindowId id) {
 }
 
 void Win32Platform::EndModal(WindowId id, int result) {
-  for (ModalLevel& level : modal_) {
-    if (level.id == id && !level.ended) {
-      level.ended = true;
-      level.result = result;
-    }
-  }
+  modal_.End(id, result);
   if (wake_window_ != nullptr) PostMessageW(wake_window_, WM_NULL, 0, 0);
 }
 
@@ -104,7 +96,7 @@ LRESULT CALLBACK Win32Platform::WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
 
 bool Win32Platform::TakesInput(WindowId id) const {
   if (in_error_box_) return false;
-  return modal_.empty() || modal_.back().id == id;
+  return modal_.TakesInput(id);
 }
 
 // The modifiers as they were when the message being handled was sent (IsKeyDown asks
@@ -161,7 +153,9 @@ LRESULT Win32Platform::HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wp != 0 && id == first_window_ && w.events != nullptr) w.events->OnCloseRequest();
+      // The session ends: every loop ends, the restart notice too (the colours were saved
+      // when the user saved them), and the program with them.
+      if (wp != 0 && id == first_window_) Quit();
       return 0;
     case WM_DROPFILES:
       HandleDrop(w, reinterpret_cast<HDROP>(wp));
@@ -172,7 +166,8 @@ LRESULT Win32Platform::HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSKEYUP: {
       // Keys go to the active window: while a modal window is open that is the modal
       // window.
-      Win* target = modal_.empty() ? &w : Find(modal_.back().id);
+      const std::optional<WindowId> top = modal_.Top();
+      Win* target = top ? Find(*top) : &w;
       if (!in_error_box_ && target != nullptr && target->events != nullptr) {
         const int vk = static_cast<int>(wp);
         if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {
@@ -200,8 +195,8 @@ bool Win32Platform::HandleMouse(Win& w, UINT msg, WPARAM wp, LPARAM lp) {
   if (w.events == nullptr) return true;
   if (!TakesInput(id)) {
     // A press on a window below a modal one brings the modal window back up.
-    if (down && !modal_.empty()) {
-      if (Win* top = Find(modal_.back().id)) SetForegroundWindow(top->hwnd);
+    if (const std::optional<WindowId> top = modal_.Top(); down && top) {
+      if (Win* t = Find(*top)) SetForegroundWindow(t->hwnd);
     }
     return true;
   }

@@ -152,8 +152,8 @@ void Win32Platform::ShowError(const std::string& text) {
   in_error_box_ = false;
   // The box ran a loop of its own: timers were held up meanwhile.
   timers_.NoteBlockingWait(from, Ticks());
-  if (!modal_.empty()) {
-    if (Win* top = Find(modal_.back().id)) SetForegroundWindow(top->hwnd);
+  if (const std::optional<WindowId> top = modal_.Top()) {
+    if (Win* w = Find(*top)) SetForegroundWindow(w->hwnd);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/modal_stack.h"
 #include "platform/platform.h"
 #include "platform/timer_queue.h"
 #include "platform/win32/media_player.h"
@@ -23,8 +24,9 @@ namespace tinto::win32 {
 // The program's command line after the program's own name, in UTF-8.
 std::vector<std::string> CommandLineArguments();
 
-class Win32Platform : public Platform {
+class Win32Platform : public Platform, public Sound {
  public:
+  Sound& sound() override { return *this; }
   explicit Win32Platform(HINSTANCE instance);
   ~Win32Platform() override;
   Win32Platform(const Win32Platform&) = delete;
@@ -103,12 +105,6 @@ class Win32Platform : public Platform {
   // The pointer's screen position at the mouse message being handled (GetMessagePos): a
   // drag follows it, untouched by the window moving under the pointer meanwhile.
   gfx::Point pointer_{};
-  struct ModalLevel {
-    WindowId id = 0;
-    bool ended = false;
-    int result = 0;
-  };
-
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp);
@@ -132,7 +128,7 @@ class Win32Platform : public Platform {
   std::map<WindowId, std::unique_ptr<Win>> windows_;
   WindowId next_id_ = 1;
   WindowId first_window_ = 0;  // the main window: it takes the session's end
-  std::vector<ModalLevel> modal_;
+  ModalStack modal_;
   bool quit_ = false;
   bool in_error_box_ = false;  // a system message box runs its own loop: input waits
 

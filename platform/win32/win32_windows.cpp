@@ -103,9 +103,7 @@ void Win32Platform::DestroyWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
   timers_.RemoveOwner(id);
-  for (ModalLevel& level : modal_) {
-    if (level.id == id) level.ended = true;
-  }
+  modal_.Forget(id);
   if (w->hwnd != nullptr) {
     RemovePropW(w->hwnd, L"TintoWindowId");
     SetWindowLongPtrW(w->hwnd, GWLP_USERDATA, 0);
@@ -214,8 +212,7 @@ void Win32Platform::AcceptDroppedFiles(WindowId id, bool accept) {
 bool Win32Platform::HasFocus(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr || !w->visible) return false;
-  if (!modal_.empty()) return modal_.back().id == id;
-  return GetForegroundWindow() == w->hwnd;
+  return modal_.HoldsFocus(id, GetForegroundWindow() == w->hwnd);
 }
 
 }  // namespace tinto::win32

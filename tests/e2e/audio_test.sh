@@ -24,7 +24,7 @@ run_tinto() {
   (cd "$2" && SDL_DISKAUDIOFILE="$WORK/$1.raw" exec ./tinto "${@:3}") > "$WORK/$1.out" 2> "$WORK/$1.err" &
   TINTO_PID=$!
   STARTED_PIDS+=("$TINTO_PID")
-  W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear ($1)"; cat "$WORK/$1.err"; exit 1; }
+  W=$(wait_window "$TITLE") || fail_now "the main window did not appear ($1)"
 }
 stop_tinto() {
   kill -TERM "$TINTO_PID"
@@ -104,6 +104,28 @@ sleep 5.5
 stop_tinto midi
 envelope midi
 check "the built-in MIDI song sounds and restarts after its length" intervals_within "$(onsets midi)" 1550 2700
+
+# --- hostile sound files: a 100 kB WAV at 1 Hz named on the command line (100,000 s), and
+# effect 11, played at start, a 1 kB WAV at 1 Hz. Converted to the output's rate they
+# would take gigabytes; the program refuses both and stays small.
+le() {  # le VALUE BYTES: VALUE as BYTES little-endian bytes
+  local i
+  for ((i = 0; i < $2; i++)); do printf "\\x$(printf %02x $((($1 >> (8 * i)) & 255)))"; done
+}
+slow_wav() {  # slow_wav FILE DATA_BYTES: 16-bit mono PCM at 1 Hz
+  { printf 'RIFF'; le $((36 + $2)) 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 1 2; le 1 4; le 2 4
+    le 2 2; le 16 2; printf 'data'; le "$2" 4; head -c "$2" /dev/zero | tr '\0' '\1'; } > "$1"
+}
+mkdir -p "$WORK/slow"
+slow_wav "$WORK/slow/slow.wav" 100000
+slow_wav "$WORK/slow/Y_q11.wav" 1000
+run_tinto slow "$WORK/slow" slow.wav
+sleep 3
+peak_kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$TINTO_PID/status")
+echo "  peak resident set with the 1 Hz files: $((peak_kb / 1024)) MB"
+stop_tinto slow
+check "the 1 Hz song and effect are refused, not converted (peak under 100 MB)" \
+  test "$peak_kb" -lt $((100 * 1024))
 
 # --- the alarm sound looping, cut by an effect: the loop toggle on, the sound-wave button
 # plays alarm sound 10 (1.5 s) in a loop; 3.5 s later the countdown reset plays effect 40

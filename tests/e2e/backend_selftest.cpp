@@ -163,9 +163,9 @@ int RunBackendSelftest(tinto::Platform& p, int argc, char** argv) {
               }});
 
   if (!music.empty()) {
-    const auto length = p.MusicOpen(music);
+    const auto length = p.sound().MusicOpen(music);
     Log("music length " + (length ? std::to_string(*length) : std::string("none")));
-    Log(std::string("music play ") + (p.MusicPlay() ? "1" : "0"));
+    Log(std::string("music play ") + (p.sound().MusicPlay() ? "1" : "0"));
   }
 
   // Drawing clipped at the window's edge and at the bitmap's edge: a 40 x 40 magenta
@@ -206,11 +206,11 @@ int RunBackendSelftest(tinto::Platform& p, int argc, char** argv) {
         break;
       case 'W':
       case 'L':
-        p.PlayWave(wave, vk == 'L');
+        p.sound().PlayWave(wave, vk == 'L');
         Log("wave");
         break;
       case 'X':
-        p.StopWaves();
+        p.sound().StopWaves();
         Log("wave stopped");
         break;
       case 'E':

@@ -14,11 +14,11 @@ cp "$TINTO" "$GAME/tinto"
 (cd "$GAME" && exec ./tinto) > "$WORK/tinto.out" 2> "$WORK/tinto.err" &
 TINTO_PID=$!
 STARTED_PIDS+=("$TINTO_PID")
-MAIN=$(wait_window "Quiro EDIT") || { echo "FAIL: the main window did not appear"; cat "$WORK/tinto.err"; exit 1; }
+MAIN=$(wait_window "Quiro EDIT") || fail_now "the main window did not appear"
 
 # The wheel over the skin (a point of no button) opens the manual.
 xdotool mousemove --window "$MAIN" 560 60 click 5
-M=$(wait_window "QUIRO EDIT MANUAL") || { echo "FAIL: the wheel did not open the manual"; exit 1; }
+M=$(wait_window "QUIRO EDIT MANUAL") || fail_now "the wheel did not open the manual"
 echo "PASS: the wheel opens the manual"
 
 # shot_of NAME: a picture of the manual's client area.

@@ -74,7 +74,7 @@ mkdir -p "$WORK/simgame2"
 
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/sound.raw"
 start_tinto tour
-W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear"; cat "$WORK/tour.err"; exit 1; }
+W=$(wait_window "$TITLE") || fail_now "the main window did not appear"
 read -r wx wy <<< "$(window_position "$W")"
 click() { xdotool mousemove --window "$W" "$1" "$2" click 1; }
 

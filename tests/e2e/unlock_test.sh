@@ -18,7 +18,7 @@ export SDL_AUDIODRIVER=dummy
 (cd "$GAME" && exec ./tinto) > "$WORK/tinto.out" 2> "$WORK/tinto.err" &
 TINTO_PID=$!
 STARTED_PIDS+=("$TINTO_PID")
-W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear"; cat "$WORK/tinto.err"; exit 1; }
+W=$(wait_window "$TITLE") || fail_now "the main window did not appear"
 read -r wx wy <<< "$(xwininfo -id "$W" | awk '/Absolute upper-left [XY]/ {printf "%s ", $4}')"
 
 # --- the picker: the contact lenses of the 2P panel (part button at skin (61, 39))

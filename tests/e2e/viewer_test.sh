@@ -32,7 +32,7 @@ read -r wx wy <<< "$(sed -n 's/^0 moved main \([-0-9]*\) \([-0-9]*\)$/\1 \2/p' "
 (cd "$GAME" && exec ./tinto) > "$WORK/main.out" 2> "$WORK/main.err" &
 TINTO_PID=$!
 STARTED_PIDS+=("$TINTO_PID")
-W=$(wait_window "$TITLE") || { echo "FAIL: the main window did not appear"; cat "$WORK/main.err"; exit 1; }
+W=$(wait_window "$TITLE") || fail_now "the main window did not appear"
 
 area() { "$PROBE" "$W" "$INSIDE" | sed -n 's/^area //p'; }
 # wait_area AREA: polls the shape until it has that area (up to 10 s).

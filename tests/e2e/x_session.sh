@@ -16,12 +16,18 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/tinto-e2e.XXXXXX")
 XVFB_PID=
 declare -a STARTED_PIDS=()
 
+KEEP_WORK=${TINTO_E2E_KEEP:-}
 cleanup() {
-  local pid
-  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  local status=$? pid
+  # A script that stopped by itself (an unset variable, a bad subscript) shows what it saw.
+  if [ "$status" -ne 0 ] && [ "$status" -ne 77 ] && [ "$failures" -eq 0 ]; then
+    echo "FAIL: the test script stopped with status $status"
+    show_what_was_seen
+  fi
+  for pid in "${STARTED_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null; done
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
-  if [ -n "${TINTO_E2E_KEEP:-}" ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
+  if [ -n "$KEEP_WORK" ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
 }
 trap cleanup EXIT
 
@@ -100,26 +106,47 @@ wait_exit() {
   return 1
 }
 
-# check NAME COMMAND...: runs the command, reports PASS or FAIL.
+# A test ends at its first failure, at once, with what it saw: a screenshot, the windows
+# on the display, and the end of every program's standard error. The work folder is kept.
+fail_now() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+  show_what_was_seen
+  exit 1
+}
+show_what_was_seen() {
+  KEEP_WORK=1
+  if [ -n "${DISPLAY:-}" ]; then
+    timeout 10 import -window root "$WORK/failure.png" 2>/dev/null &&
+      echo "screenshot: $WORK/failure.png"
+    echo "windows on $DISPLAY (top first):"
+    timeout 10 xwininfo -root -tree 2>/dev/null | grep -E '^ +0x[0-9a-f]+ "' | sed 's/^ */  /'
+  fi
+  local f
+  for f in "$WORK"/*.err; do
+    [ -s "$f" ] || continue
+    echo "--- $f (end)"
+    tail -n 20 "$f"
+  done
+}
+
+# check NAME COMMAND...: runs the command, reports PASS, or fails the test.
 check() {
   local name=$1
   shift
   if "$@"; then
     echo "PASS: $name"
   else
-    echo "FAIL: $name"
-    failures=$((failures + 1))
+    fail_now "$name"
   fi
 }
 
-# expect NAME ACTUAL EXPECTED (status 1 when they differ)
+# expect NAME ACTUAL EXPECTED: PASS when they are equal, else the test fails.
 expect() {
   if [ "$2" = "$3" ]; then
     echo "PASS: $1"
   else
-    echo "FAIL: $1: got '$2', expected '$3'"
-    failures=$((failures + 1))
-    return 1
+    fail_now "$1: got '$2', expected '$3'"
   fi
 }
 
@@ -155,8 +182,7 @@ check_main_skin_on_screen() {
   if [ "$bx" -ge 674 ] && [ "$by" -ge 109 ] && [ $((bx + bw)) -le 720 ] && [ $((by + bh)) -le 125 ]; then
     echo "PASS: the window shows the skin (only the clock differs: $differing pixels)"
   else
-    echo "FAIL: $differing pixels differ from the skin, within ${bw}x${bh} at $bx,$by"
-    failures=$((failures + 1))
+    fail_now "$differing pixels differ from the skin, within ${bw}x${bh} at $bx,$by"
   fi
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/skin/draw.h"
+#include "tools/skin/help_caption.h"
 #include "tools/skin/main_layout.h"
 #include "tools/skin/window_skins.h"
 
@@ -39,7 +40,7 @@ std::vector<gfx::Rect> ButtonBoxes() {
       {338, 279, 21, 13}, {244, 107, 51, 8},  {286, 292, 21, 12}, {334, 292, 21, 12},
       {307, 292, 27, 12}, {242, 263, 28, 23}, {342, 124, 16, 14},
   };
-  for (int n = 1; n <= 9; ++n) boxes.push_back(ml::FilmBox(n));
+  for (int n = 1; n <= 9; ++n) boxes.push_back(ml::PhotoFilmBox(n));
   for (int row = 0; row < 2; ++row) {
     for (int n = 1; n <= 9; ++n) boxes.push_back(ml::MovieBox(row, n));
     boxes.push_back({207, 206 + 24 * row, 12, 11});
@@ -124,33 +125,6 @@ PixelMask CellInsides(int width, int height) {
   return inside;
 }
 
-// Draws a caption with a one-pixel margin of paper round its letters. The margin must
-// find only paper on `others` (the picture without the caption's own leader line), inside
-// a cell: a caption crossed by a line, or cut by a cell's edge, is reported in *faults.
-void DrawCaption(Canvas& c, const Canvas& others, const LabelFont& font, const Caption& caption,
-                 const PixelMask& inside, std::vector<std::string>* faults) {
-  Canvas text(c.width(), c.height(), kPaper);
-  font.Draw(text, caption.at, caption.text, kLine);
-  PixelMask letters(c.width(), c.height());
-  for (int y = 0; y < c.height(); ++y) {
-    for (int x = 0; x < c.width(); ++x) letters.Put(x, y, text.At(x, y) == kLine);
-  }
-  const PixelMask margin = Grown(letters);
-  bool crossed = false, cut = false;
-  for (int y = 0; y < c.height(); ++y) {
-    for (int x = 0; x < c.width(); ++x) {
-      if (!margin.Has(x, y)) continue;
-      crossed |= others.At(x, y) == kLine;
-      cut |= !inside.Has(x, y);
-    }
-  }
-  if (faults != nullptr && (crossed || cut))
-    faults->push_back(std::string(caption.text) +
-                      (crossed ? " crossed by a line" : " cut by a cell's edge"));
-  Fill(c, margin, kPaper);
-  Fill(c, letters, kLine);
-}
-
 }  // namespace
 
 Canvas DrawMainHelp(const LabelFont& font, std::vector<std::string>* faults) {
@@ -181,7 +155,8 @@ Canvas DrawMainHelp(const LabelFont& font, std::vector<std::string>* faults) {
                             : caption.size == 9  ? smaller
                             : caption.size == 10 ? small
                                                  : font;
-    DrawCaption(c, others, face, caption, inside, font.available() ? faults : nullptr);
+    DrawCaption(c, others, face, caption.at, caption.text, inside, kPaper, kLine,
+                font.available() ? faults : nullptr);
   }
   return c;
 }

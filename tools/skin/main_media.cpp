@@ -16,7 +16,7 @@ namespace {
 namespace ml = main_layout;
 
 void DrawFilmButton(Canvas& c, Look look, int n) {
-  const gfx::Rect b = ml::FilmBox(n);
+  const gfx::Rect b = ml::PhotoFilmBox(n);
   const bool pressed = look == Look::kPressed;
   const int s = pressed ? 1 : 0;
   if (look != Look::kLit) {

@@ -119,13 +119,13 @@ void DrawPanels(Canvas& skin, const ColourPattern& pattern, int pose) {
 
 }  // namespace
 
-MainSkins DrawMainSkins(const ColourPattern& pattern) {
+MainSkins DrawMainSkins(const ColourPattern& pattern, std::span<const MainHotspot> hotspots) {
   const Canvas normal = DrawScene(Look::kNormal);
   const Canvas pressed = DrawScene(Look::kPressed);
   const Canvas lit = DrawScene(Look::kLit);
   MainSkins out{normal, normal, normal};
-  for (const ml::PressedLook& look : ml::PressedLooks()) {
-    for (const gfx::Rect& r : look.rects) CopyRect(out.base1, {r.left, r.top}, pressed, r);
+  for (const gfx::Rect& r : ml::PressedRects(hotspots)) {
+    CopyRect(out.base1, {r.left, r.top}, pressed, r);
   }
   DrawGlyphStrip(out.base1);
   DrawLampCells(out.base1, normal);

@@ -3,6 +3,9 @@
 // colour panels' blank halves in their hidden corners.
 #pragma once
 
+#include <span>
+
+#include "app/main_hotspots.h"
 #include "tools/skin/canvas.h"
 #include "tools/skin/colour_pattern.h"
 
@@ -14,6 +17,9 @@ struct MainSkins {
   Canvas base2;
 };
 
-MainSkins DrawMainSkins(const ColourPattern& pattern);
+// The pressed skin holds the pressed look of every row of the hotspot table given (the
+// window's own table unless a test moves a row).
+MainSkins DrawMainSkins(const ColourPattern& pattern,
+                        std::span<const MainHotspot> hotspots = kMainHotspots);
 
 }  // namespace tinto::skin

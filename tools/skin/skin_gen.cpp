@@ -53,12 +53,15 @@ int Run(const std::filesystem::path& dir) {
   outputs.push_back({"BASE2", std::move(main.base2), main_palette, 4});
   outputs.push_back({"BASE3", std::move(message.canvas), message.palette, 8});
   outputs.push_back({"BASE4", sk::DrawPickerSkin(), main_palette, 4});
-  std::vector<std::string> help_faults;
+  // A help picture whose captions can't be read whole is refused.
+  std::vector<std::string> help_faults, picker_help_faults;
   outputs.push_back({"BASE5", sk::DrawMainHelp(labels, &help_faults), mono, 1});
+  outputs.push_back({"BASE6", sk::DrawPickerHelp(labels, &picker_help_faults), mono, 1});
   for (const std::string& fault : help_faults)
     std::fprintf(stderr, "skin_gen: help picture: %s\n", fault.c_str());
-  if (!help_faults.empty()) return 1;
-  outputs.push_back({"BASE6", sk::DrawPickerHelp(labels), mono, 1});
+  for (const std::string& fault : picker_help_faults)
+    std::fprintf(stderr, "skin_gen: picker help picture: %s\n", fault.c_str());
+  if (!help_faults.empty() || !picker_help_faults.empty()) return 1;
   outputs.push_back({"BASE7", sk::DrawPasswordSkin(), main_palette, 4});
   outputs.push_back({"VORTEL", std::move(logo.canvas), logo.palette, 4});
   outputs.push_back({"COLPTN", pattern.pattern, sk::PatternPalette(), 4});

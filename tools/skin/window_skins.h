@@ -23,8 +23,10 @@ IndexedPicture DrawMessageSkin(const ColourPattern& pattern);  // 447 x 162, 256
 Canvas DrawMainHelp(const LabelFont& font,
                     std::vector<std::string>* faults);  // 414 x 410, black on white
 Canvas DrawPickerSkin();                                // 580 x 285, main inks
-Canvas DrawPickerHelp(const LabelFont& font);           // 580 x 285, black on white
-Canvas DrawPasswordSkin();                              // 780 x 57, main inks
-IndexedPicture DrawLogo();                              // 127 x 145, 16 colours
+// 580 x 285, black on white; a caption crossed by a line or cut by the window's shape is
+// reported in *faults.
+Canvas DrawPickerHelp(const LabelFont& font, std::vector<std::string>* faults);
+Canvas DrawPasswordSkin();  // 780 x 57, main inks
+IndexedPicture DrawLogo();  // 127 x 145, 16 colours
 
 }  // namespace tinto::skin

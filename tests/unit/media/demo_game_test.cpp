@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "media/media_length.h"
 #include "media_test_files.h"
-#include "music/media_length.h"
 #include "tests/unit/demo_game_tool.h"
 #include "tools/demo_game/drop_music.h"
 #include "tools/demo_game/effect_list.h"

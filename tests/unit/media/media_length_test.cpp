@@ -1,6 +1,6 @@
 // MediaLengthMs as the music player calls it: the kind of file comes from its content,
 // and anything that is not a readable music file gives nothing.
-#include "music/media_length.h"
+#include "media/media_length.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "media/media_length.h"
 #include "media_test_files.h"
-#include "music/media_length.h"
 
 namespace tinto {
 namespace {

@@ -1,13 +1,13 @@
 // The main window's drawing primitives on a synthetic skin: pending rectangles, the three
 // looks, glyph-strip numbers and the frame clock.
-#include "app/main_canvas.h"
+#include "shell/main_canvas.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/frame_clock.h"
 #include "platform/sim/sim_platform.h"
+#include "shell/frame_clock.h"
 
 namespace tinto {
 namespace {

@@ -4,6 +4,7 @@
 // reports what failed, and leaves the colour file, its settings file and the host game's
 // settings file either as they were or completely written.
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cerrno>
@@ -101,7 +102,7 @@ class BadInput : public SimTest {
     script.replace(script.find("DROPPED"), 7, "\"" + (dir / dropped).string() + "\"");
     SimResult r;
     std::ostringstream log, err;
-    r.status = sim::RunScript("folder \"" + dir.string() + "\"\n" + script, log, err, {});
+    r.status = sim::RunScript("folder \"" + dir.string() + "\"\n" + script, RunTinto, log, err, {});
     r.log = log.str();
     r.errors = err.str();
     EXPECT_EQ(r.status, 0) << r.errors;
@@ -154,7 +155,7 @@ class BadInput : public SimTest {
 };
 
 // What a damaged file holds.
-enum class Damage { kTruncated, kOversized, kEmpty, kGarbage, kFolder };
+enum class Damage { kTruncated, kOversized, kEmpty, kGarbage, kFolder, kPipe };
 
 void Spoil(const fs::path& file, Damage damage, const std::string& good) {
   fs::remove_all(file);
@@ -179,6 +180,9 @@ void Spoil(const fs::path& file, Damage damage, const std::string& good) {
       fs::create_directory(file);
       WriteAll(file / "inside", "x");
       break;
+    case Damage::kPipe:  // a named pipe nobody writes to: opening it to read would wait
+      ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0) << file;
+      break;
   }
 }
 
@@ -190,22 +194,25 @@ struct DamageCase {
 };
 
 TEST_F(BadInput, DamagedFilesAreReportedOrIgnoredAndNothingIsLost) {
-  static constexpr std::array<DamageCase, 25> kCases = {{
+  static constexpr std::array<DamageCase, 28> kCases = {{
       {"Xx.txt", Damage::kTruncated, false, "the missing numbers read 0"},
       {"Xx.txt", Damage::kOversized, true, "too large to read: the colours stay"},
       {"Xx.txt", Damage::kEmpty, false, "every number missing: all read 0"},
       {"Xx.txt", Damage::kGarbage, true, "not numbers: the colours stay"},
       {"Xx.txt", Damage::kFolder, true, "cannot be read or replaced"},
+      {"Xx.txt", Damage::kPipe, true, "not a file: cannot be read or replaced"},
       {"Tinto.ini", Damage::kTruncated, true, "a free colour cut short is a conversion error"},
       {"Tinto.ini", Damage::kOversized, false, "unreadable: read as empty, so no stage to save in"},
       {"Tinto.ini", Damage::kEmpty, false, "no keys: defaults, the save writes them"},
       {"Tinto.ini", Damage::kGarbage, false, "no keys: defaults, the save adds the section"},
       {"Tinto.ini", Damage::kFolder, false, "read as empty, so no stage to save in"},
+      {"Tinto.ini", Damage::kPipe, false, "not a file: read as empty, never waited on"},
       {"Rondelay.ini", Damage::kTruncated, false, "not read by these windows"},
       {"Rondelay.ini", Damage::kOversized, false, "not read by these windows"},
       {"Rondelay.ini", Damage::kEmpty, false, "not read by these windows"},
       {"Rondelay.ini", Damage::kGarbage, false, "not read by these windows"},
       {"Rondelay.ini", Damage::kFolder, false, "not read by these windows"},
+      {"Rondelay.ini", Damage::kPipe, false, "not read by these windows, never waited on"},
       {"Z01.mid", Damage::kTruncated, false, "plays what is there"},
       {"Z01.mid", Damage::kOversized, false, "measured by its bytes"},
       {"Z01.mid", Damage::kEmpty, false, "no length: two seconds"},
@@ -232,6 +239,9 @@ TEST_F(BadInput, DamagedFilesAreReportedOrIgnoredAndNothingIsLost) {
       EXPECT_GT(e.size(), 20u) << e;  // says what failed
     if (c.damage == Damage::kFolder) {
       EXPECT_TRUE(fs::is_directory(folder_ / c.file));
+    }
+    if (c.damage == Damage::kPipe) {
+      EXPECT_TRUE(fs::is_fifo(folder_ / c.file));
     }
   }
 }

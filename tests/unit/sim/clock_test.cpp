@@ -44,17 +44,43 @@ TEST(Countdown, StepsRoundToFiveMinutesAndStayWithinTheLimits) {
       {23, 58, 40, true, false, 24, 5, 6, 0},  // 24 hours and some minutes are allowed
   };
   for (const StepCase& c : cases) {
-    ClockState clock;
-    clock.countdown_hours = c.h;
-    clock.countdown_minutes = c.m;
-    clock.countdown_seconds = c.s;
-    const int effect =
-        c.up ? StepCountdownUp(clock, c.hour_step) : StepCountdownDown(clock, c.hour_step);
+    Countdown countdown;
+    countdown.SetTime({c.h, c.m, c.s});
+    const int effect = c.up ? countdown.StepUp(c.hour_step) : countdown.StepDown(c.hour_step);
     EXPECT_EQ(effect, c.effect);
-    EXPECT_EQ(clock.countdown_hours, c.want_h) << c.h << ":" << c.m << ":" << c.s;
-    EXPECT_EQ(clock.countdown_minutes, c.want_m) << c.h << ":" << c.m << ":" << c.s;
-    EXPECT_EQ(clock.countdown_seconds, c.want_s) << c.h << ":" << c.m << ":" << c.s;
+    EXPECT_EQ(countdown.time(), (CountdownTime{c.want_h, c.want_m, c.want_s}))
+        << c.h << ":" << c.m << ":" << c.s;
+    EXPECT_EQ(countdown.state(), CountdownState::kIdle) << "a step alone starts nothing";
   }
+}
+
+// From the last second to the alarm: the draw of 00:00:00, one second change in "reached
+// zero", then the alarm, whose panel blinks on every main tick until it is stopped.
+TEST(Countdown, RunsDownRingsBlinksAndStops) {
+  Countdown countdown;
+  EXPECT_EQ(countdown.OnSecondChange().draw_time, false) << "idle draws nothing";
+  countdown.SetTime({0, 0, 2});
+  countdown.Start();
+  EXPECT_TRUE(countdown.OnSecondChange().draw_time);
+  EXPECT_EQ(countdown.state(), CountdownState::kCounting);
+  const Countdown::SecondChange last = countdown.OnSecondChange();
+  EXPECT_TRUE(last.draw_time);
+  EXPECT_FALSE(last.start_alarm);
+  EXPECT_EQ(countdown.state(), CountdownState::kReachedZero);
+  EXPECT_EQ(countdown.OnMainTick(), Countdown::Blink::kNone);
+  const Countdown::SecondChange ring = countdown.OnSecondChange();
+  EXPECT_FALSE(ring.draw_time);
+  EXPECT_TRUE(ring.start_alarm);
+  EXPECT_TRUE(countdown.Ringing());
+  EXPECT_EQ(countdown.OnMainTick(), Countdown::Blink::kShowLit);
+  EXPECT_EQ(countdown.state(), CountdownState::kRingingLit);
+  EXPECT_EQ(countdown.OnMainTick(), Countdown::Blink::kShowNormal);
+  EXPECT_EQ(countdown.OnMainTick(), Countdown::Blink::kShowLit);
+  EXPECT_FALSE(countdown.OnSecondChange().start_alarm) << "the alarm starts once";
+  countdown.Stop();
+  EXPECT_FALSE(countdown.Ringing());
+  EXPECT_EQ(countdown.OnMainTick(), Countdown::Blink::kNone);
+  EXPECT_EQ(countdown.time(), CountdownTime{});
 }
 
 TEST_F(Clock, PlusAtZeroRingsAfter307SecondChanges) {

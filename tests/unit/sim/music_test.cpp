@@ -1,6 +1,7 @@
 // The music player on the simulator: the stock of dropped and command-line files with its
 // rolling, the note, previous and next buttons in both modes, the end of a song, and the
 // numbers drawn below the note button.
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -238,6 +239,17 @@ TEST_F(Music, BuiltinSongsWrapAndAMissingOneFallsBackToTwoSeconds) {
   // The failed song is tried again two seconds later (at the first main tick after it).
   EXPECT_EQ(opened[4], File("Z02.mid").string());
   EXPECT_EQ(r.Events("music-open").back().substr(0, 5), "3125 ") << r.log;
+}
+
+TEST_F(Music, ASongLongerThan24DaysPlaysOn) {
+  // One delta of 0x0FFFFFFF ticks at 48 a quarter: 32 days, held below 2^31 ms, so the
+  // song is still playing a minute later instead of starting again at every tick.
+  const std::string track = std::string("\xFF\xFF\xFF\x7F\xFF\x2F\x00", 7);
+  std::ofstream(File("long.mid"), std::ios::binary)
+      << std::string("MThd\0\0\0\6\0\0\0\1\0\x30MTrk\0\0\0\7", 22) << track;
+  const SimResult r = Run("start\nwait 200\n" + DropLine({File("long.mid")}) + "wait 60000\n");
+  EXPECT_EQ(Opened(r).size(), 1u) << r.log;
+  EXPECT_TRUE(r.Has("200 music-open " + Quoted(File("long.mid")) + " 2147483647")) << r.log;
 }
 
 TEST_F(Music, ASongRestartsAfterItsLengthOrMovesOnWithContinuousPlay) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/tinto.h"
 #include "gfx/bitmap.h"
 #include "gfx/bmp.h"
 #include "platform/sim/sim_run.h"
@@ -77,7 +78,7 @@ class SimTest : public ::testing::Test {
   SimResult Run(const std::string& body, bool every_tick = false) const {
     SimResult r;
     std::ostringstream log, err;
-    r.status = sim::RunScript("folder " + folder_.string() + "\n" + body, log, err,
+    r.status = sim::RunScript("folder " + folder_.string() + "\n" + body, RunTinto, log, err,
                               {.every_tick = every_tick});
     r.log = log.str();
     r.errors = err.str();

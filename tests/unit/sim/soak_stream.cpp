@@ -7,10 +7,11 @@
 #include <sstream>
 #include <string_view>
 
-#include "app/main_canvas.h"
 #include "app/main_hotspots.h"
 #include "colour/picker_layout.h"
 #include "dialogs/message_layout.h"
+#include "shell/main_canvas.h"
+#include "shell/pad.h"
 #include "unlock/password_layout.h"
 
 namespace tinto::test {
@@ -132,8 +133,24 @@ void OtherClick(SplitMix& rng, std::ostream& out) {
   out << "click " << w.name << ' ' << rng.Below(w.width) << ' ' << rng.Below(w.height) << '\n';
 }
 
+// Whether a point of the main window lies on its close or minimise box, which would end
+// the run (the program's own hit test, in skin coordinates).
+bool OnEndingBox(int x, int y) {
+  for (const MainHotspot& row : kMainHotspots)
+    if (EndsInput(row.action) && PointInBox(x - kSkinOffset.x, y - kSkinOffset.y, row.box))
+      return true;
+  return false;
+}
+
+// A point anywhere in the window, but never on the main window's close or minimise box:
+// drags and double-clicks stay clear of them as the clicks do.
 void Point(SplitMix& rng, const WindowSize& w, std::ostream& out) {
-  out << w.name << ' ' << rng.Below(w.width) << ' ' << rng.Below(w.height);
+  int x = 0, y = 0;
+  do {
+    x = rng.Below(w.width);
+    y = rng.Below(w.height);
+  } while (w.name == std::string_view("main") && OnEndingBox(x, y));
+  out << w.name << ' ' << x << ' ' << y;
 }
 
 // A fixed tour first: every window opened once and everything it can show drawn once
@@ -155,6 +172,24 @@ void Tour(std::ostream& out) {
   out << "move main 560 60\nwheel main -120\nwait 300\n";
   for (int page = 0; page < 60; ++page) out << "key manual PAGEDOWN\nwait 20\n";
   out << "key manual F1\nwait 300\n";
+}
+
+// The same state before every memory reading: the other windows closed, photo film 1
+// opened and the viewer stopped. Readings then differ by what the program keeps, not by
+// which window or picture happens to be open at the time.
+void SettleForReading(std::ostream& out) {
+  for (const char* name : {"message", "manual", "password"}) out << "key " << name << " ESC\n";
+  out << "click picker " << pk::kCancel.left + pk::kCancel.width / 2 << ' '
+      << pk::kCancel.top + pk::kCancel.height / 2 << "\nwait 300\n";
+  const gfx::Rect film = PhotoFilmBox(1);
+  out << "click main " << kSkinOffset.x + film.left + film.width / 2 << ' '
+      << kSkinOffset.y + film.top + film.height / 2 << "\nwait 1000\n";
+  for (const MainHotspot& row : kMainHotspots) {
+    if (row.action != MainAction::kStop) continue;
+    out << "click main " << kSkinOffset.x + row.box.left + row.box.width / 2 << ' '
+        << kSkinOffset.y + row.box.top + row.box.height / 2 << "\nwait 1000\n";
+    break;
+  }
 }
 
 }  // namespace
@@ -220,10 +255,12 @@ std::string SoakScript(const SoakPlan& plan) {
     out << "wait " << wait << '\n';
     t += static_cast<std::uint64_t>(wait);
     if (t >= next_reading_ms) {
+      SettleForReading(out);
       out << "memory\n";
       next_reading_ms += reading_step_ms;
     }
   }
+  SettleForReading(out);
   out << "memory\n";
   return out.str();
 }

@@ -119,7 +119,7 @@ TEST_F(Soak, RandomStreamOverEveryWindowKeepsRunningWithoutGrowing) {
   SoakLog sink;
   std::ostream log(&sink);
   std::ostringstream err;
-  const int status = sim::RunScript(script, log, err, {});
+  const int status = sim::RunScript(script, RunTinto, log, err, {});
   ASSERT_EQ(status, 0) << err.str();
 
   std::string summary;

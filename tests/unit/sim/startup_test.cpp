@@ -1,6 +1,9 @@
 // Start-up and shutdown on the simulator: single instance, the first main tick and the
 // host game question, the window's place and shape.
+#include <unistd.h>
+
 #include <array>
+#include <fstream>
 
 #include "app/main_hotspots.h"
 #include "sim_fixture.h"
@@ -19,6 +22,21 @@ TEST_F(StartUp, EmptyFolderShowsTheWindowAtTheFirstMainTick) {
   EXPECT_LT(r.log.find("125 effect 11"), r.log.find("125 show main"));
   EXPECT_TRUE(r.Events("ask").empty());
   EXPECT_TRUE(r.Events("exit").empty());
+}
+
+TEST_F(StartUp, TemporaryFilesOfSavesWhoseProcessIsGoneAreRemoved) {
+  // 4194305 is past the largest process id the system gives; this process is alive.
+  const std::string ours = ".Xx.txt.tmp" + std::to_string(::getpid()) + "-1";
+  for (const std::string& name :
+       {std::string(".Xx.txt.tmp4194305-3"), ours, std::string(".Tinto.ini.tmp4194305-12"),
+        std::string("notes.tmp1-1")})
+    std::ofstream(File(name)) << "part";
+  const SimResult r = Run("start\nwait 200\n");
+  EXPECT_EQ(r.status, 0) << r.errors;
+  EXPECT_FALSE(std::filesystem::exists(File(".Xx.txt.tmp4194305-3")));
+  EXPECT_FALSE(std::filesystem::exists(File(".Tinto.ini.tmp4194305-12")));
+  EXPECT_TRUE(std::filesystem::exists(File(ours)));
+  EXPECT_TRUE(std::filesystem::exists(File("notes.tmp1-1")));
 }
 
 TEST_F(StartUp, PlacementFollowsTheScreen) {
@@ -164,7 +182,7 @@ TEST_F(StartUp, WindowRegionIsTheThreeHexagonsAndShowsTheSkin) {
 
 TEST_F(StartUp, ScriptErrorsNameTheLine) {
   std::ostringstream log, err;
-  EXPECT_EQ(sim::RunScript("folder /tmp\nstart\nbogus 1\n", log, err), 2);
+  EXPECT_EQ(sim::RunScript("folder /tmp\nstart\nbogus 1\n", RunTinto, log, err), 2);
   EXPECT_NE(err.str().find("line 3"), std::string::npos) << err.str();
   for (const char* bad :
        {"folder /tmp\nstart\nclick main x 1\n", "folder /tmp\nstart\nclick nowhere 1 1\n",
@@ -172,7 +190,7 @@ TEST_F(StartUp, ScriptErrorsNameTheLine) {
         "folder /tmp\nnow 2026-13-01 00:00:00\nstart\n", "folder /tmp\nstart\nsnap main\n",
         "folder \"/tmp\nstart\n"}) {
     std::ostringstream l, e;
-    EXPECT_EQ(sim::RunScript(bad, l, e), 2) << bad;
+    EXPECT_EQ(sim::RunScript(bad, RunTinto, l, e), 2) << bad;
     EXPECT_TRUE(l.str().empty()) << bad;
   }
 }

@@ -63,6 +63,72 @@ TEST_F(ViewerMedia, UnlockWritesTheProgressAndListsEveryNewMovie) {
   EXPECT_EQ(ReadAll("Rondelay.ini"), "[Rondelay]\r\nNOMAL=5\r\nHARD_=2\r\n");
 }
 
+TEST_F(ViewerMedia, AProgressOutsideZeroToNineIsHeldToThatRange) {
+  // Values that would list 2^31 movies (or a wrapped sequence) read as 0, or 9 above it.
+  struct Case {
+    const char* value;
+    const char* notice;  // nothing when no notice may appear
+  };
+  const Case cases[] = {
+      {"-2147483648", "\"NOMAL- 1\\r\\n"},
+      {"2147483648", "\"NOMAL- 1\\r\\n"},  // wraps to
+                                           // -2147483648
+      {"-3", "\"NOMAL- 1\\r\\n"},
+      {"-20000000", "\"NOMAL- 1\\r\\n"},
+      {"12", nullptr},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    Movie("Y_e101.bmp", 1, 1);
+    Movie("Y_e301.bmp", 1, 1);
+    Bytes("Rondelay.ini",
+          std::string("[Rondelay]\r\nNOMAL=") + c.value + "\r\nHARD_=" + c.value + "\r\n");
+    const SimResult r =
+        Run("start\nwait 200\n" + MovieButton(0, 1) + "wait 100\nkey message ENTER\nwait 500\n" +
+            MovieButton(1, 1) + "wait 100\nkey message ENTER\nwait 500\n");
+    const auto notices = r.Events("notice");
+    if (c.notice == nullptr) {
+      EXPECT_TRUE(notices.empty()) << c.value << "\n" << r.log;
+    } else {
+      ASSERT_EQ(notices.size(), 2u) << c.value << "\n" << r.log;
+      EXPECT_NE(notices[0].find(c.notice), std::string::npos) << c.value << ": " << notices[0];
+      EXPECT_NE(notices[1].find("\"HARD- 1\\r\\n"), std::string::npos) << c.value;
+      EXPECT_EQ(ReadAll("Rondelay.ini"), "[Rondelay]\r\nNOMAL=1\r\nHARD_=1\r\n") << c.value;
+    }
+    TearDown();
+  }
+}
+
+TEST_F(ViewerMedia, SettingsFilesOfCrLineEndsOrUtf16ReadAndKeepTheirForm) {
+  struct Case {
+    const char* name;
+    std::string before;
+    std::string after;
+  };
+  const auto utf16 = [](std::string_view ascii) {
+    std::string out = "\xFF\xFE";
+    for (char ch : ascii) out += std::string{ch, '\0'};
+    return out;
+  };
+  const Case cases[] = {
+      {"CR line ends", "[Rondelay]\rNOMAL=2\rHARD_=0\r", "[Rondelay]\rNOMAL=3\rHARD_=0\r"},
+      {"UTF-16", utf16("[Rondelay]\r\nNOMAL=2\r\nHARD_=0\r\n"),
+       utf16("[Rondelay]\r\nNOMAL=3\r\nHARD_=0\r\n")},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    for (int n = 1; n <= 3; ++n) Movie("Y_e10" + std::to_string(n) + ".bmp", n, 1);
+    Bytes("Rondelay.ini", c.before);
+    const SimResult r =
+        Run("start\nwait 200\n" + MovieButton(0, 3) + "wait 100\nkey message ENTER\nwait 500\n");
+    const auto notices = r.Events("notice");
+    ASSERT_EQ(notices.size(), 1u) << c.name << "\n" << r.log;
+    EXPECT_NE(notices[0].find("\"NOMAL- 3\\r\\n"), std::string::npos) << c.name << notices[0];
+    EXPECT_EQ(ReadAll("Rondelay.ini"), c.after) << c.name;
+    TearDown();
+  }
+}
+
 TEST_F(ViewerMedia, AFailedSettingsWriteIsReportedAndChangesNothing) {
   Movie("Y_e101.bmp", 1, 1);
   Bytes("Rondelay.ini", kIni);
@@ -144,18 +210,40 @@ TEST_F(ViewerMedia, AFailedInstallationIsReportedAndNotCounted) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
-TEST_F(ViewerMedia, UnreadableWallpaperShowsBlueAndTheNextPressStartsAtOne) {
+TEST_F(ViewerMedia, ADamagedWallpaperShowsBlueAndTheNextPressGoesOnToTheNextNumber) {
   const auto bytes = resources::Find("JPG", "WALLS4");
   const std::string whole(bytes.begin(), bytes.end());
   WallpaperFiles(1, "", "", "WALLS4");
-  WallpaperFiles(2, "", whole.substr(0, whole.size() / 2));  // cut short
+  WallpaperFiles(2, "", whole.substr(0, whole.size() / 2));  // X_s02.jpg cut short
   WallpaperFiles(3, "", "", "WALLS5");
-  const auto seen = Watch("start\nwait 200\n" + Presses(2), kInWallpaper, 100, 1);
-  EXPECT_EQ(seen[0], gfx::MakePixel(0, 0, 255));
-  // After the blue picture (current 0) the next press shows wallpaper 1, not 3.
-  const auto after = Watch("start\nwait 200\n" + Presses(3), kInWallpaper, 100, 1);
+  const auto blue = Watch("start\nwait 200\n" + Presses(2), kInWallpaper, 100, 1);
+  EXPECT_EQ(blue[0], gfx::MakePixel(0, 0, 255));
+  // Press 3 shows wallpaper 3 (a copy of secret 5's picture), not wallpaper 1 again.
+  const auto third = Watch("start\nwait 200\n" + Presses(3), kInWallpaper, 100, 1);
   const auto first = Watch("start\nwait 200\n" + Presses(1), kInWallpaper, 100, 1);
-  EXPECT_EQ(after[0], first[0]);
+  EXPECT_NE(third[0], first[0]);
+  // Presses 4 and 5 reach the secret wallpapers and install them; the blue one never is.
+  const SimResult r = Run("start\nwait 200\n" + Presses(6));
+  const auto notices = r.Events("notice");
+  ASSERT_EQ(notices.size(), 2u) << r.log;
+  EXPECT_NE(notices[0].find("「4」"), std::string::npos) << notices[0];
+  EXPECT_NE(notices[1].find("「5」"), std::string::npos) << notices[1];
+  EXPECT_TRUE(std::filesystem::exists(File("X_b05.jpg")));
+}
+
+TEST_F(ViewerMedia, TheGalleryAfterAFrameStepAnimatesEveryPress) {
+  // A frame step pauses playback; opening a wallpaper plays again, so each press grows its
+  // own picture, ends with effect 40 and installs the secrets.
+  for (int n = 1; n <= 3; ++n) WallpaperFiles(n);
+  PhotoFilm("Zz2.bmp", 2, 2);
+  const std::string step = PhotoFilmButton(2) + "wait 300\n" + kStepForward + "wait 300\n";
+  const SimResult r = Run("start\nwait 200\n" + step + Presses(5));
+  EXPECT_EQ(r.Events("effect 40").size(), 5u) << r.log;
+  EXPECT_EQ(r.Events("notice").size(), 2u) << r.log;
+  // The first press after the step shows wallpaper 1 whole, as without the step.
+  const auto stepped = Watch("start\nwait 200\n" + step + Presses(2), kInWallpaper, 100, 1);
+  const auto plain = Watch("start\nwait 200\n" + Presses(2), kInWallpaper, 100, 1);
+  EXPECT_EQ(stepped[0], plain[0]);
 }
 
 // ---- damaged strips

@@ -1,118 +1,56 @@
 // The main window's three skins: every pressed look is visible and stays inside its
 // rectangles, the alternate skin changes only its own rectangles, the digit glyph strip
 // holds readable digits that match the numbers the normal skin shows at start, and the
-// lamp cells match the lamps.
+// lamp cells match the lamps. The pressed looks come from the window's hotspot table, so
+// moving a row moves its look in the skin and its place in the hit test together.
+#include "tools/skin/main_skin.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/main_hotspots.h"
 #include "gfx/geometry.h"
+#include "shell/main_layout.h"
 #include "skin_image.h"
+#include "tools/skin/colour_pattern.h"
+#include "tools/skin/main_layout.h"
 
 namespace tinto::skin_test {
 namespace {
 
 using gfx::Rect;
 
+namespace ml = main_layout;
+
 struct Press {
   std::string what;
   std::vector<Rect> rects;
 };
 
-constexpr int kFilmX[9] = {1, 17, 33, 49, 65, 81, 97, 113, 129};
-constexpr int kFilmY[9] = {1, 9, 17, 25, 33, 25, 17, 9, 1};
-constexpr int kMovieY[2][9] = {{1, 10, 1, 10, 1, 10, 1, 10, 1},
-                               {25, 34, 25, 34, 25, 34, 25, 34, 25}};
-constexpr int kPartX[6] = {61, 32, 61, 61, 32, 61};
-constexpr int kPartY[6] = {39, 54, 69, 105, 120, 135};
-
-// The pressed-look rectangles of the main window's buttons, as its press handler shows
-// them.
+// The pressed looks of the main window's buttons, as its hotspot table gives them.
 std::vector<Press> Presses() {
-  std::vector<Press> p = {
-      {"minimise", {{301, 109, 24, 10}}},
-      {"close", {{327, 106, 25, 17}}},
-      {"alarm preview", {{339, 252, 15, 15}, {337, 257, 19, 5}}},
-      {"alarm previous", {{326, 261, 12, 12}, {338, 265, 2, 8}}},
-      {"alarm next", {{355, 261, 12, 12}, {353, 265, 2, 8}}},
-      {"alarm loop", {{320, 251, 15, 10}}},
-      {"music", {{297, 252, 15, 15}, {295, 257, 19, 5}}},
-      {"song previous", {{284, 261, 12, 12}, {296, 265, 2, 8}}},
-      {"song next", {{313, 261, 12, 12}, {311, 265, 2, 8}}},
-      {"continuous play", {{278, 251, 15, 10}}},
-      {"zoom", {{279, 124, 37, 5}}},
-      {"+3", {{323, 133, 18, 15}}},
-      {"+2", {{310, 130, 13, 17}}},
-      {"+1", {{298, 130, 11, 16}}},
-      {"-3", {{254, 133, 18, 15}}},
-      {"-2", {{272, 130, 13, 17}}},
-      {"-1", {{286, 130, 11, 16}}},
-      {"step forward", {{308, 147, 15, 11}, {323, 149, 1, 1}}},
-      {"stop", {{287, 147, 21, 12}}},
-      {"step reverse", {{272, 147, 15, 11}, {271, 149, 1, 1}}},
-      {"fine minus", {{286, 159, 5, 5}}},
-      {"reset", {{295, 165, 5, 5}}},
-      {"fine plus", {{304, 159, 5, 5}}},
-      {"photo rotation", {{223, 165, 15, 10}}},
-      {"wallpaper", {{343, 284, 11, 4}}},
-      {"clock", {{244, 109, 51, 5}}},
-      {"countdown minus", {{293, 294, 7, 7}}},
-      {"countdown plus", {{341, 294, 7, 7}}},
-      {"password", {{242, 263, 28, 23}}},
-  };
-  for (int n = 0; n < 9; ++n) {
-    p.push_back(
-        {"film " + std::to_string(n + 1),
-         {{kFilmX[n] + 225, kFilmY[n] + 149, 15, 15}, {kFilmX[n] + 223, kFilmY[n] + 154, 19, 5}}});
-  }
-  for (int r = 0; r < 2; ++r) {
-    for (int n = 0; n < 9; ++n) {
-      const int x = kFilmX[n];
-      const int y = kMovieY[r][n];
-      p.push_back(
-          {"movie " + std::to_string(r) + "/" + std::to_string(n + 1),
-           {{x + 241, y + 199, 14, 15}, {x + 239, y + 202, 18, 9}, {x + 238, y + 206, 20, 1}}});
-    }
-    p.push_back({"movie sound " + std::to_string(r), {{207, 206 + 24 * r, 12, 11}}});
-    p.push_back({"movie rotation " + std::to_string(r), {{219, 201 + 24 * r, 15, 10}}});
-  }
-  for (int v = 0; v < 2; ++v) {
-    const int f = 209 * v;
-    const std::string panel = v == 0 ? " 2P" : " 3P";
-    p.push_back({"load" + panel, {{20, 84 + f, 18, 15}, {19, 91 + f, 20, 1}}});
-    p.push_back({"save" + panel, {{20, 102 + f, 18, 15}, {19, 109 + f, 20, 1}}});
-    p.push_back({"random" + panel, {{38, 93 + f, 18, 15}, {37, 100 + f, 20, 1}}});
-    for (int part = 0; part < 6; ++part) {
-      p.push_back({"part " + std::to_string(part) + panel,
-                   {{kPartX[part] + 4, kPartY[part] + f, 26, 27},
-                    {kPartX[part], kPartY[part] + 8 + f, 34, 11}}});
-    }
+  std::vector<Press> p;
+  for (std::size_t i = 0; i < kMainHotspots.size(); ++i) {
+    const MainHotspot& row = kMainHotspots[i];
+    if (row.pressed_count == 0) continue;
+    p.push_back({"hotspot row " + std::to_string(i),
+                 {row.pressed.begin(), row.pressed.begin() + row.pressed_count}});
   }
   return p;
 }
 
 // The rectangles the program copies from the alternate skin.
 std::vector<Rect> AlternateRects() {
-  std::vector<Rect> r = {{320, 251, 15, 10}, {278, 251, 15, 10}, {223, 165, 15, 10},
-                         {219, 201, 15, 10}, {219, 225, 15, 10}, {207, 206, 12, 11},
-                         {207, 230, 12, 11}, {244, 109, 51, 5},  {279, 124, 37, 5},
-                         {282, 278, 83, 26}, {241, 294, 41, 10}};
-  for (const Press& p : Presses()) {
-    if (p.what.rfind("film ", 0) == 0 || p.what.rfind("movie ", 0) == 0) {
-      if (p.what.find("sound") == std::string::npos &&
-          p.what.find("rotation") == std::string::npos) {
-        r.insert(r.end(), p.rects.begin(), p.rects.end());
-      }
-    }
-  }
-  return r;
+  return skin::main_layout::AlternateRects();
 }
 
-constexpr Rect kStrip = {283, 279, 60, 15};
-constexpr Rect kPanelAreas[2] = {{32, 13, 136, 176}, {32, 222, 136, 176}};
-constexpr Rect kBlankHalves[2] = {{271, 13, 136, 88}, {271, 310, 136, 88}};
+constexpr Rect kStrip = ml::kGlyphStripArea;
+constexpr Rect kPanelAreas[2] = {ml::kPanelArea, ml::kPanelArea.offset(0, ml::kPanelStep)};
+constexpr Rect kBlankHalves[2] = {ml::kBlankUpper, ml::kBlankLower};
 
 bool Overlaps(Rect a, Rect b) {
   return !gfx::Intersect(a, b).empty();
@@ -200,7 +138,8 @@ TEST_F(MainSkinTest, AlternateSkinChangesEachOfItsRectanglesAndNothingElse) {
 
 // A 5 x 5 glyph cell of the strip: row 0 white, row 1 red, row 2 dark digits.
 Rect Cell(int row, int digit) {
-  return {283 + 6 * digit, 279 + 5 * row, 5, 5};
+  const gfx::Point at = ml::GlyphCell(row, digit);
+  return {at.x, at.y, ml::kGlyphSize, ml::kGlyphSize};
 }
 
 TEST_F(MainSkinTest, GlyphStripRowsHoldTenDistinctTwoColourDigits) {
@@ -281,6 +220,53 @@ TEST_F(MainSkinTest, LampsShowTheStartStateWithTheCellsOfThePressedSkin) {
   EXPECT_TRUE(same(*base0_, {326, 127, 2, 3}, lit_forward));
   EXPECT_TRUE(same(*base0_, {331, 127, 2, 3}, unlit_forward));
   for (int x : {262, 267, 272}) EXPECT_TRUE(same(*base0_, {x, 127, 2, 3}, unlit_reverse)) << x;
+}
+
+// The hotspot table is the one source of a button's place: a row moved in it takes its
+// pressed look in the generated skin and its place in the left button's hit test along.
+TEST(MainSkinGeometry, MovingAHotspotRowMovesItsPressedLookAndItsHitBox) {
+  const auto close =
+      std::find_if(kMainHotspots.begin(), kMainHotspots.end(),
+                   [](const MainHotspot& h) { return h.action == MainAction::kClose; });
+  ASSERT_NE(close, kMainHotspots.end());
+  const auto index = static_cast<std::size_t>(close - kMainHotspots.begin());
+  const Rect old_look = close->pressed[0];
+  const gfx::Point old_centre = {close->box.left + close->box.width / 2,
+                                 close->box.top + close->box.height / 2};
+
+  // Into the viewer's picture area, where nothing else is pressed.
+  auto moved = kMainHotspots;
+  constexpr int kDx = -60;
+  constexpr int kDy = 80;
+  moved[index].box = moved[index].box.offset(kDx, kDy);
+  moved[index].pressed[0] = old_look.offset(kDx, kDy);
+  const gfx::Point new_centre = {old_centre.x + kDx, old_centre.y + kDy};
+
+  const skin::ColourPattern pattern = skin::DrawColourPattern();
+  const skin::MainSkins before = skin::DrawMainSkins(pattern);
+  const skin::MainSkins after = skin::DrawMainSkins(pattern, moved);
+  auto pressed_differs = [](const skin::MainSkins& s, Rect r) {
+    for (int y = r.top; y < r.bottom(); ++y) {
+      for (int x = r.left; x < r.right(); ++x) {
+        if (s.base1.At(x, y) != s.base0.At(x, y)) return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(pressed_differs(before, old_look));
+  EXPECT_FALSE(pressed_differs(after, old_look)) << "the old place still looks pressed";
+  EXPECT_EQ(after.base0, before.base0);
+
+  auto any_row = [](const MainHotspot&) { return true; };
+  const MainHotspot* at_old = FindHotspot(moved, old_centre.x, old_centre.y, any_row);
+  const MainHotspot* at_new = FindHotspot(moved, new_centre.x, new_centre.y, any_row);
+  EXPECT_TRUE(at_old == nullptr || at_old->action != MainAction::kClose);
+  ASSERT_NE(at_new, nullptr);
+  EXPECT_EQ(at_new->action, MainAction::kClose);
+  const MainHotspot* at_old_before =
+      FindHotspot(kMainHotspots, old_centre.x, old_centre.y, any_row);
+  ASSERT_NE(at_old_before, nullptr);
+  EXPECT_EQ(at_old_before->action, MainAction::kClose);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // The colour picker's and the password window's skins: the images the windows copy lie
 // outside the windows' shapes (never seen in place), the places the windows OR icons onto
 // are black, pressed looks differ from the normal ones, and the glyph strips hold one
-// distinct picture per character and digit.
+// distinct picture per character and digit. The picker's help picture lies inside its
+// window's shape.
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <vector>
 
 #include "colour/picker_layout.h"
@@ -51,6 +53,34 @@ TEST(PickerSkin, CopiedImagesLieOutsideTheWindowsShape) {
   for (const gfx::Rect& r : stored) {
     EXPECT_TRUE(Outside(shape, r)) << r.left << "," << r.top;
   }
+}
+
+// The help picture is seen through the window's shape: its captions lie wholly inside it,
+// and only the cells' outlines may touch the shape's edge from outside.
+TEST(PickerSkin, HelpPictureLiesInsideTheWindowsShape) {
+  gfx::Region shape = gfx::Region::FromPolygon(pk::kDetailCell);
+  shape.Union(gfx::Region::FromPolygon(pk::kListCell));
+  const SkinImage help = LoadSkin("BASE6");
+  const std::uint8_t paper = help.at(0, 0);
+  const auto near_shape = [&shape](int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (shape.Contains(x + dx, y + dy)) return true;
+    return false;
+  };
+  int inked_inside = 0;
+  std::vector<std::string> lost;
+  for (int y = 0; y < pk::kHeight; ++y) {
+    for (int x = 0; x < pk::kWidth; ++x) {
+      if (help.at(x, y) == paper) continue;
+      if (shape.Contains(x, y))
+        ++inked_inside;
+      else if (!near_shape(x, y))
+        lost.push_back(std::to_string(x) + "," + std::to_string(y));
+    }
+  }
+  EXPECT_GT(inked_inside, 5000);  // outlines and captions
+  EXPECT_TRUE(lost.empty()) << lost.size() << " pixels unseen, the first at " << lost.front();
 }
 
 TEST(PickerSkin, IconPlacesAreBlackAndLooksDiffer) {
