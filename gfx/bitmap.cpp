@@ -169,4 +169,29 @@ void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pi
   }
 }
 
+void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
+                  std::span<const KeyPaint> keys) {
+  if (!ClipCopy(dst.size(), dst_at, src.size(), src_rect)) return;
+  auto paint_of = [keys](Pixel p) {
+    Pixel paint = 0;
+    for (const KeyPaint& k : keys)
+      if (k.key == p) paint |= k.paint;
+    return paint;
+  };
+  // Pictures run in spans of one colour: a colour is looked up once per span.
+  Pixel last = src.row(src_rect.top)[src_rect.left];
+  Pixel paint = paint_of(last);
+  for (int y = 0; y < src_rect.height; ++y) {
+    const Pixel* s = src.row(src_rect.top + y) + src_rect.left;
+    Pixel* d = dst.row(dst_at.y + y) + dst_at.x;
+    for (int x = 0; x < src_rect.width; ++x) {
+      if (s[x] != last) {
+        last = s[x];
+        paint = paint_of(last);
+      }
+      d[x] |= paint;
+    }
+  }
+}
+
 }  // namespace tinto::gfx

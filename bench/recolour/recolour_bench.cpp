@@ -83,8 +83,8 @@ void LayHexagon(gfx::Bitmap& back, const gfx::Bitmap& face, gfx::Rect hex) {
             {pl::kHexBandSource.x, pl::kHexBandSource.y, 26, 9});
 }
 
-// The swatches as the picker draws them: a black work bitmap per entry, the fifteen
-// colour indices recoloured into it, the hexagon from the skin, the work ORed on top.
+// The swatches as the picker draws them: the hexagon from the skin, then the part's icon
+// recoloured onto it.
 void BM_RecolourPickerSwatches(benchmark::State& state) {
   Scene& s = TheScene();
   gfx::Bitmap back(pl::kWidth, pl::kHeight);
@@ -92,12 +92,12 @@ void BM_RecolourPickerSwatches(benchmark::State& state) {
   for (auto _ : state) {
     for (int e = 0; e < pl::kEntries; ++e) {
       const gfx::Rect hex = pl::EntryHexagon(e);
-      gfx::Bitmap work(hex.width, hex.height);
-      for (int index = 1; index <= 15; ++index)
-        RecolourPart(work, s.skin[kColptn], s.colours, kWorkRow, index, 0, 0, kPX[kSwatchPart] + 4,
-                     kPY[kSwatchPart] + 3, hex.width, hex.height);
       LayHexagon(back, face, hex);
-      gfx::Blit(back, {hex.left, hex.top}, work, work.bounds(), gfx::RasterOp::kOr);
+      RecolourPattern(
+          back, s.skin[kColptn], s.colours,
+          {.row = kWorkRow,
+           .to = {hex.left, hex.top},
+           .from = {kPX[kSwatchPart] + 4, kPY[kSwatchPart] + 3, hex.width, hex.height}});
     }
     benchmark::ClobberMemory();
   }
