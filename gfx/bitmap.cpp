@@ -2,6 +2,7 @@
 #include "gfx/bitmap.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <vector>
 
@@ -169,25 +170,56 @@ void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pi
   }
 }
 
+namespace {
+
+// The keys in a small open-addressed table: a pixel is found in one or two probes.
+class KeyTable {
+ public:
+  explicit KeyTable(std::span<const KeyPaint> keys) {
+    assert(keys.size() <= kSlots / 2);
+    for (const KeyPaint& k : keys) {
+      std::size_t i = Slot(k.key);
+      while (Used(i) && keys_[i] != k.key) i = (i + 1) % kSlots;
+      if (!Used(i)) {
+        used_ |= std::uint64_t{1} << i;
+        keys_[i] = k.key;
+        paints_[i] = 0;
+      }
+      paints_[i] |= k.paint;
+    }
+  }
+  Pixel PaintOf(Pixel p) const {
+    for (std::size_t i = Slot(p); Used(i); i = (i + 1) % kSlots)
+      if (keys_[i] == p) return paints_[i];
+    return 0;
+  }
+
+ private:
+  // At least twice as many slots as keys, so that a free slot ends every probe.
+  static constexpr std::size_t kSlots = 64;
+  static std::size_t Slot(Pixel p) { return (p * 0x9E3779B1u) >> 26; }
+  bool Used(std::size_t i) const { return (used_ >> i) & 1; }
+  std::uint64_t used_ = 0;
+  std::array<Pixel, kSlots> keys_{};
+  std::array<Pixel, kSlots> paints_{};
+};
+
+}  // namespace
+
 void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
                   std::span<const KeyPaint> keys) {
   if (!ClipCopy(dst.size(), dst_at, src.size(), src_rect)) return;
-  auto paint_of = [keys](Pixel p) {
-    Pixel paint = 0;
-    for (const KeyPaint& k : keys)
-      if (k.key == p) paint |= k.paint;
-    return paint;
-  };
-  // Pictures run in spans of one colour: a colour is looked up once per span.
-  Pixel last = src.row(src_rect.top)[src_rect.left];
-  Pixel paint = paint_of(last);
+  const KeyTable table(keys);
   for (int y = 0; y < src_rect.height; ++y) {
     const Pixel* s = src.row(src_rect.top + y) + src_rect.left;
     Pixel* d = dst.row(dst_at.y + y) + dst_at.x;
+    // Pictures run in spans of one colour: a colour is looked up once per span.
+    Pixel last = s[0];
+    Pixel paint = table.PaintOf(last);
     for (int x = 0; x < src_rect.width; ++x) {
       if (s[x] != last) {
         last = s[x];
-        paint = paint_of(last);
+        paint = table.PaintOf(last);
       }
       d[x] |= paint;
     }
