@@ -176,12 +176,11 @@ namespace {
 class KeyTable {
  public:
   explicit KeyTable(std::span<const KeyPaint> keys) {
-    assert(keys.size() <= kSlots / 2);
     for (const KeyPaint& k : keys) {
       std::size_t i = Slot(k.key);
       while (Used(i) && keys_[i] != k.key) i = (i + 1) % kSlots;
       if (!Used(i)) {
-        used_ |= std::uint64_t{1} << i;
+        used_ |= std::uint32_t{1} << i;
         keys_[i] = k.key;
         paints_[i] = 0;
       }
@@ -196,10 +195,15 @@ class KeyTable {
 
  private:
   // At least twice as many slots as keys, so that a free slot ends every probe.
-  static constexpr std::size_t kSlots = 64;
-  static std::size_t Slot(Pixel p) { return (p * 0x9E3779B1u) >> 26; }
+  static constexpr std::size_t kSlots = 32;
+
+ public:
+  static constexpr std::size_t kMostKeys = kSlots / 2;
+
+ private:
+  static std::size_t Slot(Pixel p) { return (p * 0x9E3779B1u) >> 27; }
   bool Used(std::size_t i) const { return (used_ >> i) & 1; }
-  std::uint64_t used_ = 0;
+  std::uint32_t used_ = 0;
   std::array<Pixel, kSlots> keys_{};
   std::array<Pixel, kSlots> paints_{};
 };
@@ -208,6 +212,10 @@ class KeyTable {
 
 void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
                   std::span<const KeyPaint> keys) {
+  if (keys.size() > KeyTable::kMostKeys) {
+    for (const KeyPaint& k : keys) OrKeyColour(dst, dst_at, src, src_rect, k.key, k.paint);
+    return;
+  }
   if (!ClipCopy(dst.size(), dst_at, src.size(), src_rect)) return;
   const KeyTable table(keys);
   for (int y = 0; y < src_rect.height; ++y) {

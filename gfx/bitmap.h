@@ -136,7 +136,8 @@ struct KeyPaint {
 };
 
 // OrKeyColour for several keys in one pass: each pixel of src_rect ORs onto dst the paint
-// of every entry whose key it equals (the same result as one OrKeyColour per entry).
+// of every entry whose key it equals (the same result as one OrKeyColour per entry). Made
+// for a palette's worth of keys: beyond 16 it falls back to one pass per key.
 void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
                   std::span<const KeyPaint> keys);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "gfx/bitmap.h"
 #include "gfx/region.h"
@@ -130,6 +131,14 @@ TEST(Mask, SeveralKeysInOnePassMatchOnePassPerKey) {
     for (const KeyPaint& k : keys) OrKeyColour(per_key, c.at, pattern, c.from, k.key, k.paint);
     Bitmap one_pass = start;
     OrKeyColours(one_pass, c.at, pattern, c.from, keys);
+    // More keys than the one-pass table holds: the same picture.
+    std::vector<KeyPaint> many(std::begin(keys), std::end(keys));
+    for (int i = 0; i < 20; ++i) many.push_back({MakePixel(1, i, 1), MakePixel(i, 0, 0)});
+    Bitmap many_keys = start;
+    OrKeyColours(many_keys, c.at, pattern, c.from, many);
+    for (int y = 0; y < 7; ++y)
+      for (int x = 0; x < 10; ++x)
+        ASSERT_EQ(many_keys.at(x, y), per_key.at(x, y)) << "many keys at " << x << "," << y;
     for (int y = 0; y < 7; ++y)
       for (int x = 0; x < 10; ++x)
         ASSERT_EQ(one_pass.at(x, y), per_key.at(x, y))
