@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows format format-check tidy
+.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows dist format format-check tidy
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF $(CMAKE_FLAGS)
@@ -61,6 +61,12 @@ test-windows: windows
 	cmake --build $(WIN_BUILD)/cross -j $(JOBS)
 	cd $(WIN_BUILD)/cross && ctest --output-on-failure -j $(JOBS)
 
+# The downloads: dist/QuiroEDIT-<version>-windows.zip (Tinto.exe of `make windows`),
+# dist/quiro-edit-<version>-linux-x86_64.tar.gz (a release build in build-dist), each with
+# the player's readmes and the licence, and dist/SHA256SUMS (see scripts/dist.sh).
+dist: deps windows
+	bash scripts/dist.sh $(WIN_BUILD)/Tinto.exe $(JOBS)
+
 # Each fuzz target runs FUZZ_SECONDS on its corpus (fuzz/corpus/<target>); new inputs go to
 # build-fuzz/corpus, findings to build-fuzz/findings (see fuzz/run.sh). FUZZ_TARGETS picks
 # some of them.
@@ -90,4 +96,4 @@ tidy: deps
 	bash scripts/tidy.sh $(TEST_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz build-fuzz-memory $(WIN_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz build-fuzz-memory $(WIN_BUILD) build-dist dist

@@ -24,20 +24,20 @@ constexpr gfx::Pixel kNameColour = gfx::MakePixel(255, 255, 255);
 void TTintoColFM::DrawSwatch(int e) {
   const gfx::Bitmap& face = app_.skin()[kBase4];
   const gfx::Rect hex = pl::EntryHexagon(e);
-  gfx::Bitmap work(hex.width, hex.height);
   const std::size_t p = static_cast<std::size_t>(part_);
-  for (int index = 1; index <= 15; ++index) {
-    RecolourPart(work, app_.skin()[kColptn], colours_, kWorkRow, index, 0, 0, kPX[p] + 4,
-                 kPY[p] + 3, hex.width, hex.height);
-  }
   const bool locked = e >= ColoursPerPart();
   const int shift = locked ? pl::kLockedStep : 0;
   gfx::Blit(surface_.back(), {hex.left + 3, hex.top}, face,
             {pl::kHexColumnSource.x + shift, pl::kHexColumnSource.y, 20, 21});
   gfx::Blit(surface_.back(), {hex.left, hex.top + 6}, face,
             {pl::kHexBandSource.x + shift, pl::kHexBandSource.y, 26, 9});
-  if (!locked)
-    gfx::Blit(surface_.back(), {hex.left, hex.top}, work, work.bounds(), gfx::RasterOp::kOr);
+  // The part's icon, ORed straight onto the hexagon.
+  if (!locked) {
+    RecolourPattern(surface_.back(), app_.skin()[kColptn], colours_,
+                    {.row = kWorkRow,
+                     .to = {hex.left, hex.top},
+                     .from = {kPX[p] + 4, kPY[p] + 3, hex.width, hex.height}});
+  }
 }
 
 void TTintoColFM::DrawEntryName(int e) {

@@ -39,16 +39,13 @@ void CharacterPreview::RenderOne(int v) {
     gfx::Blit(s, {32, f + 101}, s, kBlankLower);
   }
   for (int pose = 0; pose <= 1; ++pose) {
-    gfx::Bitmap& s = skin_[pose == 0 ? kBase0 : kBase1];
-    for (int index = 1; index <= 15; ++index)
-      RecolourPart(s, pattern, colours_, row, index, 93, f + 13, 93 + 75 * pose, 13, 74, 176);
+    RecolourPattern(skin_[pose == 0 ? kBase0 : kBase1], pattern, colours_,
+                    {.row = row, .to = {93, f + 13}, .from = {93 + 75 * pose, 13, 74, 176}});
   }
-  gfx::Bitmap work(kIcons.width, kIcons.height);
-  for (int index = 1; index <= 15; ++index)
-    RecolourPart(work, pattern, colours_, row, index, 0, 0, kIcons.left, kIcons.top, kIcons.width,
-                 kIcons.height);
+  // The icons land on the blank panel's black, in both skins.
   for (int slot : {kBase0, kBase1})
-    gfx::Blit(skin_[slot], {kIcons.left, f + kIcons.top}, work, work.bounds(), gfx::RasterOp::kOr);
+    RecolourPattern(skin_[slot], pattern, colours_,
+                    {.row = row, .to = {kIcons.left, f + kIcons.top}, .from = kIcons});
 }
 
 void CharacterPreview::ShowPanel(int v) {

@@ -1,15 +1,19 @@
 // The recolouring primitive.
 #include "colour/recolour.h"
 
+#include <array>
+
 namespace tinto {
 
-void RecolourPart(gfx::Bitmap& dest, const gfx::Bitmap& pattern, const ColourModel& colours,
-                  int row, int index, int dx, int dy, int sx, int sy, int w, int h) {
-  // Exactly the key colour's pixels take the row's colour, ORed onto the destination
-  // (colour to one bit and back, in one pass).
-  gfx::OrKeyColour(dest, {dx, dy}, pattern, {sx, sy, w, h},
-                   gfx::PixelFromColorRef(colours.LookupColour(kNormalRow, index)),
-                   gfx::PixelFromColorRef(colours.LookupColour(row, index)));
+void RecolourPattern(gfx::Bitmap& dest, const gfx::Bitmap& pattern, const ColourModel& colours,
+                     const RecolourArea& area) {
+  std::array<gfx::KeyPaint, kColoursPerRow - 1> keys;
+  for (int index = 1; index < kColoursPerRow; ++index) {
+    keys[static_cast<std::size_t>(index - 1)] = {
+        .key = gfx::PixelFromColorRef(colours.LookupColour(kNormalRow, index)),
+        .paint = gfx::PixelFromColorRef(colours.LookupColour(area.row, index))};
+  }
+  gfx::OrKeyColours(dest, area.to, pattern, area.from, keys);
 }
 
 }  // namespace tinto

@@ -2,6 +2,7 @@
 #include "gfx/bitmap.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <vector>
 
@@ -166,6 +167,70 @@ void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pi
     Pixel* d = dst.row(dst_at.y + y) + dst_at.x;
     for (int x = 0; x < src_rect.width; ++x)
       if (s[x] == key) d[x] |= colour;
+  }
+}
+
+namespace {
+
+// The keys in a small open-addressed table: a pixel is found in one or two probes.
+class KeyTable {
+ public:
+  explicit KeyTable(std::span<const KeyPaint> keys) {
+    for (const KeyPaint& k : keys) {
+      std::size_t i = Slot(k.key);
+      while (Used(i) && keys_[i] != k.key) i = (i + 1) % kSlots;
+      if (!Used(i)) {
+        used_ |= std::uint32_t{1} << i;
+        keys_[i] = k.key;
+        paints_[i] = 0;
+      }
+      paints_[i] |= k.paint;
+    }
+  }
+  Pixel PaintOf(Pixel p) const {
+    for (std::size_t i = Slot(p); Used(i); i = (i + 1) % kSlots)
+      if (keys_[i] == p) return paints_[i];
+    return 0;
+  }
+
+ private:
+  // At least twice as many slots as keys, so that a free slot ends every probe.
+  static constexpr std::size_t kSlots = 32;
+
+ public:
+  static constexpr std::size_t kMostKeys = kSlots / 2;
+
+ private:
+  static std::size_t Slot(Pixel p) { return (p * 0x9E3779B1u) >> 27; }
+  bool Used(std::size_t i) const { return (used_ >> i) & 1; }
+  std::uint32_t used_ = 0;
+  std::array<Pixel, kSlots> keys_{};
+  std::array<Pixel, kSlots> paints_{};
+};
+
+}  // namespace
+
+void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
+                  std::span<const KeyPaint> keys) {
+  if (keys.size() > KeyTable::kMostKeys) {
+    for (const KeyPaint& k : keys) OrKeyColour(dst, dst_at, src, src_rect, k.key, k.paint);
+    return;
+  }
+  if (!ClipCopy(dst.size(), dst_at, src.size(), src_rect)) return;
+  const KeyTable table(keys);
+  for (int y = 0; y < src_rect.height; ++y) {
+    const Pixel* s = src.row(src_rect.top + y) + src_rect.left;
+    Pixel* d = dst.row(dst_at.y + y) + dst_at.x;
+    // Pictures run in spans of one colour: a colour is looked up once per span.
+    Pixel last = s[0];
+    Pixel paint = table.PaintOf(last);
+    for (int x = 0; x < src_rect.width; ++x) {
+      if (s[x] != last) {
+        last = s[x];
+        paint = table.PaintOf(last);
+      }
+      d[x] |= paint;
+    }
   }
 }
 

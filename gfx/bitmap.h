@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "gfx/geometry.h"
@@ -127,5 +128,17 @@ void ExpandMask(Bitmap& dst, Point dst_at, const Mask& mask, Rect src_rect, Pixe
 // colour and kOr, without the mask.
 void OrKeyColour(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect, Pixel key,
                  Pixel colour);
+
+// A key colour and the colour ORed where it is found.
+struct KeyPaint {
+  Pixel key = 0;
+  Pixel paint = 0;
+};
+
+// OrKeyColour for several keys in one pass: each pixel of src_rect ORs onto dst the paint
+// of every entry whose key it equals (the same result as one OrKeyColour per entry). Made
+// for a palette's worth of keys: beyond 16 it falls back to one pass per key.
+void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
+                  std::span<const KeyPaint> keys);
 
 }  // namespace tinto::gfx

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need; with `windows`
-# those of the Windows cross build (mingw-w64, posix threads), with `windows-test` also
-# those of its tests under Wine; with `bench` also what the measurements under bench/
-# need.
+# Installs the Debian packages the build, the program, the tests and `make dist` need;
+# with `windows` those of the Windows cross build (mingw-w64, posix threads), with
+# `windows-test` also those of its tests under Wine; with `bench` also what the
+# measurements under bench/ need.
 # Runs apt-get only when something is missing; must run as root to install.
 set -euo pipefail
 
@@ -16,7 +16,7 @@ case "${1:-}" in
     if [ "$1" = windows-test ]; then
       # Tinto.exe is a 32-bit program: Wine runs it with its 32-bit half (wine32:i386).
       packages+=(googletest wine wine64 wine32:i386 xvfb xauth xdotool x11-utils imagemagick
-                 sox icoutils file libx11-dev libxext-dev openbox locales)
+                 sox icoutils file libx11-dev libxext-dev openbox locales python3 unzip)
     fi
     ;;
   *)
@@ -29,6 +29,7 @@ case "${1:-}" in
       xvfb xauth xdotool x11-utils imagemagick openbox metacity weston xwayland
       sox libsox-fmt-mp3 lame
       gdk-pixbuf-tests
+      python3 binutils
     )
     if [ "${1:-}" = bench ]; then
       packages+=(valgrind)

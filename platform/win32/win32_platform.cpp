@@ -83,6 +83,10 @@ std::string Win32Platform::ExecutablePath() {
 }
 
 std::vector<std::string> Win32Platform::Arguments() {
+  return CommandLineArguments();
+}
+
+std::vector<std::string> CommandLineArguments() {
   std::vector<std::string> arguments;
   int count = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);

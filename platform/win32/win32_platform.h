@@ -21,6 +21,9 @@
 
 namespace tinto::win32 {
 
+// The program's command line after the program's own name, in UTF-8.
+std::vector<std::string> CommandLineArguments();
+
 class Win32Platform : public Platform, public Sound {
  public:
   Sound& sound() override { return *this; }

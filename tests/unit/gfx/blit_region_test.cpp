@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "gfx/bitmap.h"
 #include "gfx/region.h"
@@ -100,6 +101,47 @@ TEST(Mask, OnePassKeyColourMatchesTheMaskRoundTripAtEveryEdge) {
     for (int y = 0; y < 6; ++y)
       for (int x = 0; x < 8; ++x)
         ASSERT_EQ(one_pass.at(x, y), by_mask.at(x, y))
+            << c.at.x << "," << c.at.y << " from " << c.from.left << "," << c.from.top << " at "
+            << x << "," << y;
+  }
+}
+
+TEST(Mask, SeveralKeysInOnePassMatchOnePassPerKey) {
+  // Runs of one colour broken at every row end and inside rows, keys that are black (the
+  // destination's own OR), shared by two entries, or absent from the picture.
+  Bitmap pattern(11, 6);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 11; ++x) pattern.set(x, y, MakePixel((x / 3 + y) % 4 * 60, 0, 0));
+  const KeyPaint keys[] = {{MakePixel(0, 0, 0), MakePixel(1, 2, 3)},
+                           {MakePixel(60, 0, 0), MakePixel(0, 200, 0)},
+                           {MakePixel(120, 0, 0), MakePixel(0, 0, 77)},
+                           {MakePixel(60, 0, 0), MakePixel(16, 0, 1)},
+                           {MakePixel(9, 9, 9), MakePixel(255, 255, 255)}};
+  const struct {
+    Point at;
+    Rect from;
+  } cases[] = {{{0, 0}, {0, 0, 11, 6}},
+               {{3, 2}, {2, 1, 7, 4}},
+               {{-2, -1}, {4, 3, 9, 9}},
+               {{9, 0}, {0, 0, 11, 6}},
+               {{0, 0}, {5, 5, 0, 1}}};
+  for (const auto& c : cases) {
+    const Bitmap start = Pattern(10, 7, 0x0F0F0F);
+    Bitmap per_key = start;
+    for (const KeyPaint& k : keys) OrKeyColour(per_key, c.at, pattern, c.from, k.key, k.paint);
+    Bitmap one_pass = start;
+    OrKeyColours(one_pass, c.at, pattern, c.from, keys);
+    // More keys than the one-pass table holds: the same picture.
+    std::vector<KeyPaint> many(std::begin(keys), std::end(keys));
+    for (int i = 0; i < 20; ++i) many.push_back({MakePixel(1, i, 1), MakePixel(i, 0, 0)});
+    Bitmap many_keys = start;
+    OrKeyColours(many_keys, c.at, pattern, c.from, many);
+    for (int y = 0; y < 7; ++y)
+      for (int x = 0; x < 10; ++x)
+        ASSERT_EQ(many_keys.at(x, y), per_key.at(x, y)) << "many keys at " << x << "," << y;
+    for (int y = 0; y < 7; ++y)
+      for (int x = 0; x < 10; ++x)
+        ASSERT_EQ(one_pass.at(x, y), per_key.at(x, y))
             << c.at.x << "," << c.at.y << " from " << c.from.left << "," << c.from.top << " at "
             << x << "," << y;
   }

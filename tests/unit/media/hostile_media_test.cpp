@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "media_test_files.h"
 #include "media/byte_window.h"
 #include "media/length_probes.h"
 #include "media/media_length.h"
+#include "media_test_files.h"
 
 namespace tinto {
 namespace {

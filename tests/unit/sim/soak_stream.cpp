@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "app/main_hotspots.h"
-#include "shell/pad.h"
 #include "colour/picker_layout.h"
 #include "dialogs/message_layout.h"
 #include "shell/main_canvas.h"
+#include "shell/pad.h"
 #include "unlock/password_layout.h"
 
 namespace tinto::test {
