@@ -20,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Be;
 using testing::Le;
+using testing::Mp3Frames;
 using testing::Vlq;
 
 std::string Wav(std::uint32_t rate, std::size_t data_bytes, std::uint32_t tag = 1,
@@ -35,14 +36,6 @@ std::string Wav(std::uint32_t rate, std::size_t data_bytes, std::uint32_t tag = 
 
 std::string MidiHeader(std::uint32_t tracks, std::uint32_t division) {
   return "MThd" + Be(6, 4) + Be(1, 2) + Be(tracks, 2) + Be(division, 2);
-}
-
-std::string Mp3Frames(int count) {
-  std::string frame(417, '\0');  // MPEG-1 layer III, 128 kbit/s, 44100 Hz
-  frame.replace(0, 4, "\xFF\xFB\x90\x00", 4);
-  std::string out;
-  for (int i = 0; i < count; ++i) out += frame;
-  return out;
 }
 
 // A file of the given head followed by zeros up to size bytes, sparse where the file

@@ -13,20 +13,13 @@ namespace {
 
 using testing::Be;
 using testing::Le;
+using testing::Mp3Frames;
 
 const std::string kWav1500Ms = "RIFF" + Le(36 + 3000, 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) +
                                Le(1, 2) + Le(1000, 4) + Le(2000, 4) + Le(2, 2) + Le(16, 2) +
                                "data" + Le(3000, 4) + std::string(3000, '\x02');
 const std::string kMidi2000Ms = "MThd" + Be(6, 4) + Be(0, 2) + Be(1, 2) + Be(480, 2) + "MTrk" +
                                 Be(5, 4) + std::string("\x8F\x00\xFF\x2F\x00", 5);
-
-std::string Mp3Frames(int count) {
-  std::string frame(417, '\0');  // MPEG-1 layer III, 128 kbit/s, 44100 Hz
-  frame.replace(0, 4, "\xFF\xFB\x90\x00", 4);
-  std::string out;
-  for (int i = 0; i < count; ++i) out += frame;
-  return out;
-}
 
 TEST(MediaLength, TellsTheKindFromTheContentNotTheName) {
   const auto dir = testing::FreshTestDir();

@@ -69,4 +69,12 @@ std::string Vlq(std::uint32_t value) {
   return out;
 }
 
+std::string Mp3Frames(int count) {
+  std::string frame(417, '\0');
+  frame.replace(0, 4, "\xFF\xFB\x90\x00", 4);
+  std::string out;
+  for (int i = 0; i < count; ++i) out += frame;
+  return out;
+}
+
 }  // namespace tinto::testing

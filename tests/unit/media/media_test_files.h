@@ -30,4 +30,7 @@ std::string Be(std::uint32_t value, int bytes);
 std::string Le(std::uint32_t value, int bytes);
 std::string Vlq(std::uint32_t value);
 
+// count MPEG-1 layer III frames of 417 bytes (128 kbit/s, 44100 Hz: 26.1 ms each), silent.
+std::string Mp3Frames(int count);
+
 }  // namespace tinto::testing
