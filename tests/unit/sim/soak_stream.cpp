@@ -174,22 +174,41 @@ void Tour(std::ostream& out) {
   out << "key manual F1\nwait 300\n";
 }
 
-// The same state before every memory reading: the other windows closed, photo film 1
-// opened and the viewer stopped. Readings then differ by what the program keeps, not by
-// which window or picture happens to be open at the time.
+// A press on the first row of the main window's hotspot table that has the action.
+void ClickHotspot(MainAction action, std::ostream& out) {
+  for (const MainHotspot& row : kMainHotspots) {
+    if (row.action != action) continue;
+    out << "click main " << kSkinOffset.x + row.box.left + row.box.width / 2 << ' '
+        << kSkinOffset.y + row.box.top + row.box.height / 2 << '\n';
+    return;
+  }
+}
+
+// The same state before every memory reading: the other windows closed, and photo film 1
+// the last strip the viewer loaded, paused and then stopped (the viewer keeps the strip it
+// loaded last until the next opening, and a movie's strip is three times a photo film's).
+// Two things of the stream stand in the way. Its right-clicks take a film's button out,
+// and a press on a button that is out does nothing; the stream cannot know whether film 1
+// is out, so film 1 is pressed, right-clicked (out, or back in) and pressed again: one of
+// the two presses opens it. And playback left running goes on to the next film or movie
+// within a second, so each press is followed at once by the frame step, which pauses:
+// rotation never moves on while paused. Readings then differ by what the program keeps,
+// not by which window or picture happens to be open at the time.
 void SettleForReading(std::ostream& out) {
   for (const char* name : {"message", "manual", "password"}) out << "key " << name << " ESC\n";
   out << "click picker " << pk::kCancel.left + pk::kCancel.width / 2 << ' '
       << pk::kCancel.top + pk::kCancel.height / 2 << "\nwait 300\n";
   const gfx::Rect film = PhotoFilmBox(1);
-  out << "click main " << kSkinOffset.x + film.left + film.width / 2 << ' '
-      << kSkinOffset.y + film.top + film.height / 2 << "\nwait 1000\n";
-  for (const MainHotspot& row : kMainHotspots) {
-    if (row.action != MainAction::kStop) continue;
-    out << "click main " << kSkinOffset.x + row.box.left + row.box.width / 2 << ' '
-        << kSkinOffset.y + row.box.top + row.box.height / 2 << "\nwait 1000\n";
-    break;
-  }
+  const int film_x = kSkinOffset.x + film.left + film.width / 2;
+  const int film_y = kSkinOffset.y + film.top + film.height / 2;
+  out << "click main " << film_x << ' ' << film_y << '\n';
+  ClickHotspot(MainAction::kStepForward, out);
+  out << "click main " << film_x << ' ' << film_y << " right\n";
+  out << "click main " << film_x << ' ' << film_y << '\n';
+  ClickHotspot(MainAction::kStepForward, out);
+  out << "wait 1000\n";
+  ClickHotspot(MainAction::kStop, out);
+  out << "wait 1000\n";
 }
 
 }  // namespace
