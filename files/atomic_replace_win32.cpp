@@ -7,6 +7,7 @@
 #include <string>
 
 #include "files/atomic_replace.h"
+#include "files/utf8_path.h"
 
 namespace tinto {
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ std::string Describe(DWORD err) {
     wide.pop_back();
   }
   if (wide.empty()) return "error " + std::to_string(err);
-  return fs::path(wide).string();
+  return Utf8FromWide(wide);
 }
 
 bool Fail(std::string* reason, DWORD err) {
@@ -38,7 +39,7 @@ HANDLE CreateTemporary(const fs::path& dir, const fs::path& target, fs::path* te
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string name = TemporaryFileName("", GetCurrentProcessId(), ++counter);
     // "." + the target's own name (kept wide) + ".tmpPID-N".
-    *temp = dir / (L"." + target.filename().wstring() + fs::path(name.substr(1)).wstring());
+    *temp = dir / (L"." + target.filename().wstring() + WideFromUtf8(name.substr(1)));
     BeforeFileCall("CreateFileW");
     HANDLE file = CreateFileW(temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -30,7 +30,7 @@ fs::path ProgramFolder::Resolve(std::string_view name) const {
     std::string part(name.substr(start, slash - start));
     start = slash + 1;
     if (part.empty() || part == ".") continue;
-    result = part == ".." ? result / ".." : ResolveIn(result, part);
+    result = part == ".." ? result / PathFromUtf8("..") : ResolveIn(result, part);
   }
   return result;
 }

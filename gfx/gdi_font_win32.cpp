@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -90,8 +89,12 @@ class GdiFont final : public Font {
 
   // The face the font mapper chose (for diagnostics).
   std::string FilePath() const override {
-    const std::u8string name = std::filesystem::path(face_).u8string();
-    return std::string(name.begin(), name.end());
+    const int size = static_cast<int>(face_.size());
+    const int n = WideCharToMultiByte(CP_UTF8, 0, face_.data(), size, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return {};
+    std::string name(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, face_.data(), size, name.data(), n, nullptr, nullptr);
+    return name;
   }
   int LineHeight() const override { return line_height_; }
   int TextWidth(std::string_view utf8) const override { return WidthOf(VisibleWide(utf8)); }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwctype>
+#include <filesystem>
 #include <fstream>
 
 #include "files/utf8_path.h"
@@ -28,10 +29,11 @@ const wchar_t* DeviceTypeOf(const std::wstring& path) {
 
 // TINTO_MEDIA_LOG names a file that gets one line for every wave and MCI call with its
 // result, so that a test can tell sound that really opened from a silent fallback.
+// The name is read wide: the narrow environment is in the legacy code page.
 void LogCall(const std::string& what, bool ok) {
-  const char* log = std::getenv("TINTO_MEDIA_LOG");
-  if (log == nullptr || *log == '\0') return;
-  std::ofstream out(PathFromUtf8(log), std::ios::app | std::ios::binary);
+  const wchar_t* log = _wgetenv(L"TINTO_MEDIA_LOG");
+  if (log == nullptr || *log == L'\0') return;
+  std::ofstream out(std::filesystem::path(log), std::ios::app | std::ios::binary);
   out << (ok ? "ok " : "fail ") << what << "\n";
 }
 

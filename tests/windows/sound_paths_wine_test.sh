@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Effects and songs from game folders whose paths the legacy code page cannot spell, or
 # that are long: Tinto.exe under Wine with the code pages 1252 and 932, in a folder named
-# "ゲーム" and in one whose path is over 160 characters. A song named on the command line
-# opens at start, and each click on the music player's button plays an effect and opens
-# the song again; the program logs every wave and MCI call with its result
-# (TINTO_MEDIA_LOG), and every one of them must succeed.
+# "ゲーム" and in one whose path is over 160 characters; under 932 also with the song in a
+# deep folder of Japanese names elsewhere, and with the whole game in one. A song named on
+# the command line opens at start, and each click on the music player's button plays an
+# effect and opens a song again; the program logs every wave and MCI call with its result
+# (TINTO_MEDIA_LOG), every one of them must succeed, and the program must still run.
 #   sound_paths_wine_test.sh PREFIX TINTO_EXE DEMO_GAME
 set -u
 WINE_PREFIX_DIR=$1 TINTO=$2 DEMO=$3
@@ -31,18 +32,32 @@ long_folder() {  # a path of over 160 characters under $1, its last part in Japa
   echo "$dir/ゲーム"
 }
 
-# plays CODE_PAGE FOLDER: the song and three effects from FOLDER, all opened.
+japanese_folder() {  # a path of about $2 characters under $1, every part in Japanese
+  local dir=$1/日本語の曲
+  while [ ${#dir} -lt "$2" ]; do dir="$dir/お気に入りの音楽フォルダー"; done
+  echo "$dir"
+}
+
+# The Windows name of a Unix path on Wine's drive Z: (winepath cuts long Japanese names).
+windows_name() {
+  local path
+  path=$(realpath -m "$1")
+  echo "Z:${path//\//\\}"
+}
+
+# plays CODE_PAGE FOLDER [SONG_FOLDER]: three effects from FOLDER and a song from
+# SONG_FOLDER (FOLDER when not given), all opened.
 plays() {
-  local cp=$1 game=$2 run log W
-  run="cp$cp-$(basename "$(dirname "$game")")"
+  local cp=$1 game=$2 songs=${3:-$2} run log W
+  run="cp$cp-$(basename "$(dirname "$game")")-${#songs}"
   log="$WORK/$run.media"
-  mkdir -p "$game"
+  mkdir -p "$game" "$songs"
   "$DEMO" "$game" > /dev/null
   cp "$TINTO" "$game/Tinto.exe"
-  sox -n -r 22050 -c 1 -b 16 "$game/曲.wav" synth 1.5 sine 440 2> /dev/null
+  sox -n -r 22050 -c 1 -b 16 "$songs/曲.wav" synth 1.5 sine 440 2> /dev/null
   : > "$log"
-  (cd "$game" && LC_ALL=${LOCALE_OF[$cp]} TINTO_MEDIA_LOG=$(winepath -w "$log" 2> /dev/null) \
-    exec wine ./Tinto.exe "$(winepath -w "$game/曲.wav" 2> /dev/null)") \
+  (cd "$game" && LC_ALL=${LOCALE_OF[$cp]} TINTO_MEDIA_LOG=$(windows_name "$log") \
+    exec wine ./Tinto.exe "$(windows_name "$songs/曲.wav")") \
     > "$WORK/$run.out" 2> "$WORK/$run.err" &
   TINTO_PID=$!
   STARTED_PIDS+=("$TINTO_PID")
@@ -53,6 +68,10 @@ plays() {
     failures=$((failures + 1))
     return
   fi
+  # The song of the command line is the only one opened before the first click.
+  poll_for 10 grep -q '^ok mci open' "$log"
+  check "[$cp] song in a ${#songs}-character folder: it opened at start" \
+    grep -q '^ok mci open' "$log"
   sleep 0.5
   local i x y
   read -r x y <<< "$MUSIC_BUTTON"
@@ -67,6 +86,10 @@ plays() {
   check "[$cp] ${#game}-character folder: the song opened" grep -q '^ok mci open' "$log"
   check "[$cp] ${#game}-character folder: no wave or MCI call failed" \
     bash -c "! grep -q '^fail' '$log'"
+  # An exception that escapes ends the program, or leaves it behind the runtime's notice.
+  check "[$cp] ${#game}-character folder: the program still runs" kill -0 "$TINTO_PID"
+  check "[$cp] ${#game}-character folder: nothing was thrown out of the program" \
+    bash -c "! grep -aq 'terminate called' '$WORK/$run.err'"
   kill "$TINTO_PID" 2> /dev/null
   stop_wine
 }
@@ -75,4 +98,10 @@ for cp in 1252 932; do
   plays "$cp" "$WORK/cp$cp/ゲーム"
   plays "$cp" "$(long_folder "$WORK/cp$cp")"
 done
+# Under 932: a song whose every folder has a Japanese name, about 230 characters deep,
+# apart from the game; then the game itself (its pictures, films and songs) in such a
+# folder.
+plays 932 "$WORK/cp932-apart/ゲーム" "$(japanese_folder "$WORK/cp932-apart" 230)"
+deep_game=$(japanese_folder "$WORK/cp932-deep" 200)/ゲーム
+plays 932 "$deep_game"
 finish

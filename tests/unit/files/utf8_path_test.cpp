@@ -40,5 +40,34 @@ TEST(Utf8Path, JapaneseNamesRoundTripAndAreFoundWithoutRegardToCase) {
   EXPECT_EQ(names, std::vector<std::string>{"壁紙.BMP"});
 }
 
+// Names the program did not make: bytes that are not UTF-8 (a name given in a legacy code
+// page) and, on Windows, a file name with a lone surrogate. No conversion throws, and a
+// name read from the system goes back to the same path.
+TEST(Utf8Path, NamesThatAreNotUtf8NeverThrow) {
+  for (const std::string bad : {"\x83\x51\x81\x5b\x83\x80.wav", "\xff", "a\xe3\x82", "\xc0\xaf",
+                                "\xf4\x90\x80\x80", "\xed\xa0\x80"}) {
+    std::filesystem::path path;
+    ASSERT_NO_THROW(path = PathFromUtf8(bad)) << ::testing::PrintToString(bad);
+    std::string back;
+    ASSERT_NO_THROW(back = Utf8FromPath(path)) << ::testing::PrintToString(bad);
+#ifndef _WIN32
+    EXPECT_EQ(back, bad);  // the native name is the bytes
+#endif
+  }
+#ifdef _WIN32
+  EXPECT_EQ(Utf8FromPath(PathFromUtf8("a\xe3\x82")), "a\uFFFD\uFFFD");  // a cut sequence
+  EXPECT_EQ(Utf8FromPath(PathFromUtf8("\xc0\xaf")), "\uFFFD\uFFFD");    // overlong
+  EXPECT_EQ(PathFromUtf8("\xf0\x9f\x8e\xb5").native(), std::wstring(L"\xD83C\xDFB5"));
+  for (const std::wstring& system_name :
+       {std::wstring(L"\xD800.wav"), std::wstring{L'a', 0xDFFF, L'b'},
+        std::wstring(L"\xDC00\xD800"), std::wstring(L"\xD83C\xDFB5")}) {
+    std::string utf8;
+    ASSERT_NO_THROW(utf8 = Utf8FromPath(std::filesystem::path(system_name)));
+    EXPECT_EQ(PathFromUtf8(utf8).native(), system_name);
+  }
+  EXPECT_EQ(Utf8FromPath(std::filesystem::path(L"\xD83C\xDFB5")), "\xf0\x9f\x8e\xb5");
+#endif
+}
+
 }  // namespace
 }  // namespace tinto
