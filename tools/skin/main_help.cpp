@@ -84,8 +84,9 @@ std::vector<Caption> PanelCaptions(int f) {
 }
 
 // Captions of the viewer cell. The buttons stand close together, so captions sit in the
-// cell's few free corners, or in the 2P cell beside it, with a leader to their button;
-// the stop and wallpaper buttons are wide enough to hold their own caption.
+// cell's few free corners, or in the 2P cell beside it, with a leader to their button.
+// The wallpaper caption stands right beside its button; the stop button, walled in by its
+// neighbours, still holds its own.
 std::vector<Caption> ViewerCaptions() {
   return {
       {"時計", 10, {196, 86}, {{216, 91}, {243, 109}}},
@@ -103,10 +104,10 @@ std::vector<Caption> ViewerCaptions() {
       {"効果音", 9, {210, 241}},
       {"連続再生", 9, {216, 251}, {{252, 255}, {277, 255}}},
       {"曲", 10, {304, 240}},
-      {"アラーム音", 10, {288, 278}, {{335, 280}, {346, 266}}},
+      {"アラーム音", 9, {271, 273}, {{312, 277}, {339, 277}, {346, 266}}},
       {"ループ", 9, {354, 250}, {{353, 250}, {335, 251}}},
       {"パスワード", 10, {165, 271}, {{211, 276}, {241, 274}}},
-      {"壁紙", 9, {339, 280}},
+      {"壁紙", 12, {313, 279}},
       {"タイマー", 9, {251, 293}},
   };
 }
