@@ -69,6 +69,8 @@ class TTintoMainFM : public WindowEvents {
   void Timer2Timer();
 
  private:
+  // Which of the coming main ticks can change anything (see main_timers.cpp).
+  TickPlan MainTickPlan();
   void StartUp();
   void BuildAlarmSoundList();
   void TakeCommandLineMusic();

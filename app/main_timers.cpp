@@ -74,6 +74,28 @@ void TTintoMainFM::Timer2Timer() {
   }
 }
 
+// A main tick draws or plays something only when the clock's second has changed, a song's
+// end has come, the alarm rings (the panel blinks), the viewer plays or pauses (its frame
+// clock), and the first time. Every other tick only keeps books (the clock's fields, the
+// frame clock's last frame): it is replayed at its own time, the wall clock read as it was
+// then. The second change is foreseen from the wall clock's milliseconds, a few early: the
+// tick counter and the wall clock are two clocks read one after the other.
+TickPlan TTintoMainFM::MainTickPlan() {
+  constexpr std::uint32_t kSecondMargin = 3;
+  if (app_.closing()) return {TickPlan::Mode::kSkipAll, 0};
+  const ClockState& clock = app_.clock();
+  if (first_tick_ || clock.countdown.Ringing() || !(frame_clock_.paused || viewer_.Idle()))
+    return {};
+  const std::uint32_t now = platform_.TickCount();
+  const LocalTime time = platform_.Now();
+  if (time.second != clock.last_seconds) return {};
+  std::uint32_t until = now + static_cast<std::uint32_t>(1000 - time.millisecond) - kSecondMargin;
+  if (const MusicState& music = app_.music();
+      music.Playing() && static_cast<std::int32_t>(music.song_end_time - until) < 0)
+    until = music.song_end_time;
+  return {TickPlan::Mode::kReplayUntil, until};
+}
+
 void TTintoMainFM::DrawCountdown() {
   const CountdownTime& t = app_.clock().countdown.time();
   canvas_.DrawTime(kCountdownX, kCountdownY, t.hours, t.minutes, t.seconds);

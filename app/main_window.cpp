@@ -43,7 +43,9 @@ void TTintoMainFM::FormCreate() {
   window_ = platform_.CreateWindow(
       {.name = "main", .title = kApplicationTitle, .width = width_, .height = height_}, this);
   canvas_.surface().Attach(window_);
-  // Timer1, the frame clock, sleeps while it cannot change anything; Timer2 is the main tick.
+  // Timer1, the frame clock, sleeps while it cannot change anything; Timer2, the main tick,
+  // wakes for the ticks that can: the clock's second changes, the end of a song, a ringing
+  // alarm, playback.
   timer1_ = platform_.SetTimer({.owner = window_,
                                 .interval_ms = 10,
                                 .on_tick = [this] { Timer1Timer(); },
@@ -53,8 +55,10 @@ void TTintoMainFM::FormCreate() {
                                         return TickPlan{TickPlan::Mode::kSkipAll, 0};
                                       return frame_clock_.Plan(viewer_.Idle());
                                     }});
-  timer2_ = platform_.SetTimer(
-      {.owner = window_, .interval_ms = 125, .on_tick = [this] { Timer2Timer(); }});
+  timer2_ = platform_.SetTimer({.owner = window_,
+                                .interval_ms = 125,
+                                .on_tick = [this] { Timer2Timer(); },
+                                .plan = [this] { return MainTickPlan(); }});
   StartUp();
 }
 

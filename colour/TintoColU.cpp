@@ -35,13 +35,15 @@ void TTintoColFM::FormCreate() {
   region.Union(gfx::Region::FromPolygon(pl::kListCell));
   platform_.SetWindowRegion(window_, region);
   font_ = gfx::Font::Open("ＭＳ Ｐゴシック", 12);
-  // The marker moves only while the picker is the active window.
+  // The marker moves only while the picker is shown and the active window; its other
+  // ticks do nothing.
   timer_ = platform_.SetTimer({.owner = window_,
                                .interval_ms = kMarkerInterval,
                                .on_tick = [this] { Timer1Timer(); },
                                .plan =
                                    [this] {
-                                     return platform_.IsWindowVisible(window_)
+                                     return !app_.closing() && platform_.IsWindowVisible(window_) &&
+                                                    platform_.HasFocus(window_)
                                                 ? TickPlan{}
                                                 : TickPlan{.mode = TickPlan::Mode::kSkipAll};
                                    }});

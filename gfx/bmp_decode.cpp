@@ -1,6 +1,7 @@
 // Decoding bitmap files: the entry points of bmp.h and the uncompressed pixel formats.
 #include <algorithm>
 #include <new>
+#include <vector>
 
 #include "gfx/bmp.h"
 #include "gfx/bmp_header.h"
@@ -114,15 +115,101 @@ std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> data, std::string*
   return out;
 }
 
+namespace {
+
+// Files up to this size are read whole; in larger ones the headers and the palette must lie
+// within it for the pixels to be read row by row.
+constexpr std::size_t kHeadBytes = std::size_t{1} << 20;
+
+// An uncompressed picture whose pixel data starts in `head` (the file's first bytes, as
+// read so far), its rows read from the file as they are decoded: the file's bytes and the
+// picture are never in memory together. Decodes exactly as DecodeBmp does on the whole
+// file.
+std::optional<Bitmap> StreamUncompressed(FileReader& file, std::vector<std::uint8_t> head,
+                                         const BmpHeader& h, std::string* error) {
+  const std::uint64_t stride = BmpRowStride(h);
+  const std::uint64_t last_row =
+      (static_cast<std::uint64_t>(h.width) * static_cast<std::uint64_t>(h.bits_per_pixel) + 7) / 8;
+  const std::uint64_t needed = stride * static_cast<std::uint64_t>(h.height - 1) + last_row;
+  if (file.size() - h.pixel_offset < needed) {
+    SetError(error, "pixel data is cut short");
+    return std::nullopt;
+  }
+  std::optional<Bitmap> out;
+  try {
+    out.emplace(h.width, h.height);
+  } catch (const std::bad_alloc&) {
+    SetError(error, "not enough memory for the picture");
+    return std::nullopt;
+  }
+  // `head` becomes the buffer: the unread pixel bytes are kept at its front, topped up
+  // from the file a buffer at a time.
+  std::vector<std::uint8_t>& buffer = head;
+  std::size_t begin = h.pixel_offset;
+  std::size_t end = buffer.size();
+  const std::size_t want = std::max<std::size_t>(kHeadBytes, static_cast<std::size_t>(stride));
+  for (int stored = 0; stored < h.height; ++stored) {
+    const std::size_t row_bytes =
+        static_cast<std::size_t>(stored == h.height - 1 ? last_row : stride);
+    if (end - begin < row_bytes) {
+      std::copy(buffer.begin() + static_cast<std::ptrdiff_t>(begin),
+                buffer.begin() + static_cast<std::ptrdiff_t>(end), buffer.begin());
+      end -= begin;
+      begin = 0;
+      buffer.resize(std::max(buffer.size(), want));
+      while (end < row_bytes) {
+        const std::size_t got = file.Read(buffer.data() + end, buffer.size() - end);
+        if (file.failed()) {
+          SetError(error, "read error");
+          return std::nullopt;
+        }
+        if (got == 0) {  // the file shrank since it was measured
+          SetError(error, "pixel data is cut short");
+          return std::nullopt;
+        }
+        end += got;
+      }
+    }
+    const int y = h.top_down ? stored : h.height - 1 - stored;
+    DecodeRow(buffer.data() + begin, h, out->row(y));
+    begin += row_bytes;
+  }
+  return out;
+}
+
+}  // namespace
+
 std::optional<Bitmap> LoadBmpFile(const std::filesystem::path& path, std::string* error,
                                   std::int64_t max_pixels) {
   // No acceptable picture needs more than four bytes a pixel and its headers and palette.
   const std::uint64_t max_file_bytes =
       static_cast<std::uint64_t>(std::clamp<std::int64_t>(max_pixels, 0, Bitmap::kMaxPixels)) * 4 +
       (std::uint64_t{1} << 20);
-  const auto bytes = ReadFileBytes(path, max_file_bytes, error);
-  if (!bytes) return std::nullopt;
-  return DecodeBmp(*bytes, error, max_pixels);
+  std::optional<FileReader> file = FileReader::Open(path, max_file_bytes, error);
+  if (!file) return std::nullopt;
+  std::vector<std::uint8_t> bytes(
+      static_cast<std::size_t>(std::min<std::uint64_t>(file->size(), kHeadBytes)));
+  bytes.resize(file->Read(bytes.data(), bytes.size()));
+  if (!file->failed() && bytes.size() == kHeadBytes && file->size() > kHeadBytes) {
+    // Every check of the headers and the palette reads only bytes before the pixel data,
+    // so when that starts within the first part, the part decides as the whole file would.
+    std::string why;
+    const std::optional<BmpHeader> h = ParseBmpHeader(bytes, why, max_pixels);
+    if (h && h->coding != BmpCoding::kRle8 && h->coding != BmpCoding::kRle4 &&
+        h->pixel_offset <= bytes.size())
+      return StreamUncompressed(*file, std::move(bytes), *h, error);
+  }
+  // Small files, compressed pictures and anything odd: the whole file, then decoded.
+  if (!file->failed() && bytes.size() < file->size()) {
+    const std::size_t have = bytes.size();
+    bytes.resize(static_cast<std::size_t>(file->size()));
+    bytes.resize(have + file->Read(bytes.data() + have, bytes.size() - have));
+  }
+  if (file->failed()) {
+    SetError(error, "read error");
+    return std::nullopt;
+  }
+  return DecodeBmp(bytes, error, max_pixels);
 }
 
 }  // namespace tinto::gfx

@@ -1,6 +1,7 @@
 // Whole-file reads and writes (see file_bytes.h).
 #include "gfx/file_bytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,9 +33,12 @@ void SetError(std::string* error, std::string text) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path,
-                                                       std::uint64_t max_bytes,
-                                                       std::string* error) {
+void FileReader::Closer::operator()(std::FILE* f) const {
+  std::fclose(f);
+}
+
+std::optional<FileReader> FileReader::Open(const std::filesystem::path& path,
+                                           std::uint64_t max_bytes, std::string* error) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
     SetError(error, ec ? ec.message() : "not a regular file");
@@ -49,19 +53,39 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::pa
     SetError(error, "file too large");
     return std::nullopt;
   }
-  FilePtr file(OpenFile(path, false));
-  if (!file) {
+  FileReader reader;
+  reader.file_.reset(OpenFile(path, false));
+  if (!reader.file_) {
     SetError(error, std::strerror(errno));
     return std::nullopt;
   }
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-  if (std::ferror(file.get())) {
+  reader.size_ = size;
+  return reader;
+}
+
+std::size_t FileReader::Read(std::uint8_t* out, std::size_t count) {
+  // A file that grew since it was measured gives only its first size() bytes.
+  count = static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - read_));
+  if (count == 0 || failed_) return 0;
+  const std::size_t got = std::fread(out, 1, count, file_.get());
+  if (std::ferror(file_.get())) failed_ = true;
+  read_ += got;
+  return got;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path,
+                                                       std::uint64_t max_bytes,
+                                                       std::string* error) {
+  std::optional<FileReader> file = FileReader::Open(path, max_bytes, error);
+  if (!file) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file->size()));
+  const std::size_t got = file->Read(bytes.data(), bytes.size());
+  if (file->failed()) {
     SetError(error, "read error");
     return std::nullopt;
   }
-  // A file that shrank since it was measured gives what is left; one that grew gives its
-  // first `size` bytes. Either way no more than max_bytes are read.
+  // A file that shrank since it was measured gives what is left. Either way no more than
+  // max_bytes are read.
   bytes.resize(got);
   return bytes;
 }

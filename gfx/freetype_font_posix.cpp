@@ -8,9 +8,15 @@
 #include "gfx/freetype_font.h"
 #include FT_FREETYPE_H
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -28,6 +34,51 @@ struct FaceDeleter {
 };
 using LibraryPtr = std::unique_ptr<FT_LibraryRec_, LibraryDeleter>;
 using FacePtr = std::unique_ptr<FT_FaceRec_, FaceDeleter>;
+
+// A font file read piece by piece as FreeType asks, instead of mapped whole into memory:
+// the system's Japanese fonts are several megabytes, and a mapping keeps in memory every
+// page around each glyph ever touched. FreeType keeps what it needs of the tables itself.
+// The stream closes its file and frees itself when the face is done.
+unsigned long ReadFontFile(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                           unsigned long count) {
+  const int fd = static_cast<int>(stream->descriptor.value);
+  // A count of 0 asks only whether the offset can be reached: 0 means it can.
+  if (count == 0) return offset <= stream->size ? 0 : 1;
+  unsigned long done = 0;
+  while (done < count) {
+    const ssize_t got = pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<unsigned long>(got);
+  }
+  return done;
+}
+
+void CloseFontFile(FT_Stream stream) {
+  close(static_cast<int>(stream->descriptor.value));
+  delete stream;
+}
+
+// Opens face `index` of the file at `path` on such a stream.
+FT_Error OpenFaceFromFile(FT_Library library, const std::string& path, int index, FT_Face* face) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FT_Err_Cannot_Open_Resource;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || st.st_size <= 0 || st.st_size > LONG_MAX) {
+    close(fd);
+    return FT_Err_Cannot_Open_Resource;
+  }
+  auto* stream = new FT_StreamRec{};
+  stream->size = static_cast<unsigned long>(st.st_size);
+  stream->descriptor.value = fd;
+  stream->read = ReadFontFile;
+  stream->close = CloseFontFile;
+  FT_Open_Args args{};
+  args.flags = FT_OPEN_STREAM;
+  args.stream = stream;
+  // FreeType closes the stream itself when the open fails, as when the face is done.
+  return FT_Open_Face(library, &args, index, face);
+}
 
 // One rendered glyph: its ink as one byte per pixel (0 or 1), placed relative to the pen
 // position on the baseline.
@@ -165,7 +216,7 @@ std::unique_ptr<Font> OpenFreeTypeFont(const FontFile& file, int pixel_height) {
   if (FT_Init_FreeType(&raw_library) != 0) return nullptr;
   LibraryPtr library(raw_library);
   FT_Face raw_face = nullptr;
-  if (FT_New_Face(library.get(), file.path.c_str(), file.index, &raw_face) != 0) return nullptr;
+  if (OpenFaceFromFile(library.get(), file.path, file.index, &raw_face) != 0) return nullptr;
   FacePtr face(raw_face);
   if (FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0) return nullptr;
   if (!FT_IS_SCALABLE(face.get())) return nullptr;

@@ -89,9 +89,13 @@ struct TickPlan {
     kSkipUntil,  // ticks before until_tick do nothing at all
     kSkipAll,    // no tick does anything until the plan changes
     kReplayAll,  // no tick is visible, but each must still run (bookkeeping)
+    // Ticks before until_tick only keep books (replayed); the first at or after it may
+    // matter.
+    kReplayUntil,
   };
   Mode mode = Mode::kEvery;
-  std::uint32_t until_tick = 0;  // for kSkipUntil: tick count of the first tick that may matter
+  // For kSkipUntil and kReplayUntil: the tick count of the first tick that may matter.
+  std::uint32_t until_tick = 0;
 };
 
 struct TimerSpec {

@@ -42,6 +42,7 @@ bool TimerQueue::Quiet(const TickPlan& plan, std::uint64_t time) const {
     case TickPlan::Mode::kEvery:
       return false;
     case TickPlan::Mode::kSkipUntil:
+    case TickPlan::Mode::kReplayUntil:
       return static_cast<std::int32_t>(plan.until_tick - TickAt(time)) > 0;
     case TickPlan::Mode::kSkipAll:
     case TickPlan::Mode::kReplayAll:
@@ -63,7 +64,8 @@ std::optional<std::uint64_t> TimerQueue::NextWake() const {
     const TickPlan plan = PlanOf(t);
     if (!Quiet(plan, t.next_due)) {
       consider(t.next_due);
-    } else if (plan.mode == TickPlan::Mode::kSkipUntil) {
+    } else if (plan.mode == TickPlan::Mode::kSkipUntil ||
+               plan.mode == TickPlan::Mode::kReplayUntil) {
       // The first tick on the grid whose tick count reaches until_tick.
       const std::uint64_t gap = static_cast<std::uint32_t>(plan.until_tick - TickAt(t.next_due));
       const std::uint64_t steps = (gap + t.spec.interval_ms - 1) / t.spec.interval_ms;
@@ -114,12 +116,12 @@ void TimerQueue::RunDue() {
         // The loop slept through this tick on purpose: it runs (or is dropped) at its
         // own time.
         next->next_due = due + interval;
-        if (plan.mode == TickPlan::Mode::kReplayAll) Fire(id, due, true);
+        if (Replays(plan)) Fire(id, due, true);
         continue;
       }
       next->next_due = due + ((now - due) / interval + 1) * interval;
       if (Quiet(plan, now)) {
-        if (plan.mode == TickPlan::Mode::kReplayAll) Fire(id, now, true);
+        if (Replays(plan)) Fire(id, now, true);
       } else {
         Fire(id, now, false);
       }
@@ -129,7 +131,7 @@ void TimerQueue::RunDue() {
     const std::uint64_t due = next->next_due;
     next->next_due = due + interval;
     if (Quiet(plan, due)) {
-      if (plan.mode == TickPlan::Mode::kReplayAll) Fire(id, due, true);
+      if (Replays(plan)) Fire(id, due, true);
     } else {
       Fire(id, due, false);
     }

@@ -44,6 +44,9 @@ class TimerQueue {
   // The tick counter as the application reads it: during a replayed tick, that tick's
   // own time.
   std::uint32_t TickCount() const;
+  // How long ago (in the now() clock) the tick now running fell due: non-zero only for a
+  // replayed tick. A clock the application reads is read as it was then.
+  std::uint64_t ReplayLag() const { return replay_time_ ? now_() - *replay_time_ : 0; }
 
   // Off: wake for every tick and run it (the reference behaviour).
   void set_skipping(bool on) { skipping_ = on; }
@@ -66,6 +69,9 @@ class TimerQueue {
   }
   // Whether a tick of t at `time` may be skipped (dropped or replayed) under its plan.
   bool Quiet(const TickPlan& plan, std::uint64_t time) const;
+  static bool Replays(const TickPlan& plan) {
+    return plan.mode == TickPlan::Mode::kReplayAll || plan.mode == TickPlan::Mode::kReplayUntil;
+  }
   Timer* Find(TimerId id);
   void Fire(TimerId id, std::uint64_t at, bool replay);
 

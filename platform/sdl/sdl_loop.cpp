@@ -1,11 +1,11 @@
 // The message loop of the desktop backend: timers, events, modal windows.
 //
-// Every pass runs the timers that are due, then sleeps in SDL_WaitEventTimeout until the
-// next tick that can matter (as the timer queue plans it) or the next event, runs the
-// timers due by then and hands the event to its window. A modal window runs the same
-// loop nested; while one is open only the topmost modal window takes input, so clicks,
-// keys, wheel turns, drops and close requests for the others are dropped. Quit ends
-// every loop, the nested ones first.
+// Every pass runs the timers that are due, sends what they drew, then sleeps in
+// SDL_WaitEventTimeout until the next tick that can matter (as the timer queue plans it)
+// or the next event, runs the timers due by then and hands the event to its window. A
+// modal window runs the same loop nested; while one is open only the topmost modal
+// window takes input, so clicks, keys, wheel turns, drops and close requests for the
+// others are dropped. Quit ends every loop, the nested ones first.
 #include <algorithm>
 #include <cstdlib>
 
@@ -97,6 +97,7 @@ void SdlPlatform::Pump(Done done) {
     }
     timers_.RunDue();
     if (quit_ || done()) break;
+    ShowDrawn();
     SDL_Event ev;
     if (SDL_WaitEventTimeout(&ev, WaitTimeout()) == 0) continue;
     timers_.RunDue();
@@ -110,7 +111,10 @@ int SdlPlatform::WaitTimeout() {
   const std::uint64_t now = SDL_GetTicks64();
   if (!wake) return static_cast<int>(kIdleWaitMs);
   if (*wake <= now) return 0;
-  return static_cast<int>(std::min(*wake - now, kIdleWaitMs));
+  // One more: the clock counts whole milliseconds, so a sleep of exactly the difference
+  // may end a fraction of one before the tick is due and wake the loop once more for
+  // nothing.
+  return static_cast<int>(std::min(*wake - now + 1, kIdleWaitMs));
 }
 
 ShiftState SdlPlatform::Shift() const {

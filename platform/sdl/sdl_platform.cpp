@@ -111,6 +111,7 @@ gfx::Size SdlPlatform::ScreenSize() {
 }
 
 void SdlPlatform::MinimiseApplication() {
+  ShowDrawn();
   for (auto& [id, w] : windows_)
     if (w->visible && w->window != nullptr) SDL_MinimizeWindow(w->window);
 }
@@ -119,6 +120,7 @@ void SdlPlatform::ShowError(const std::string& text) {
   SDL_Window* parent = nullptr;
   if (Win* main = Find(first_window_); main != nullptr && main->visible) parent = main->window;
   const WindowId focus_before = FocusedWindow();
+  ShowDrawn();
   const std::uint64_t from = Ticks();
   if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kErrorTitle, text.c_str(), parent) != 0 &&
       !ShowErrorWithHelper(kErrorTitle, text))
@@ -139,6 +141,7 @@ void SdlPlatform::ShowError(const std::string& text) {
 // --- time
 
 void SdlPlatform::Sleep(int ms) {
+  ShowDrawn();
   const std::uint64_t from = Ticks();
   if (ms > 0) SDL_Delay(static_cast<Uint32>(ms));
   timers_.NoteBlockingWait(from, Ticks());
@@ -147,6 +150,13 @@ void SdlPlatform::Sleep(int ms) {
 LocalTime SdlPlatform::Now() {
   timespec ts{};
   clock_gettime(CLOCK_REALTIME, &ts);
+  // A replayed tick reads the time at which it fell due.
+  if (const std::uint64_t lag = timers_.ReplayLag(); lag > 0) {
+    const long long ns = static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec -
+                         static_cast<long long>(lag) * 1000000LL;
+    ts.tv_sec = static_cast<time_t>(ns / 1000000000LL);
+    ts.tv_nsec = static_cast<long>(ns % 1000000000LL);
+  }
   std::tm tm{};
   localtime_r(&ts.tv_sec, &tm);
   return {.year = tm.tm_year + 1900,

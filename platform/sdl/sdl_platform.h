@@ -105,6 +105,8 @@ class SdlPlatform : public Platform, public Sound {
     // inside the shape, clear outside (an empty mask: no shape, all of it opaque).
     bool alpha = false;
     gfx::Mask shape;
+    // Rectangles drawn into the window's surface and not yet sent to the server.
+    std::vector<SDL_Rect> drawn;
   };
   explicit SdlPlatform(std::vector<std::string> arguments);
 
@@ -115,6 +117,10 @@ class SdlPlatform : public Platform, public Sound {
   template <typename Done>
   void Pump(Done done);
   int WaitTimeout();
+  // Sends what was drawn into the windows' surfaces since the last time to the server, one
+  // request (and one round trip) for each window: before the loop sleeps, before any
+  // blocking wait, and before anything else changes a window.
+  void ShowDrawn();
   void Dispatch(const SDL_Event& ev);
   void DispatchWindowEvent(const SDL_WindowEvent& ev);
   void DispatchDrop(const SDL_DropEvent& ev);

@@ -73,6 +73,7 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
 void SdlPlatform::DestroyWindow(WindowId id) {
   const auto it = windows_.find(id);
   if (it == windows_.end()) return;
+  ShowDrawn();
   // A window's timers die with it, and a modal loop of it ends.
   timers_.RemoveOwner(id);
   modal_.Forget(id);
@@ -83,6 +84,7 @@ void SdlPlatform::DestroyWindow(WindowId id) {
 void SdlPlatform::ShowWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  ShowDrawn();
   if (w->window != nullptr && !w->visible) PrepareDialogShowing(*w);
   w->visible = true;
   if (w->window != nullptr) SDL_ShowWindow(w->window);
@@ -102,6 +104,7 @@ void SdlPlatform::PrepareDialogShowing(Win& w) {
 void SdlPlatform::HideWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  ShowDrawn();
   w->visible = false;
   if (w->window != nullptr) SDL_HideWindow(w->window);
 }
@@ -114,6 +117,7 @@ bool SdlPlatform::IsWindowVisible(WindowId id) {
 void SdlPlatform::SetWindowRegion(WindowId id, const gfx::Region& region) {
   Win* w = Find(id);
   if (w == nullptr || w->window == nullptr) return;
+  ShowDrawn();
   ShapeWindow(w->window, region);
   if (!w->alpha) return;
   // Pixels that left the shape turn clear now; those that came into it are drawn anew when
@@ -147,6 +151,7 @@ void SdlPlatform::ApplyShapeAlpha(const Win& w, SDL_Surface* surface, gfx::Rect 
 void SdlPlatform::MoveWindow(WindowId id, gfx::Point top_left) {
   Win* w = Find(id);
   if (w == nullptr || w->window == nullptr) return;
+  ShowDrawn();
   SDL_SetWindowPosition(w->window, top_left.x, top_left.y);
   // A window manager places a window when it is shown, by its hints.
   if (!w->visible) SetPlacementHint(w->window, top_left);
@@ -201,9 +206,18 @@ void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect sr
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   if (w->alpha) ApplyShapeAlpha(*w, surface, to);
-  const SDL_Rect rect{to.left, to.top, to.width, to.height};
-  SDL_UpdateWindowSurfaceRects(w->window, &rect, 1);
-  if (w->visible) MarkFirstPaint();
+  // Sent with whatever else this pass draws (ShowDrawn): the server then answers once.
+  w->drawn.push_back({to.left, to.top, to.width, to.height});
+}
+
+void SdlPlatform::ShowDrawn() {
+  for (auto& [id, w] : windows_) {
+    if (w->drawn.empty()) continue;
+    if (w->window != nullptr)
+      SDL_UpdateWindowSurfaceRects(w->window, w->drawn.data(), static_cast<int>(w->drawn.size()));
+    w->drawn.clear();
+    if (w->visible) MarkFirstPaint();
+  }
 }
 
 void SdlPlatform::Repaint(WindowId id) {

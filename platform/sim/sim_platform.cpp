@@ -261,7 +261,8 @@ void SimPlatform::Sleep(int ms) {
 }
 
 LocalTime SimPlatform::Now() {
-  return AddMilliseconds(setup_.start, now_);
+  // A replayed tick reads the time at which it fell due.
+  return AddMilliseconds(setup_.start, now_ - timers_.ReplayLag());
 }
 
 bool SimPlatform::IsKeyDown(int vk) {

@@ -167,7 +167,21 @@ void Win32Platform::Sleep(int ms) {
 
 LocalTime Win32Platform::Now() {
   SYSTEMTIME t{};
-  GetLocalTime(&t);
+  if (const std::uint64_t lag = timers_.ReplayLag(); lag > 0) {
+    // A replayed tick reads the time at which it fell due.
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER at{};
+    at.LowPart = now.dwLowDateTime;
+    at.HighPart = now.dwHighDateTime;
+    at.QuadPart -= lag * 10000;  // 100 ns units
+    const FILETIME then{at.LowPart, at.HighPart};
+    FILETIME local{};
+    if (!FileTimeToLocalFileTime(&then, &local) || !FileTimeToSystemTime(&local, &t))
+      GetLocalTime(&t);
+  } else {
+    GetLocalTime(&t);
+  }
   return {.year = t.wYear,
           .month = t.wMonth,
           .day = t.wDay,

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <fstream>
+#include <optional>
 #include <random>
+#include <span>
 
 #include "bmp_fixture.h"
 
@@ -362,6 +365,63 @@ TEST(Bmp, FilesAreSavedAndLoadedOrRefusedWithAReason) {
   error.clear();
   EXPECT_FALSE(LoadBmpFile(dir / "saved.bmp", &error));
   EXPECT_FALSE(error.empty());
+  std::filesystem::remove_all(dir);
+}
+
+// Pictures past a megabyte are read row by row: each loads from its file exactly as its
+// bytes decode in memory, also cut short at any point, also with the pixel data starting
+// early or late, top-down, masked and indexed.
+TEST(Bmp, LargeFilesLoadAsTheirBytesDecode) {
+  const auto dir = std::filesystem::path(TINTO_BINARY_DIR) / "bmp_large_files";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  std::mt19937 rng(5);
+  struct Case {
+    std::uint16_t bpp;
+    std::int32_t width, height;
+    std::uint32_t compression;
+    std::vector<std::uint32_t> masks;
+    std::optional<std::uint32_t> pixel_offset;
+  };
+  const std::vector<Case> cases = {
+      {24, 701, 600, 0, {}, std::nullopt},
+      {24, 700, -600, 0, {}, std::nullopt},
+      {24, 700, 600, 0, {}, 40},  // pixel data said to start inside the headers
+      {32, 640, 500, 3, {0xFF0000, 0xFF00, 0xFF}, std::nullopt},
+      {16, 1001, 700, 3, {0x7C00, 0x3E0, 0x1F}, std::nullopt},
+      {8, 1500, 900, 0, {}, std::nullopt},
+      {24, 600, 600, 0, {}, (1u << 20) + 10},  // pixel data past the first megabyte
+  };
+  for (const Case& c : cases) {
+    testing::BmpSpec spec{.width = c.width,
+                          .height = c.height,
+                          .bpp = c.bpp,
+                          .compression = c.compression,
+                          .masks = c.masks,
+                          .pixel_offset = c.pixel_offset};
+    if (c.bpp == 8)
+      for (int i = 0; i < 256; ++i) spec.palette.push_back(static_cast<Pixel>(rng() & 0xFFFFFF));
+    const std::size_t stride = (static_cast<std::size_t>(c.width) * c.bpp + 31) / 32 * 4;
+    spec.pixels.resize(stride * static_cast<std::size_t>(c.height < 0 ? -c.height : c.height));
+    for (auto& b : spec.pixels) b = static_cast<std::uint8_t>(rng());
+    const std::vector<std::uint8_t> bytes = testing::MakeBmp(spec);
+    ASSERT_GT(bytes.size(), std::size_t{1} << 20);
+    for (const std::size_t keep : {bytes.size(), bytes.size() - 1, bytes.size() - stride,
+                                   bytes.size() / 2, (std::size_t{1} << 20) + 1}) {
+      const auto path = dir / "large.bmp";
+      std::ofstream(path, std::ios::binary)
+          .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(keep));
+      std::string file_error, memory_error;
+      const auto from_file = LoadBmpFile(path, &file_error);
+      const auto in_memory =
+          DecodeBmp(std::span<const std::uint8_t>(bytes.data(), keep), &memory_error);
+      ASSERT_EQ(from_file.has_value(), in_memory.has_value()) << c.bpp << " " << keep;
+      if (from_file) {
+        EXPECT_TRUE(*from_file == *in_memory) << c.bpp << " " << keep;
+      }
+      EXPECT_EQ(file_error, memory_error) << c.bpp << " " << keep;
+    }
+  }
   std::filesystem::remove_all(dir);
 }
 

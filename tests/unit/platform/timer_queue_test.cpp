@@ -80,6 +80,26 @@ TEST(TimerQueue, SleepsUntilTheFirstTickThatMatters) {
   EXPECT_EQ(runs, 0);
 }
 
+TEST(TimerQueue, BookkeepingTicksBeforeAPlannedOneAreReplayedAtTheirOwnTime) {
+  FakeLoop loop;
+  std::vector<std::string> seen;
+  loop.queue.Add({.interval_ms = 125,
+                  .on_tick =
+                      [&] {
+                        seen.push_back(std::to_string(loop.queue.TickCount()) + "+" +
+                                       std::to_string(loop.queue.ReplayLag()));
+                      },
+                  .plan =
+                      [] {
+                        return TickPlan{TickPlan::Mode::kReplayUntil, 1400};
+                      }});
+  EXPECT_EQ(*loop.queue.NextWake(), 500u);  // tick count 1500, the first at or after 1400
+  loop.Pass(300);  // an event at 300 replays the ticks of 125 and 250 first
+  EXPECT_EQ(seen, (std::vector<std::string>{"1125+175", "1250+50"}));
+  loop.Pass(200);  // 375 replayed when the loop wakes for 500, which runs as itself
+  EXPECT_EQ(seen, (std::vector<std::string>{"1125+175", "1250+50", "1375+125", "1500+0"}));
+}
+
 TEST(TimerQueue, TickCountWrapsInPlans) {
   std::uint64_t now = 0;
   TimerQueue queue([&] { return now; }, 0xFFFFFFF0u);

@@ -1,11 +1,23 @@
 // The main window's input on the simulator: box edges, dragging, keys, the help picture,
 // the clock and the countdown with its alarm.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "music_files.h"
 #include "sim_fixture.h"
 
 namespace tinto::test {
 namespace {
 
 using MainInput = SimTest;
+
+std::string ReadAll(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // Window coordinates of a skin point.
 std::string At(int x, int y) {
@@ -101,6 +113,37 @@ TEST_F(MainInput, SleepingTimersChangeNothingInTheLog) {
   const SimResult every = Run(script, true);
   EXPECT_EQ(sleeping.log, every.log);
   EXPECT_FALSE(sleeping.log.empty());
+}
+
+// The main tick wakes the loop only for the ticks that can draw or play: every snapshot,
+// taken all through second changes off the tick grid (the help picture's wait moves the
+// grid), a dropped song's ends and a ringing alarm, shows what a loop woken for every tick
+// shows.
+TEST_F(MainInput, SleepingMainTicksShowTheSameWindow) {
+  WriteWav(File("song.wav"), 1300);
+  std::string script = "now 2026-01-01 12:00:58\nstart\nwait 200\nclick main " + At(350, 131) +
+                       "\nwait 10\ndrop " + File("song.wav").string() + "\n";
+  int snaps = 0;
+  auto watch = [&](int count, int step) {
+    for (int i = 0; i < count; ++i, ++snaps)
+      script += "wait " + std::to_string(step) + "\nsnap main " +
+                File("SNAP" + std::to_string(snaps) + ".bmp").string() + "\n";
+  };
+  watch(11, 190);  // the song's end at 5510; ticks at 4325 + 125k, seconds at 5000, 6000
+  script += "click main " + At(296, 298) + " shift\nwait 1700\n";  // rings at 8000
+  watch(6, 60);
+  std::vector<std::string> shown[2];
+  std::string logs[2];
+  for (int every = 0; every < 2; ++every) {
+    const SimResult r = Run(script, every == 1);
+    logs[every] = r.log;
+    for (int i = 0; i < snaps; ++i)
+      shown[every].push_back(ReadAll(File("SNAP" + std::to_string(i) + ".bmp")));
+  }
+  EXPECT_EQ(logs[0], logs[1]);
+  EXPECT_NE(logs[0].find("effect 10"), std::string::npos) << logs[0];  // the alarm rang
+  EXPECT_GE(std::count(logs[0].begin(), logs[0].end(), '\n'), 8) << logs[0];
+  for (int i = 0; i < snaps; ++i) EXPECT_TRUE(shown[0][i] == shown[1][i]) << "snapshot " << i;
 }
 
 }  // namespace
