@@ -6,6 +6,7 @@
 #include "colour/picker_layout.h"
 #include "platform/keys.h"
 #include "shell/pad.h"
+#include "shell/press_delays.h"
 
 namespace tinto {
 
@@ -13,7 +14,6 @@ namespace pl = picker_layout;
 
 namespace {
 constexpr int kMarkerInterval = 100;
-constexpr int kLongPressDelay = 300;
 constexpr int kCycleDelay = 100;
 constexpr int kHelpPictureTime = 4000;
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/keys.h"
 #include "shell/glyphs.h"
 #include "shell/pad.h"
+#include "shell/press_delays.h"
 #include "unlock/password_keys.h"
 
 namespace tinto {
@@ -14,8 +15,6 @@ namespace tinto {
 namespace pl = password_layout;
 
 namespace {
-constexpr int kPressDelay = 100;
-constexpr int kLongPressDelay = 300;
 constexpr gfx::Pixel kQuestionColour = gfx::MakePixel(255, 255, 255);
 }  // namespace
 
