@@ -94,12 +94,16 @@ void TTintoMessFM::PressButton(gfx::Rect window_rect, gfx::Point pressed_image, 
 void TTintoMessFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
   if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
-  if (PointInBox(x, y, kOkBox)) {
-    PressButton(kOkBox, kOkPressed, kResultOk);
-  } else if (question_ && PointInBox(x, y, kCancelBox)) {
-    PressButton(kCancelBox, kCancelPressed, kResultCancel);
-  } else {
+  using message_layout::Hit;
+  const auto* hit = FirstHit(message_layout::kHits, x, y, [this](const HitRow<Hit>& row) {
+    return row.target != Hit::kCancelButton || question_;
+  });
+  if (hit == nullptr) {
     BeginDrag();
+  } else if (hit->target == Hit::kOkButton) {
+    PressButton(kOkBox, kOkPressed, kResultOk);
+  } else {
+    PressButton(kCancelBox, kCancelPressed, kResultCancel);
   }
 }
 

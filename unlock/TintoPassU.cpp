@@ -147,14 +147,21 @@ void TTintoPassFM::OnMouseWheel(ShiftState, int, int, int) {
 void TTintoPassFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
   if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
-  if (PointInBox(x, y, pl::kCheckBox)) {
-    Check();
-  } else if (PointInBox(x, y, pl::kCloseBox)) {
-    CloseWindow();
-  } else if (PointInBox(x, y, pl::kHintBox)) {
-    ShowHint();
-  } else {
+  const auto* hit = FirstHit(pl::kHits, x, y);
+  if (hit == nullptr) {
     BeginDrag();
+    return;
+  }
+  switch (hit->target) {
+    case pl::Hit::kCheckButton:
+      Check();
+      return;
+    case pl::Hit::kCloseButton:
+      CloseWindow();
+      return;
+    case pl::Hit::kHintButton:
+      ShowHint();
+      return;
   }
 }
 
