@@ -15,6 +15,7 @@ namespace tinto {
 
 class Application;
 struct MainHotspot;
+class MainPress;
 
 class TTintoMainFM : public WindowEvents {
  public:
@@ -79,24 +80,19 @@ class TTintoMainFM : public WindowEvents {
   void ApplyRegion();
   bool HostGameRunning();
   void FirstTick();
+  // A press on a hotspot row: its look, effect, wait and release around its operation.
   void DoHotspot(const MainHotspot& hotspot, ShiftState shift);
-  void PressLook(const MainHotspot& hotspot);
+  void Operate(const MainHotspot& hotspot, ShiftState shift, MainPress& press);
   void Wait(int ms);
-  // The end of most presses: the effect, the wait that keeps the pressed look, the normal
-  // look back.
-  void EffectThenRelease(int effect, int delay);
-  // A toggle button: flip, the on or off effect, the wait, the toggle look.
-  void FlipToggle(bool& toggle, int on_effect, int off_effect);
   void ShowHelpPicture();
   void StepAlarmSound(int step);
-  void DoPanelHotspot(const MainHotspot& hotspot);
+  void DoPanelHotspot(const MainHotspot& hotspot, MainPress& press);
   // The viewer's buttons (main_viewer_input.cpp): the transport, the photo-film and movie
   // buttons and switches, the gallery; and the right button.
   bool ViewerTakesPress(const MainHotspot& hotspot) const;
-  void DoViewerHotspot(const MainHotspot& hotspot);
+  void DoViewerHotspot(const MainHotspot& hotspot, MainPress& press);
   void DoViewerRightButton(int x, int y);
-  void ShowSwitch(bool on, int on_effect, int off_effect);
-  void DoMusicHotspot(const MainHotspot& hotspot);
+  void DoMusicHotspot(const MainHotspot& hotspot, MainPress& press);
   // The countdown alarm closes the viewer.
   void CloseViewerForAlarm();
   // The remaining time of the countdown, in its digits.

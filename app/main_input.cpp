@@ -3,6 +3,7 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/main_hotspots.h"
+#include "app/main_press.h"
 #include "clock/countdown.h"
 #include "colour/colour_file.h"
 #include "platform/keys.h"
@@ -40,38 +41,29 @@ void TTintoMainFM::FormMouseDown(MouseButton button, ShiftState shift, int X, in
   drag_.Begin(platform_, window_);
 }
 
-void TTintoMainFM::PressLook(const MainHotspot& hotspot) {
-  canvas_.BeginRects();
-  for (int i = 0; i < hotspot.pressed_count; ++i) {
-    const gfx::Rect& r = hotspot.pressed[static_cast<std::size_t>(i)];
-    canvas_.AddRect(r.left, r.top, r.width, r.height);
-  }
-  canvas_.ShowPressed();
+void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
+  MainPress press(hotspot, app_.effects(), canvas_, platform_);
+  press.Begin();
+  Operate(hotspot, shift, press);
+  press.Release();
 }
 
-void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
+// The operations; the row supplies the effect, the wait and the release (MainPress).
+void TTintoMainFM::Operate(const MainHotspot& hotspot, ShiftState shift, MainPress& press) {
   using A = MainAction;
   ClockState& clock = app_.clock();
-  SoundEffects& effects = app_.effects();
-  if (hotspot.pressed_count > 0) PressLook(hotspot);
-
   switch (hotspot.action) {
     case A::kMinimise:
-      effects.PlayEffect(28);
-      Wait(kLongPressDelay);
+      press.Wait();
       platform_.MinimiseApplication();
-      canvas_.ShowNormal();
       return;
     case A::kClose:
-      effects.PlayEffect(21);
-      Wait(kLongPressDelay);
+      press.Wait();
       Close();
       return;
     case A::kAlarmPreview:
-      effects.PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
-                             clock.alarm_loop);
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
+      app_.effects().PlayAlarmSound(clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)],
+                                    clock.alarm_loop);
       return;
     case A::kAlarmPrevious:
       StepAlarmSound(-1);
@@ -81,21 +73,18 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
       return;
     case A::kAlarmLoop:
       clock.alarm_loop = !clock.alarm_loop;
-      if (!clock.alarm_loop) effects.StopAll();
-      Wait(kPressDelay);
-      canvas_.ShowToggle(clock.alarm_loop);
+      if (!clock.alarm_loop) app_.effects().StopAll();
+      press.Report(clock.alarm_loop);
       return;
     case A::kMusicPlayStop:
     case A::kSongPrevious:
     case A::kSongNext:
     case A::kContinuousPlay:
-      DoMusicHotspot(hotspot);
+      DoMusicHotspot(hotspot, press);
       return;
     case A::kPassword:
-      effects.PlayEffect(2);
-      Wait(kPressDelay);
+      press.Wait();
       app_.ShowPasswordWindow();
-      canvas_.ShowNormal();
       return;
     case A::kZoom:
     case A::kSpeed:
@@ -111,10 +100,12 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kMovieSound:
     case A::kMovieRotation:
     case A::kWallpaper:
-      DoViewerHotspot(hotspot);
+      DoViewerHotspot(hotspot, press);
       return;
     case A::kTimeOrDate:
-      FlipToggle(clock.date_mode, 68, 69);
+      clock.date_mode = !clock.date_mode;
+      press.Report(clock.date_mode);
+      press.Release();
       if (clock.date_mode) {
         canvas_.DrawDate(main_layout::kClockDigits.x, main_layout::kClockDigits.y, platform_.Now());
       } else {
@@ -125,18 +116,21 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kCountdownMinus:
     case A::kCountdownPlus: {
       const bool hour_step = shift.shift || shift.alt;
-      const int effect = hotspot.action == A::kCountdownMinus ? clock.countdown.StepDown(hour_step)
-                                                              : clock.countdown.StepUp(hour_step);
+      if (hotspot.action == A::kCountdownMinus) {
+        clock.countdown.StepDown(hour_step);
+      } else {
+        clock.countdown.StepUp(hour_step);
+      }
       DrawCountdown();
-      EffectThenRelease(effect, kPressDelay);
+      press.Report(hour_step);  // the row's two effects are the two steps'
+      press.Release();
       clock.countdown.Start();
       return;
     }
     case A::kCountdownReset:
       clock.countdown.ClearTime();
       DrawCountdown();
-      effects.PlayEffect(40);
-      Wait(kPressDelay);
+      press.Wait();
       clock.countdown.Stop();
       return;
     case A::kPanelFigure:
@@ -144,7 +138,7 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
     case A::kPanelSave:
     case A::kPanelRandom:
     case A::kPanelPart:
-      DoPanelHotspot(hotspot);
+      DoPanelHotspot(hotspot, press);
       return;
     case A::kHelp:
       ShowHelpPicture();
@@ -152,47 +146,39 @@ void TTintoMainFM::DoHotspot(const MainHotspot& hotspot, ShiftState shift) {
   }
 }
 
-void TTintoMainFM::DoPanelHotspot(const MainHotspot& hotspot) {
+void TTintoMainFM::DoPanelHotspot(const MainHotspot& hotspot, MainPress& press) {
   using A = MainAction;
   const int v = hotspot.arg;
-  SoundEffects& effects = app_.effects();
   switch (hotspot.action) {
     case A::kPanelFigure:
-      effects.PlayEffectChoice(preview_.TogglePose(v), 33, 34);
+      press.Report(preview_.TogglePose(v));
       return;
     case A::kPanelLoad:
       // Loading replaces both variants, so both panels are drawn again.
-      effects.PlayEffect(2);
-      Wait(kPressDelay);
+      press.Wait();
       LoadColours();
       preview_.RenderPreview(CharacterPreview::kBothPanels);
-      canvas_.ShowNormal();
+      press.Release();
       preview_.ShowPanel(CharacterPreview::kBothPanels);
       return;
     case A::kPanelSave:
       colours_changed_ = true;
-      effects.PlayEffect(2);
-      Wait(kPressDelay);
+      press.Wait();
       if (const FileResult r = SaveColourFile(app_.colours(), app_.folder()); !r.ok)
         app_.ReportError(r.error);
-      canvas_.ShowNormal();
       return;
-    case A::kPanelRandom: {
-      const bool randomised =
-          app_.colours().CycleVariant(v, app_.random(), app_.points().ColoursPerPart());
-      effects.PlayEffectChoice(randomised, 2, 31);
-      Wait(kPressDelay);
+    case A::kPanelRandom:
+      press.Report(app_.colours().CycleVariant(v, app_.random(), app_.points().ColoursPerPart()));
+      press.Wait();
       preview_.RenderPreview(v);
-      canvas_.ShowNormal();
+      press.Release();
       preview_.ShowPanel(v);
       return;
-    }
     case A::kPanelPart:
-      effects.PlayEffect(2);
-      Wait(kPressDelay);
+      press.Wait();
       app_.ShowColourPicker(v, hotspot.arg2);
       preview_.RenderPreview(v);
-      canvas_.ShowNormal();
+      press.Release();
       preview_.ShowPanel(v);
       return;
     default:
@@ -200,17 +186,8 @@ void TTintoMainFM::DoPanelHotspot(const MainHotspot& hotspot) {
   }
 }
 
-void TTintoMainFM::EffectThenRelease(int effect, int delay) {
-  app_.PlayEffect(effect);
-  Wait(delay);
-  canvas_.ShowNormal();
-}
-
-void TTintoMainFM::FlipToggle(bool& toggle, int on_effect, int off_effect) {
-  toggle = !toggle;
-  ShowSwitch(toggle, on_effect, off_effect);
-}
-
+// The alarm sound before or after the current one, wrapping over the list; its number is
+// drawn and the sound played.
 void TTintoMainFM::StepAlarmSound(int step) {
   ClockState& clock = app_.clock();
   clock.alarm_index += step;
@@ -219,8 +196,6 @@ void TTintoMainFM::StepAlarmSound(int step) {
   const int entry = clock.alarm_sounds[static_cast<std::size_t>(clock.alarm_index)];
   canvas_.DrawNumber(kAlarmNumberX, kAlarmNumberY, entry, 2, 0);
   app_.effects().PlayAlarmSound(entry, clock.alarm_loop);
-  Wait(kPressDelay);
-  canvas_.ShowNormal();
 }
 
 void TTintoMainFM::ShowHelpPicture() {

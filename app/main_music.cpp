@@ -7,6 +7,7 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/main_hotspots.h"
+#include "app/main_press.h"
 #include "files/utf8_path.h"
 
 namespace tinto {
@@ -15,36 +16,29 @@ namespace {
 constexpr int kDroppedEffect = 32;
 }  // namespace
 
-void TTintoMainFM::DoMusicHotspot(const MainHotspot& hotspot) {
+void TTintoMainFM::DoMusicHotspot(const MainHotspot& hotspot, MainPress& press) {
   using A = MainAction;
   MusicState& music = app_.music();
   switch (hotspot.action) {
     case A::kMusicPlayStop:
       // During a song the note button stops it and changes between the built-in songs
       // and the stock; otherwise it plays the current song.
+      press.Report(music.Playing());
       if (music.Playing()) {
         music_player_.StopSong(true);
       } else {
-        app_.PlayEffect(2);
         music_player_.PlayCurrentSong();
       }
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
       return;
     case A::kSongPrevious:
-      app_.PlayEffect(2);
       music_player_.PreviousSong();
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
       return;
     case A::kSongNext:
-      app_.PlayEffect(2);
       music_player_.NextSong();
-      Wait(kPressDelay);
-      canvas_.ShowNormal();
       return;
     case A::kContinuousPlay:
-      FlipToggle(music.continuous_play, 30, 31);
+      music.continuous_play = !music.continuous_play;
+      press.Report(music.continuous_play);
       return;
     default:
       return;

@@ -4,6 +4,7 @@
 #include "app/TintoMainU.h"
 #include "app/application.h"
 #include "app/main_hotspots.h"
+#include "app/main_press.h"
 #include "shell/pad.h"
 
 namespace tinto {
@@ -17,81 +18,57 @@ bool TTintoMainFM::ViewerTakesPress(const MainHotspot& hotspot) const {
   return true;
 }
 
-// A switch just flipped: its on or off effect, the wait, and its look (lit when on).
-void TTintoMainFM::ShowSwitch(bool on, int on_effect, int off_effect) {
-  app_.effects().PlayEffectChoice(on, on_effect, off_effect);
-  Wait(kPressDelay);
-  canvas_.ShowToggle(on);
-}
-
-// The pressed look is already shown (DoHotspot); each row runs the rest of its sequence.
-void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot) {
+void TTintoMainFM::DoViewerHotspot(const MainHotspot& hotspot, MainPress& press) {
   using A = MainAction;
-  ViewerRecord& rec = viewer_.record();
-  SoundEffects& effects = app_.effects();
-  // Most rows: the effect, the operation, the wait that keeps the pressed look, release.
-  const auto press = [&](int effect, auto operation, int delay) {
-    effects.PlayEffect(effect);
-    operation();
-    if (delay > 0) Wait(delay);
-    canvas_.ShowNormal();
-  };
+  const ViewerRecord& rec = viewer_.record();
   switch (hotspot.action) {
     case A::kSpeed:
-      press(
-          2, [&] { viewer_.SelectSpeed(hotspot.arg); }, kPressDelay);
+      viewer_.SelectSpeed(hotspot.arg);
       return;
     case A::kStepForward:
     case A::kStepReverse:
-      press(
-          2, [&] { viewer_.StepFrame(hotspot.action == A::kStepForward ? 1 : -1); },
-          kLongPressDelay);
+      viewer_.StepFrame(hotspot.action == A::kStepForward ? 1 : -1);
       return;
-    case A::kStop:  // its wait lies inside, between hiding the panel and closing
-      press(
-          2, [&] { viewer_.StopViewer(); }, 0);
+    case A::kStop:
+      viewer_.StopViewer();
       return;
     case A::kSpeedMinus:
     case A::kSpeedPlus:
-      press(
-          0, [&] { viewer_.AdjustSpeed(hotspot.action == A::kSpeedPlus ? 1 : -1); }, kPressDelay);
+      viewer_.AdjustSpeed(hotspot.action == A::kSpeedPlus ? 1 : -1);
       return;
     case A::kSpeedReset:
-      press(
-          3, [&] { viewer_.ResetSpeed(); }, kPressDelay);
+      viewer_.ResetSpeed();
       return;
     case A::kZoom:
-      viewer_.ToggleZoom();  // the opening redraws the zoom bar
+      viewer_.ToggleZoom();
       return;
     case A::kPhotoFilmRotation:
     case A::kMovieRotation: {
       const int group = hotspot.action == A::kPhotoFilmRotation ? 0 : hotspot.arg + 1;
       viewer_.ToggleRotation(group);
-      ShowSwitch(rec.rotation[static_cast<std::size_t>(group)], 30, 31);
+      press.Report(rec.rotation[static_cast<std::size_t>(group)]);
       return;
     }
     case A::kMovieSound:
       viewer_.ToggleMovieSound(hotspot.arg);
-      ShowSwitch(rec.movie_sound[static_cast<std::size_t>(hotspot.arg)], 36, 51);
+      press.Report(rec.movie_sound[static_cast<std::size_t>(hotspot.arg)]);
       return;
     case A::kPhotoFilm:
-      press(
-          1, [&] { viewer_.OpenPhotoFilm(hotspot.arg); }, 0);
+      viewer_.OpenPhotoFilm(hotspot.arg);
       return;
     case A::kMovie:
-      press(
-          1, [&] { viewer_.OpenMovie(hotspot.arg2, hotspot.arg); }, 0);
-      effects.PlayRandomEffect({.play_odds = 1,
-                                .silent_odds = 0,
-                                .first = 35,
-                                .second = 36,
-                                .first_odds = 1,
-                                .second_odds = 2});
+      viewer_.OpenMovie(hotspot.arg2, hotspot.arg);
+      press.Release();
+      app_.effects().PlayRandomEffect({.play_odds = 1,
+                                       .silent_odds = 0,
+                                       .first = 35,
+                                       .second = 36,
+                                       .first_odds = 1,
+                                       .second_odds = 2});
       viewer_.RecordMovieUnlock(hotspot.arg2, hotspot.arg);
       return;
     case A::kWallpaper:
-      press(
-          2, [&] { viewer_.NextWallpaper(); }, 0);
+      viewer_.NextWallpaper();
       return;
     default:
       return;

@@ -6,6 +6,7 @@
 #include "colour/picker_layout.h"
 #include "platform/keys.h"
 #include "shell/pad.h"
+#include "shell/press_delays.h"
 
 namespace tinto {
 
@@ -13,7 +14,6 @@ namespace pl = picker_layout;
 
 namespace {
 constexpr int kMarkerInterval = 100;
-constexpr int kLongPressDelay = 300;
 constexpr int kCycleDelay = 100;
 constexpr int kHelpPictureTime = 4000;
 }  // namespace
@@ -123,39 +123,68 @@ void TTintoColFM::RestoreMarkers() {
 }
 
 void TTintoColFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
+  using pl::Hit;
   if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
-  if (PointInBox(x, y, pl::kCancel)) {
-    CancelOrOk(false);
-    return;
-  }
-  if (PointInBox(x, y, pl::kOk)) {
-    CancelOrOk(true);
-    return;
-  }
-  if (PressLevelControl(x, y)) return;
-  for (int e = 0; e < kNamedEntries; ++e) {
-    if (!PointInBox(x, y, pl::EntryHotspot(e))) continue;
-    if (e < ColoursPerPart()) {
-      selected_ = e;
-      RestoreMarkers();
-      DrawDetail();
-      app_.PlayEffect(2);
-    } else {
-      app_.PlayEffect(51);
+  const auto* hit = FirstHit(pl::kHits, x, y, [this](const HitRow<Hit>& row) {
+    switch (row.target) {
+      case Hit::kMinus:
+      case Hit::kPlus:
+      case Hit::kSlider:
+        return editable_[static_cast<std::size_t>(row.arg)];
+      case Hit::kLoadButton:
+      case Hit::kSaveButton:
+      case Hit::kCycleButton:
+        return free_available_;
+      default:
+        return true;
     }
+  });
+  if (hit == nullptr) {
+    BeginDrag();
     return;
   }
-  if (PointInBox(x, y, pl::kTakeColour)) {
-    TakeColour();
-    return;
+  switch (hit->target) {
+    case Hit::kCancelButton:
+    case Hit::kOkButton:
+      CancelOrOk(hit->target == Hit::kOkButton);
+      return;
+    case Hit::kMinus:
+    case Hit::kPlus:
+      PressLevelButton(hit->arg, hit->arg2, hit->target == Hit::kPlus);
+      return;
+    case Hit::kSlider:
+      app_.PlayEffect(2);
+      SetLevel(hit->arg, hit->arg2, (x - pl::kBarX) / 3);  // truncates toward zero: 459 gives 0
+      return;
+    case Hit::kEntry:
+      SelectEntry(hit->arg);
+      return;
+    case Hit::kTakeColourButton:
+      TakeColour();
+      return;
+    case Hit::kLoadButton:
+    case Hit::kSaveButton:
+      PressFreeColourFile(hit->target == Hit::kLoadButton);
+      return;
+    case Hit::kCycleButton:
+      CycleFreeColourButton();
+      return;
+    case Hit::kHelpButton:
+      ShowHelpPicture();
+      return;
   }
-  if (free_available_ && PressFreeColourButton(x, y)) return;
-  if (PointInBox(x, y, pl::kHelp)) {
-    ShowHelpPicture();
-    return;
+}
+
+void TTintoColFM::SelectEntry(int e) {
+  if (e < ColoursPerPart()) {
+    selected_ = e;
+    RestoreMarkers();
+    DrawDetail();
+    app_.PlayEffect(2);
+  } else {
+    app_.PlayEffect(51);
   }
-  BeginDrag();
 }
 
 void TTintoColFM::CancelOrOk(bool ok) {
@@ -172,31 +201,16 @@ void TTintoColFM::CancelOrOk(bool ok) {
   if (ok) app_.PlayEffect(71);
 }
 
-bool TTintoColFM::PressLevelControl(int x, int y) {
-  for (int i = 0; i < kShades; ++i) {
-    if (!editable_[static_cast<std::size_t>(i)]) continue;
-    for (int k = 0; k < kChannels; ++k) {
-      const int t = pl::LevelRowY(i, k) + 73;
-      const int level = Level(i, k);
-      for (const bool plus : {false, true}) {
-        const gfx::Rect box = plus ? pl::PlusBox(t) : pl::MinusBox(t);
-        if (!PointInBox(x, y, box)) continue;
-        const gfx::Rect look{box.left, t + 2, pl::kLevelButton.width, pl::kLevelButton.height};
-        PressImage({box.left, pl::kButtonPressedY}, look);
-        app_.PlayEffect(2);
-        platform_.Sleep(kLongPressDelay / 10);
-        Restore(look);
-        SetLevel(i, k, plus ? level + 1 : level - 1);
-        return true;
-      }
-      if (PointInBox(x, y, pl::SliderBox(t))) {
-        app_.PlayEffect(2);
-        SetLevel(i, k, (x - pl::kBarX) / 3);  // truncates toward zero: 459 gives 0
-        return true;
-      }
-    }
-  }
-  return false;
+void TTintoColFM::PressLevelButton(int shade, int channel, bool plus) {
+  const int t = pl::LevelRowY(shade, channel) + 73;
+  const int level = Level(shade, channel);
+  const gfx::Rect box = plus ? pl::PlusBox(t) : pl::MinusBox(t);
+  const gfx::Rect look{box.left, t + 2, pl::kLevelButton.width, pl::kLevelButton.height};
+  PressImage({box.left, pl::kButtonPressedY}, look);
+  app_.PlayEffect(2);
+  platform_.Sleep(kLongPressDelay / 10);
+  Restore(look);
+  SetLevel(shade, channel, plus ? level + 1 : level - 1);
 }
 
 void TTintoColFM::TakeColour() {
@@ -216,31 +230,26 @@ void TTintoColFM::TakeColour() {
   surface_.PresentAll();
 }
 
-bool TTintoColFM::PressFreeColourButton(int x, int y) {
-  for (const bool load : {true, false}) {
-    const gfx::Rect button = load ? pl::kLoad : pl::kSave;
-    if (!PointInBox(x, y, button)) continue;
-    PressImage(load ? pl::kLoadPressed : pl::kSavePressed, button);
-    app_.PlayEffect(2);
-    platform_.Sleep(kLongPressDelay);
-    const FileResult r = load ? ReadFreeColours(colours_, app_.folder(), part_ + 1)
-                              : WriteFreeColours(colours_, app_.folder(), part_ + 1);
-    if (!r.ok) app_.ReportError(r.error);
-    Restore(button);
-    if (load) RedrawFreeColours();
-    return true;
-  }
-  if (PointInBox(x, y, pl::kCycle)) {
-    PressImage(pl::kCyclePressed, pl::kCycle);
-    const bool randomised =
-        CycleFreeColours(colours_, free_cycle_, part_, ColoursPerPart(), app_.random());
-    app_.effects().PlayEffectChoice(randomised, 2, 31);
-    platform_.Sleep(kCycleDelay);
-    Restore(pl::kCycle);
-    RedrawFreeColours();
-    return true;
-  }
-  return false;
+void TTintoColFM::PressFreeColourFile(bool load) {
+  const gfx::Rect button = load ? pl::kLoad : pl::kSave;
+  PressImage(load ? pl::kLoadPressed : pl::kSavePressed, button);
+  app_.PlayEffect(2);
+  platform_.Sleep(kLongPressDelay);
+  const FileResult r = load ? ReadFreeColours(colours_, app_.folder(), part_ + 1)
+                            : WriteFreeColours(colours_, app_.folder(), part_ + 1);
+  if (!r.ok) app_.ReportError(r.error);
+  Restore(button);
+  if (load) RedrawFreeColours();
+}
+
+void TTintoColFM::CycleFreeColourButton() {
+  PressImage(pl::kCyclePressed, pl::kCycle);
+  const bool randomised =
+      CycleFreeColours(colours_, free_cycle_, part_, ColoursPerPart(), app_.random());
+  app_.effects().PlayEffectChoice(randomised, 2, 31);
+  platform_.Sleep(kCycleDelay);
+  Restore(pl::kCycle);
+  RedrawFreeColours();
 }
 
 void TTintoColFM::RedrawFreeColours() {

@@ -59,10 +59,13 @@ class TTintoColFM : public SkinnedDialog {
   void RestoreMarkers();
   // The free colours changed: redraw their swatches, the detail and the window.
   void RedrawFreeColours();
-  // The presses of the detail's level rows; true when the press hit one.
-  bool PressLevelControl(int x, int y);
-  // The presses of the free-colour buttons; true when the press hit one.
-  bool PressFreeColourButton(int x, int y);
+  // An entry of the list chosen: selected when the part has it, refused otherwise.
+  void SelectEntry(int e);
+  // A level row's minus or plus button.
+  void PressLevelButton(int shade, int channel, bool plus);
+  // The free colours' load or save button, and their cycle button.
+  void PressFreeColourFile(bool load);
+  void CycleFreeColourButton();
   void CancelOrOk(bool ok);
   void TakeColour();
   void ShowHelpPicture();

@@ -6,7 +6,8 @@ namespace tinto {
 void ResetFreeColours(ColourModel& model, int part, int colours_per_part) {
   auto& entries = model.part_colours[static_cast<std::size_t>(part)];
   for (int e = kFirstFreeEntry; e < colours_per_part && e < kNamedEntries; ++e) {
-    entries[static_cast<std::size_t>(e)] = entries[static_cast<std::size_t>(e + kFactoryOffset)];
+    const int factory = e + kFactoryOffset;
+    entries[static_cast<std::size_t>(e)] = entries[static_cast<std::size_t>(factory)];
   }
 }
 

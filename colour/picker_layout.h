@@ -6,8 +6,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
+#include "colour/colour_types.h"
 #include "gfx/geometry.h"
+#include "shell/hit_table.h"
 
 namespace tinto::picker_layout {
 
@@ -127,5 +130,47 @@ inline constexpr gfx::Point kSavePressed{486, 263};
 inline constexpr gfx::Rect kCycle{355, 193, 13, 19};
 inline constexpr gfx::Point kCyclePressed{506, 252};
 inline constexpr gfx::Rect kHelp{508, 62, 16, 14};
+
+// The hit test, in this order: CANCEL, OK, the level rows of each shade (minus, plus and
+// the slider for each channel; only while the shade is editable), the entries, TAKE
+// COLOUR, the free colours' load, save and cycle buttons (only while free colours are
+// available), help. A press on none of them drags the window.
+enum class Hit {
+  kCancelButton,
+  kOkButton,
+  kMinus,   // arg: shade, arg2: channel
+  kPlus,    // arg: shade, arg2: channel
+  kSlider,  // arg: shade, arg2: channel
+  kEntry,   // arg: entry
+  kTakeColourButton,
+  kLoadButton,
+  kSaveButton,
+  kCycleButton,
+  kHelpButton,
+};
+constexpr auto BuildHits() {
+  std::array<HitRow<Hit>, 2 + 3 * kShades * kChannels + kNamedEntries + 5> t{};
+  std::size_t i = 0;
+  t[i++] = {.target = Hit::kCancelButton, .box = kCancel};
+  t[i++] = {.target = Hit::kOkButton, .box = kOk};
+  for (int shade = 0; shade < kShades; ++shade) {
+    for (int channel = 0; channel < kChannels; ++channel) {
+      const int top = LevelRowY(shade, channel) + 73;
+      t[i++] = {.target = Hit::kMinus, .box = MinusBox(top), .arg = shade, .arg2 = channel};
+      t[i++] = {.target = Hit::kPlus, .box = PlusBox(top), .arg = shade, .arg2 = channel};
+      t[i++] = {.target = Hit::kSlider, .box = SliderBox(top), .arg = shade, .arg2 = channel};
+    }
+  }
+  for (int e = 0; e < kNamedEntries; ++e)
+    t[i++] = {.target = Hit::kEntry, .box = EntryHotspot(e), .arg = e};
+  t[i++] = {.target = Hit::kTakeColourButton, .box = kTakeColour};
+  t[i++] = {.target = Hit::kLoadButton, .box = kLoad};
+  t[i++] = {.target = Hit::kSaveButton, .box = kSave};
+  t[i++] = {.target = Hit::kCycleButton, .box = kCycle};
+  t[i++] = {.target = Hit::kHelpButton, .box = kHelp};
+  if (i != t.size()) throw "picker hit table size";  // not a constant expression
+  return t;
+}
+inline constexpr auto kHits = BuildHits();
 
 }  // namespace tinto::picker_layout

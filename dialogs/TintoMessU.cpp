@@ -6,6 +6,7 @@
 #include "dialogs/message_layout.h"
 #include "platform/keys.h"
 #include "shell/pad.h"
+#include "shell/press_delays.h"
 
 namespace tinto {
 
@@ -20,7 +21,6 @@ using message_layout::kWidth;
 constexpr gfx::Rect kLabel = message_layout::kTextArea;
 // Enter and Space press OK here.
 constexpr gfx::Point kOkPoint{241, 122};
-constexpr int kButtonDelay = 300;
 
 }  // namespace
 
@@ -85,21 +85,25 @@ void TTintoMessFM::PressButton(gfx::Rect window_rect, gfx::Point pressed_image, 
   surface_.Copy(face, {pressed_image.x, pressed_image.y, window_rect.width, window_rect.height},
                 {window_rect.left, window_rect.top});
   app_.PlayEffect(2);
-  platform_.Sleep(kButtonDelay);
+  platform_.Sleep(kLongPressDelay);
   surface_.Copy(face, window_rect, {window_rect.left, window_rect.top});
   EndModal(result);
-  platform_.Sleep(kButtonDelay / 10);
+  platform_.Sleep(kLongPressDelay / 10);
 }
 
 void TTintoMessFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
   if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
-  if (PointInBox(x, y, kOkBox)) {
-    PressButton(kOkBox, kOkPressed, kResultOk);
-  } else if (question_ && PointInBox(x, y, kCancelBox)) {
-    PressButton(kCancelBox, kCancelPressed, kResultCancel);
-  } else {
+  using message_layout::Hit;
+  const auto* hit = FirstHit(message_layout::kHits, x, y, [this](const HitRow<Hit>& row) {
+    return row.target != Hit::kCancelButton || question_;
+  });
+  if (hit == nullptr) {
     BeginDrag();
+  } else if (hit->target == Hit::kOkButton) {
+    PressButton(kOkBox, kOkPressed, kResultOk);
+  } else {
+    PressButton(kCancelBox, kCancelPressed, kResultCancel);
   }
 }
 

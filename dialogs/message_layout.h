@@ -6,6 +6,7 @@
 #include <array>
 
 #include "gfx/geometry.h"
+#include "shell/hit_table.h"
 
 namespace tinto::message_layout {
 
@@ -32,5 +33,12 @@ inline constexpr gfx::Rect kOkBox{239, 120, 29, 23};
 inline constexpr gfx::Point kOkPressed{346, 139};
 inline constexpr gfx::Rect kCancelBox{182, 126, 57, 11};
 inline constexpr gfx::Point kCancelPressed{289, 145};
+// The buttons' hit test, in this order; CANSEL is there only for a question. A press on
+// neither drags the window.
+enum class Hit { kOkButton, kCancelButton };
+inline constexpr std::array<HitRow<Hit>, 2> kHits = {{
+    {.target = Hit::kOkButton, .box = kOkBox},
+    {.target = Hit::kCancelButton, .box = kCancelBox},
+}};
 
 }  // namespace tinto::message_layout

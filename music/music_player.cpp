@@ -142,10 +142,12 @@ void MusicPlayer::AddToStock(const std::vector<std::string>& names) {
       state_.stock[static_cast<std::size_t>(i - d)] =
           std::move(state_.stock[static_cast<std::size_t>(i)]);
   }
-  for (int i = 0; i < n; ++i)
-    state_.stock[static_cast<std::size_t>(state_.stock_count + 1 - d + i)] =
-        names[static_cast<std::size_t>(i)];
-  state_.stock_number = state_.stock_count + 1 - d;
+  const int first = state_.stock_count + 1 - d;
+  for (int i = 0; i < n; ++i) {
+    const int slot = first + i;
+    state_.stock[static_cast<std::size_t>(slot)] = names[static_cast<std::size_t>(i)];
+  }
+  state_.stock_number = first;
   state_.stock_count = state_.stock_count + n - d;
   state_.stock_mode = true;
 }

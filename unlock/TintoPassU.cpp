@@ -7,6 +7,7 @@
 #include "platform/keys.h"
 #include "shell/glyphs.h"
 #include "shell/pad.h"
+#include "shell/press_delays.h"
 #include "unlock/password_keys.h"
 
 namespace tinto {
@@ -14,8 +15,6 @@ namespace tinto {
 namespace pl = password_layout;
 
 namespace {
-constexpr int kPressDelay = 100;
-constexpr int kLongPressDelay = 300;
 constexpr gfx::Pixel kQuestionColour = gfx::MakePixel(255, 255, 255);
 }  // namespace
 
@@ -148,14 +147,21 @@ void TTintoPassFM::OnMouseWheel(ShiftState, int, int, int) {
 void TTintoPassFM::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
   if (app_.PressSilencesAlarm()) return;
   if (button != MouseButton::kLeft) return;
-  if (PointInBox(x, y, pl::kCheckBox)) {
-    Check();
-  } else if (PointInBox(x, y, pl::kCloseBox)) {
-    CloseWindow();
-  } else if (PointInBox(x, y, pl::kHintBox)) {
-    ShowHint();
-  } else {
+  const auto* hit = FirstHit(pl::kHits, x, y);
+  if (hit == nullptr) {
     BeginDrag();
+    return;
+  }
+  switch (hit->target) {
+    case pl::Hit::kCheckButton:
+      Check();
+      return;
+    case pl::Hit::kCloseButton:
+      CloseWindow();
+      return;
+    case pl::Hit::kHintButton:
+      ShowHint();
+      return;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "gfx/geometry.h"
+#include "shell/hit_table.h"
 
 namespace tinto::password_layout {
 
@@ -35,10 +36,16 @@ inline constexpr int kDigitPitch = 8;
 inline constexpr gfx::Point kPoints{693, 11};
 inline constexpr gfx::Point kPointsMaximum{725, 11};
 
-// Hotspots, tested in this order.
+// Hotspots, tested in this order; a press on none of them drags the window.
 inline constexpr gfx::Rect kCheckBox{528, 7, 60, 13};
 inline constexpr gfx::Rect kCloseBox{588, 3, 27, 17};
 inline constexpr gfx::Rect kHintBox{611, 0, 21, 17};
+enum class Hit { kCheckButton, kCloseButton, kHintButton };
+inline constexpr std::array<HitRow<Hit>, 3> kHits = {{
+    {.target = Hit::kCheckButton, .box = kCheckBox},
+    {.target = Hit::kCloseButton, .box = kCloseBox},
+    {.target = Hit::kHintButton, .box = kHintBox},
+}};
 
 // Pressed looks: the rectangle in the window and where the skin keeps the image.
 inline constexpr gfx::Rect kCheck{529, 11, 62, 9};

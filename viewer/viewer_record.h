@@ -76,8 +76,8 @@ struct ViewerRecord {
   gfx::Bitmap wallpaper;
 
   int& SpeedIndex(MediaKind kind, int level) {
-    return speed_index[static_cast<std::size_t>(kind)]
-                      [static_cast<std::size_t>(level + kMaxSpeedLevel)];
+    const int column = level + kMaxSpeedLevel;
+    return speed_index[static_cast<std::size_t>(kind)][static_cast<std::size_t>(column)];
   }
   bool& Zoom(MediaKind kind) { return zoom[static_cast<std::size_t>(kind)]; }
   // Releases the three pictures (the main window's destruction).

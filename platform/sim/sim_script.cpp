@@ -142,7 +142,7 @@ bool ValidDateTime(const std::string& date, const std::string& time) {
 
 void Check(const Command& c) {
   const std::string& n = c.name;
-  if (n == "folder") {
+  if (n == "folder" || n == "hostgame") {
     NeedCount(c, 1, 1);
   } else if (n == "seed" || n == "tickcount") {
     NeedCount(c, 1, 1);
@@ -165,8 +165,6 @@ void Check(const Command& c) {
     NeedCount(c, 2, 2);
     NeedInt(c, 0);
     NeedInt(c, 1);
-  } else if (n == "hostgame") {
-    NeedCount(c, 1, 1);
   } else if (n == "running") {
     NeedCount(c, 1, 1);
     if (c.args[0] != "normal" && c.args[0] != "minimised")
