@@ -1,9 +1,6 @@
 // tinto-sim: runs the program on the simulated platform from a script and logs what it
 // shows and plays. `tinto-sim --passwords` prints the built-in passwords.
 #include <cstdlib>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -13,19 +10,13 @@
 #include <io.h>
 #endif
 
+#include "app/large_blocks.h"
 #include "app/tinto.h"
 #include "platform/sim/sim_run.h"
 #include "unlock/password_tables.h"
 
 int main(int argc, char** argv) {
-#ifdef __GLIBC__
-  // Pictures of a megabyte or more get memory of their own from the system and give it
-  // back when freed. By itself the allocator raises that bound to the largest block freed
-  // so far: after the first movie strip every later one would come from the heap, which
-  // keeps what was freed, and a strip larger than the hole of the last one would add to
-  // it.
-  mallopt(M_MMAP_THRESHOLD, 1 << 20);
-#endif
+  tinto::GiveLargeBlocksBackToTheSystem();
   if (argc != 2) {
     std::cerr << "usage: tinto-sim SCRIPT   (a script file, or - for standard input)\n"
                  "       tinto-sim --passwords\n";

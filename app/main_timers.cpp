@@ -14,8 +14,8 @@ namespace tinto {
 namespace {
 // Window classes of the host game's windows, looked for in this order.
 constexpr std::array<const char*, 3> kHostGameClasses = {"TFM", "TSPFM", "TkeyFM"};
-constexpr int kClockX = 244;
-constexpr int kClockY = 109;
+constexpr int kClockX = main_layout::kClockDigits.x;
+constexpr int kClockY = main_layout::kClockDigits.y;
 constexpr int kCountdownX = main_layout::kCountdownDigits.x;
 constexpr int kCountdownY = main_layout::kCountdownDigits.y;
 }  // namespace
