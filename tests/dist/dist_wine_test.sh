@@ -73,9 +73,7 @@ GAME="$WORK/game"
 mkdir -p "$GAME"
 "$DEMO" "$GAME" > /dev/null
 cp "$unpacked/Tinto.exe" "$GAME/Tinto.exe"
-(cd "$GAME" && exec wine ./Tinto.exe) > "$WORK/main.out" 2> "$WORK/main.err" &
-TINTO_PID=$!
-STARTED_PIDS+=("$TINTO_PID")
+start_wine_tinto "$GAME" main
 if wait_window "Quiro EDIT" 60 > /dev/null; then
   echo "PASS: the unpacked Tinto.exe shows its main window"
 else

@@ -116,9 +116,7 @@ run_as_player() {
     STARTED_PIDS+=("$WM_PID")
     sleep 1
   fi
-  (cd "$GAME" && exec wine ./Tinto.exe) > "$WORK/$RUN.out" 2> "$WORK/$RUN.err" &
-  TINTO_PID=$!
-  STARTED_PIDS+=("$TINTO_PID")
+  start_wine_tinto "$GAME" "$RUN"
   W=$(wait_window "$TITLE" 60)
   need "[$wm] the main window appears" test -n "$W"
   sleep 0.5
@@ -200,9 +198,7 @@ for dpi in 96 192; do
   mkdir -p "$GAME"
   "$DEMO" "$GAME" > /dev/null
   cp "$TINTO" "$GAME/Tinto.exe"
-  (cd "$GAME" && exec wine ./Tinto.exe) > "$WORK/$RUN.out" 2> "$WORK/$RUN.err" &
-  TINTO_PID=$!
-  STARTED_PIDS+=("$TINTO_PID")
+  start_wine_tinto "$GAME" "$RUN"
   W=$(wait_window "$TITLE" 60)
   need "[$dpi dpi] the main window appears" test -n "$W"
   sleep 1

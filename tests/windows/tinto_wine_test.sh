@@ -28,11 +28,7 @@ sim_position=$(sed -n 's/^0 moved main \([-0-9]*\) \([-0-9]*\)$/\1 \2/p' "$WORK/
 sim_area=$(sed -n 's/^0 region main //p' "$WORK/sim.log")
 
 # start_tinto LOG: runs the program from the game folder; its pid in TINTO_PID.
-start_tinto() {
-  (cd "$GAME" && exec wine ./Tinto.exe) > "$WORK/$1.out" 2> "$WORK/$1.err" &
-  TINTO_PID=$!
-  STARTED_PIDS+=("$TINTO_PID")
-}
+start_tinto() { start_wine_tinto "$GAME" "$1"; }
 
 started=$(date +%s%N)
 start_tinto main

@@ -42,6 +42,14 @@ start_wine() {
   wineserver -p 30 2>/dev/null || true  # keep the server up between the commands of a test
 }
 
+# start_wine_tinto GAME LOG: runs GAME/Tinto.exe from its folder, its output in WORK/LOG.out
+# and WORK/LOG.err; its pid in TINTO_PID.
+start_wine_tinto() {
+  (cd "$1" && exec wine ./Tinto.exe) > "$WORK/$2.out" 2> "$WORK/$2.err" &
+  TINTO_PID=$!
+  STARTED_PIDS+=("$TINTO_PID")
+}
+
 # Ends the prefix's server and waits until it is gone, so that no Wine process outlives
 # the test; also run on every way out of the test.
 stop_wine() {
