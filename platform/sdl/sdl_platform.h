@@ -107,6 +107,7 @@ class SdlPlatform : public Platform, public Sound {
     gfx::Mask shape;
     // Rectangles drawn into the window's surface and not yet sent to the server.
     std::vector<SDL_Rect> drawn;
+    std::unique_ptr<X11SurfaceSender> sender;  // small updates, without a round trip
   };
   explicit SdlPlatform(std::vector<std::string> arguments);
 

@@ -1,5 +1,6 @@
 // The desktop backend's windows: creation, showing, position, shape, drawing, focus.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -9,6 +10,11 @@
 #include "platform/sdl/x11_window.h"
 
 namespace tinto::sdl {
+
+namespace {
+// Updates up to this many pixels (64 kB) are sent in the request itself.
+constexpr std::int64_t kSmallUpdatePixels = 16 * 1024;
+}  // namespace
 
 SdlPlatform::Win* SdlPlatform::Find(WindowId id) {
   const auto it = windows_.find(id);
@@ -63,6 +69,7 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
     SetDropTarget(w->window, false);
     w->x_window = X11WindowOf(w->window);
     UseCorePointerEvents(w->window);
+    w->sender = std::make_unique<X11SurfaceSender>(w->window);
   }
   const WindowId id = w->id;
   if (first_window_ == 0) first_window_ = id;
@@ -77,6 +84,7 @@ void SdlPlatform::DestroyWindow(WindowId id) {
   // A window's timers die with it, and a modal loop of it ends.
   timers_.RemoveOwner(id);
   modal_.Forget(id);
+  it->second->sender.reset();
   if (it->second->window != nullptr) SDL_DestroyWindow(it->second->window);
   windows_.erase(it);
 }
@@ -213,8 +221,15 @@ void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect sr
 void SdlPlatform::ShowDrawn() {
   for (auto& [id, w] : windows_) {
     if (w->drawn.empty()) continue;
-    if (w->window != nullptr)
-      SDL_UpdateWindowSurfaceRects(w->window, w->drawn.data(), static_cast<int>(w->drawn.size()));
+    std::int64_t pixels = 0;
+    for (const SDL_Rect& r : w->drawn) pixels += static_cast<std::int64_t>(r.w) * r.h;
+    const int count = static_cast<int>(w->drawn.size());
+    // Small updates (a marker, the clock's digits) go without waiting for the server; large
+    // ones (a film's frames, a whole window) through SDL's shared memory.
+    const bool sent = pixels <= kSmallUpdatePixels && w->sender != nullptr &&
+                      w->sender->Send(SDL_GetWindowSurface(w->window), w->drawn.data(), count);
+    if (w->window != nullptr && !sent)
+      SDL_UpdateWindowSurfaceRects(w->window, w->drawn.data(), count);
     w->drawn.clear();
     if (w->visible) MarkFirstPaint();
   }

@@ -1,6 +1,8 @@
 // Window shape and drop-target advertising through Xlib on SDL's own connection.
 #include "platform/sdl/x11_window.h"
 
+#include <SDL_endian.h>
+#include <SDL_surface.h>
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -207,6 +209,52 @@ void RaiseX11Window(SDL_Window* window) {
   if (x.display == nullptr) return;
   XRaiseWindow(x.display, x.window);
   XFlush(x.display);
+}
+
+X11SurfaceSender::X11SurfaceSender(SDL_Window* window) {
+  const X11Handle x = HandleOf(window);
+  XWindowAttributes attributes{};
+  if (x.display == nullptr || !XGetWindowAttributes(x.display, x.window, &attributes)) return;
+  display_ = x.display;
+  window_ = x.window;
+  visual_ = attributes.visual;
+  depth_ = attributes.depth;
+  // A context made on the window serves every drawable of its depth: the window may be on
+  // a visual with alpha, of another depth than the screen's default context.
+  gc_ = XCreateGC(x.display, x.window, 0, nullptr);
+}
+
+X11SurfaceSender::~X11SurfaceSender() {
+  if (gc_ != nullptr) XFreeGC(static_cast<Display*>(display_), static_cast<GC>(gc_));
+}
+
+bool X11SurfaceSender::Send(const SDL_Surface* surface, const SDL_Rect* rects, int count) {
+  if (gc_ == nullptr || surface == nullptr || surface->format->BytesPerPixel != 4 ||
+      (depth_ != 24 && depth_ != 32))
+    return false;
+  auto* display = static_cast<Display*>(display_);
+  XImage* image = XCreateImage(
+      display, static_cast<Visual*>(visual_), static_cast<unsigned int>(depth_), ZPixmap, 0,
+      static_cast<char*>(surface->pixels), static_cast<unsigned int>(surface->w),
+      static_cast<unsigned int>(surface->h), 32, surface->pitch);
+  if (image == nullptr) return false;
+  // The surface's pixels are words in this machine's order, as SDL's own image says.
+  image->byte_order = SDL_BYTEORDER == SDL_BIG_ENDIAN ? MSBFirst : LSBFirst;
+  if (image->bits_per_pixel != 32) {
+    image->data = nullptr;
+    XDestroyImage(image);
+    return false;
+  }
+  for (int i = 0; i < count; ++i) {
+    const SDL_Rect& r = rects[i];
+    // Xlib copies the pixels into its request: the surface is free to change at once.
+    XPutImage(display, window_, static_cast<GC>(gc_), image, r.x, r.y, r.x, r.y,
+              static_cast<unsigned int>(r.w), static_cast<unsigned int>(r.h));
+  }
+  image->data = nullptr;  // the surface's, not the image's to free
+  XDestroyImage(image);
+  XFlush(display);
+  return true;
 }
 
 unsigned long X11WindowOf(SDL_Window* window) {

@@ -56,6 +56,33 @@ void SetDialogState(SDL_Window* window, unsigned long owner, bool above);
 // this is the whole of raising it; with one it is a request the manager honours).
 void RaiseX11Window(SDL_Window* window);
 
+// Sends small updates of a window's surface to the X server without waiting for it. SDL
+// waits for the server's answer after every update of a window's surface (a shared-memory
+// surface must not change while the server reads it), which wakes the program once more
+// for each update; a few rectangles of a marker or of the clock's digits go in the request
+// itself instead, and the server's answer is not needed.
+class X11SurfaceSender {
+ public:
+  // Made for a window that has its surface; does nothing (Send is false) when the window
+  // does not live on an X server.
+  explicit X11SurfaceSender(SDL_Window* window);
+  X11SurfaceSender(const X11SurfaceSender&) = delete;
+  X11SurfaceSender& operator=(const X11SurfaceSender&) = delete;
+  // Frees what it holds on the server: before the window is destroyed.
+  ~X11SurfaceSender();
+
+  // Copies the rectangles of the surface to the window and flushes the request; false
+  // (nothing sent) when it cannot, and SDL's own update is to be used.
+  bool Send(const SDL_Surface* surface, const SDL_Rect* rects, int count);
+
+ private:
+  void* display_ = nullptr;  // Display*
+  unsigned long window_ = 0;
+  void* visual_ = nullptr;  // Visual*
+  void* gc_ = nullptr;      // GC
+  int depth_ = 0;
+};
+
 // The X window of an SDL window (0 when it does not live on an X server).
 unsigned long X11WindowOf(SDL_Window* window);
 

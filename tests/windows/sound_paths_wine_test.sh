@@ -57,16 +57,17 @@ plays() {
   sox -n -r 22050 -c 1 -b 16 "$songs/曲.wav" synth 1.5 sine 440 2> /dev/null
   : > "$log"
   (cd "$game" && LC_ALL=${LOCALE_OF[$cp]} TINTO_MEDIA_LOG=$(windows_name "$log") \
-    exec wine ./Tinto.exe "$(windows_name "$songs/曲.wav")") \
+    WINEDEBUG=err+all exec wine ./Tinto.exe "$(windows_name "$songs/曲.wav")") \
     > "$WORK/$run.out" 2> "$WORK/$run.err" &
   TINTO_PID=$!
   STARTED_PIDS+=("$TINTO_PID")
   W=$(wait_window "$TITLE" 60)
   if [ -z "$W" ]; then
-    echo "FAIL: [$cp] the main window did not appear in $game"
-    tail -5 "$WORK/$run.err"
-    failures=$((failures + 1))
-    return
+    kill -0 "$XVFB_PID" 2> /dev/null || echo "the virtual display has ended"
+    kill -0 "$TINTO_PID" 2> /dev/null || echo "wine has ended"
+    echo "Wine's processes:"
+    ps -eo pid,stat,etime,time,args | grep -E '[w]ine|[.]exe' | cut -c1-200
+    fail_now "[$cp] the main window did not appear in $game"
   fi
   # The song of the command line is the only one opened before the first click.
   poll_for 10 grep -q '^ok mci open' "$log"
