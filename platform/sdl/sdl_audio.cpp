@@ -5,12 +5,25 @@
 #include <SDL_mixer.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "media/media_length.h"
 
 namespace tinto::sdl {
 
 namespace {
 constexpr int kEffectChannel = 0;
+
+// A standard MIDI file begins with its header chunk.
+bool IsStandardMidiFile(const std::string& path) {
+  char magic[4] = {};
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  const bool midi = std::fread(magic, 1, 4, file) == 4 && std::memcmp(magic, "MThd", 4) == 0;
+  std::fclose(file);
+  return midi;
+}
 }  // namespace
 
 SdlAudio::SdlAudio() {
@@ -57,7 +70,7 @@ std::optional<std::uint32_t> SdlAudio::MusicOpen(const std::string& path) {
   MusicClose();
   const std::optional<std::uint32_t> length = SongLengthMs(path);
   if (!length) return std::nullopt;
-  if (open_) {
+  if (open_ && !(IsStandardMidiFile(path) && midi_.Open(path))) {
     music_ = Mix_LoadMUS(path.c_str());
     if (music_ == nullptr) return std::nullopt;
   }
@@ -68,14 +81,17 @@ std::optional<std::uint32_t> SdlAudio::MusicOpen(const std::string& path) {
 bool SdlAudio::MusicPlay() {
   if (!measured_) return false;
   if (!open_) return true;  // no device: the song runs its length in silence
+  if (midi_.is_open()) return midi_.Play();
   return Mix_PlayMusic(music_, 1) == 0;
 }
 
 void SdlAudio::MusicStop() {
+  midi_.Stop();
   if (open_) Mix_HaltMusic();
 }
 
 void SdlAudio::MusicClose() {
+  midi_.Close();
   if (music_ != nullptr) {
     Mix_HaltMusic();
     Mix_FreeMusic(music_);

@@ -2,13 +2,15 @@
 //
 // Effects play on one mixer channel, so a new effect cuts the one sounding. Music is the
 // mixer's music stream: MIDI (through FluidSynth and its default General MIDI
-// soundfont), MP3 and WAV. Without a sound device everything is silent and nothing
-// fails: music files are still measured, so songs last as long as they would sound.
+// soundfont, see midi_synth.h), MP3 and WAV. Without a sound device everything is silent and
+// nothing fails: music files are still measured, so songs last as long as they would sound.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "platform/sdl/midi_synth.h"
 
 struct Mix_Chunk;
 struct _Mix_Music;
@@ -39,6 +41,7 @@ class SdlAudio {
   bool open_ = false;
   Mix_Chunk* chunk_ = nullptr;
   _Mix_Music* music_ = nullptr;
+  MidiSynth midi_;         // plays the open file instead of music_ when it is a standard MIDI file
   bool measured_ = false;  // a file is open (measured, and loaded when there is a device)
 };
 
