@@ -29,8 +29,7 @@ bool MidiSynth::Open(const std::string& path) {
   int frequency = 0, channels = 0;
   Uint16 format = 0;
   // The song is written straight into the mixer's buffer: 16-bit stereo only.
-  if (Mix_QuerySpec(&frequency, &format, &channels) == 0 || format != AUDIO_S16SYS ||
-      channels != 2)
+  if (Mix_QuerySpec(&frequency, &format, &channels) == 0 || format != AUDIO_S16SYS || channels != 2)
     return false;
   settings_ = new_fluid_settings();
   if (settings_ == nullptr) return false;
