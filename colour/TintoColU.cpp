@@ -75,6 +75,7 @@ void TTintoColFM::FormShow() {
             {pl::kCaptionSource.x, pl::kCaptionSource.y + 6 * p, pl::kCaptionSize.width,
              pl::kCaptionSize.height});
   selected_ = -1;
+  icon_runs_ = {};
   colours.colour_table[kWorkRow] = colours.colour_table[static_cast<std::size_t>(VariantRow(v))];
   for (int e = 0; e < kNamedEntries; ++e) {
     colours.ApplyEntry(kWorkRow, p, e);

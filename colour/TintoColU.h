@@ -10,6 +10,7 @@
 
 #include "colour/colour_model.h"
 #include "colour/free_colour_cycle.h"
+#include "colour/recolour.h"
 #include "gfx/text.h"
 #include "shell/skinned_dialog.h"
 #include "unlock/points.h"
@@ -83,6 +84,9 @@ class TTintoColFM : public SkinnedDialog {
   ColourModel& colours_;
   const Points& points_;
   std::unique_ptr<gfx::Font> font_;
+  // The part's icon as runs of key colours, found again at each opening and painted in
+  // each entry's colours.
+  PatternRuns icon_runs_;
 };
 
 }  // namespace tinto

@@ -33,10 +33,11 @@ void TTintoColFM::DrawSwatch(int e) {
             {pl::kHexBandSource.x + shift, pl::kHexBandSource.y, 26, 9});
   // The part's icon, ORed straight onto the hexagon.
   if (!locked) {
-    RecolourPattern(surface_.back(), app_.skin()[kColptn], colours_,
-                    {.row = kWorkRow,
-                     .to = {hex.left, hex.top},
-                     .from = {kPX[p] + 4, kPY[p] + 3, hex.width, hex.height}});
+    const gfx::Bitmap& pattern = app_.skin()[kColptn];
+    const gfx::Rect icon{kPX[p] + 4, kPY[p] + 3, hex.width, hex.height};
+    if (!icon_runs_.Fits(pattern, colours_, icon))
+      icon_runs_ = PatternRuns(pattern, colours_, icon);
+    icon_runs_.Paint(surface_.back(), colours_, kWorkRow, {hex.left, hex.top});
   }
 }
 

@@ -22,4 +22,26 @@ struct RecolourArea {
 void RecolourPattern(gfx::Bitmap& dest, const gfx::Bitmap& pattern, const ColourModel& colours,
                      const RecolourArea& area);
 
+// One pattern region recoloured many times in different rows' colours (the picker's
+// swatches of a part: one icon, one set of key colours, a colour per entry). The region's
+// runs of key colours are found once; each Paint then only fills them.
+class PatternRuns {
+ public:
+  PatternRuns() = default;
+  // The runs of region `from` of the pattern, for the key colours of colours' normal row.
+  PatternRuns(const gfx::Bitmap& pattern, const ColourModel& colours, gfx::Rect from);
+
+  // Whether these are the runs of that region of that pattern for colours' key colours.
+  bool Fits(const gfx::Bitmap& pattern, const ColourModel& colours, gfx::Rect from) const;
+
+  // The pixels RecolourPattern(dest, pattern, colours, {row, to, from}) paints.
+  void Paint(gfx::Bitmap& dest, const ColourModel& colours, int row, gfx::Point to) const;
+
+ private:
+  const gfx::Bitmap* pattern_ = nullptr;
+  gfx::Rect from_;
+  ColourRow keys_{};
+  gfx::KeyRuns runs_;
+};
+
 }  // namespace tinto

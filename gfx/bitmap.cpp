@@ -234,4 +234,80 @@ void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
   }
 }
 
+KeyRuns::KeyRuns(const Bitmap& src, Rect src_rect, std::span<const Pixel> keys) {
+  // The distinct key colours: keys of one colour share its runs and OR their paints.
+  std::vector<Pixel> colours;
+  colour_of_key_.reserve(keys.size());
+  for (const Pixel key : keys) {
+    const auto found = std::find(colours.begin(), colours.end(), key);
+    colour_of_key_.push_back(static_cast<std::uint32_t>(found - colours.begin()));
+    if (found == colours.end()) colours.push_back(key);
+  }
+  colours_ = static_cast<std::uint32_t>(colours.size());
+  // The part of the region inside src; the destination is clipped when painting.
+  const int left = std::max(src_rect.left, 0);
+  const int top = std::max(src_rect.top, 0);
+  const int right = std::min(src_rect.right(), src.width());
+  const int bottom = std::min(src_rect.bottom(), src.height());
+  if (right <= left || bottom <= top) return;
+  offset_ = {left - src_rect.left, top - src_rect.top};
+  size_ = {right - left, bottom - top};
+  // Each distinct colour is its own paint (its number + 1, 0 for no key), so the table
+  // finds a pixel's colour in one probe sequence; past the table's size, a search.
+  constexpr std::uint32_t kNone = 0;
+  std::vector<KeyPaint> numbered;
+  for (std::uint32_t i = 0; i < colours_; ++i) numbered.push_back({colours[i], i + 1});
+  const bool use_table = numbered.size() <= KeyTable::kMostKeys;
+  const KeyTable table(use_table ? std::span<const KeyPaint>(numbered)
+                                 : std::span<const KeyPaint>{});
+  const auto number_of = [&](Pixel p) -> std::uint32_t {
+    if (use_table) return table.PaintOf(p);
+    const auto found = std::find(colours.begin(), colours.end(), p);
+    return found == colours.end() ? kNone : static_cast<std::uint32_t>(found - colours.begin()) + 1;
+  };
+  row_ends_.reserve(static_cast<std::size_t>(size_.height));
+  for (int y = 0; y < size_.height; ++y) {
+    const Pixel* s = src.row(top + y) + left;
+    for (int x = 0; x < size_.width;) {
+      int end = x + 1;
+      while (end < size_.width && s[end] == s[x]) ++end;
+      const std::uint32_t number = number_of(s[x]);
+      if (number != kNone) runs_.push_back({.x = x, .length = end - x, .colour = number - 1});
+      x = end;
+    }
+    row_ends_.push_back(runs_.size());
+  }
+}
+
+void KeyRuns::Or(Bitmap& dst, Point dst_at, std::span<const Pixel> paints) const {
+  // Each distinct colour's paint: the OR of its keys' paints.
+  std::array<Pixel, KeyTable::kMostKeys> few{};
+  std::vector<Pixel> many;
+  Pixel* paint = few.data();
+  if (colours_ > few.size()) {
+    many.assign(colours_, 0);
+    paint = many.data();
+  }
+  for (std::size_t k = 0; k < colour_of_key_.size() && k < paints.size(); ++k)
+    paint[colour_of_key_[k]] |= paints[k];
+  // The part of the region that lands inside dst.
+  Point at = {dst_at.x + offset_.x, dst_at.y + offset_.y};
+  Rect region{0, 0, size_.width, size_.height};
+  if (!ClipCopy(dst.size(), at, size_, region)) return;
+  const int left = region.left;
+  const int right = region.left + region.width;
+  for (int y = region.top; y < region.top + region.height; ++y) {
+    Pixel* d = dst.row(at.y + y - region.top) + at.x;
+    const std::size_t begin = y == 0 ? 0 : row_ends_[static_cast<std::size_t>(y - 1)];
+    const std::size_t end = row_ends_[static_cast<std::size_t>(y)];
+    for (std::size_t r = begin; r < end; ++r) {
+      const Run& run = runs_[r];
+      const Pixel p = paint[run.colour];
+      const int from = std::max(run.x, left);
+      const int to = std::min(run.x + run.length, right);
+      for (int x = from; x < to; ++x) d[x - left] |= p;
+    }
+  }
+}
+
 }  // namespace tinto::gfx

@@ -141,4 +141,31 @@ struct KeyPaint {
 void OrKeyColours(Bitmap& dst, Point dst_at, const Bitmap& src, Rect src_rect,
                   std::span<const KeyPaint> keys);
 
+// The runs of key-coloured pixels in a region of a picture, found once, so that the region
+// can be ORed onto destinations again and again in different paints without reading its
+// pixels: Or with paints p is OrKeyColours with keys[i] paired with p[i]. Made for one
+// small region drawn many times (a list of the same icon in different colours).
+class KeyRuns {
+ public:
+  KeyRuns() = default;
+  KeyRuns(const Bitmap& src, Rect src_rect, std::span<const Pixel> keys);
+
+  // paints holds one paint for each key, in the keys' order.
+  void Or(Bitmap& dst, Point dst_at, std::span<const Pixel> paints) const;
+
+ private:
+  // A row's run of one key colour.
+  struct Run {
+    int x = 0;
+    int length = 0;
+    std::uint32_t colour = 0;  // which distinct key colour
+  };
+  Point offset_;  // the region's clipped top left, relative to src_rect's
+  Size size_;     // the size of the clipped region
+  std::vector<std::uint32_t> colour_of_key_;  // each key's distinct colour
+  std::uint32_t colours_ = 0;                 // how many distinct key colours
+  std::vector<Run> runs_;                     // row by row, left to right
+  std::vector<std::size_t> row_ends_;         // where each row's runs end in runs_
+};
+
 }  // namespace tinto::gfx

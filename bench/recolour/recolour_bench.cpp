@@ -86,21 +86,20 @@ void LayHexagon(gfx::Bitmap& back, const gfx::Bitmap& face, gfx::Rect hex) {
             {pl::kHexBandSource.x, pl::kHexBandSource.y, 26, 9});
 }
 
-// The swatches as the picker draws them: the hexagon from the skin, then the part's icon
-// recoloured onto it.
+// The swatches as the picker draws them when it opens: the icon's runs of key colours
+// found, then for each entry the hexagon from the skin and the icon painted onto it.
 void BM_RecolourPickerSwatches(benchmark::State& state) {
   Scene& s = TheScene();
   gfx::Bitmap back(pl::kWidth, pl::kHeight);
   const gfx::Bitmap& face = s.skin[kBase4];
+  const gfx::Rect first = pl::EntryHexagon(0);
+  const gfx::Rect icon{kPX[kSwatchPart] + 4, kPY[kSwatchPart] + 3, first.width, first.height};
   for (auto _ : state) {
+    const PatternRuns runs(s.skin[kColptn], s.colours, icon);
     for (int e = 0; e < pl::kEntries; ++e) {
       const gfx::Rect hex = pl::EntryHexagon(e);
       LayHexagon(back, face, hex);
-      RecolourPattern(
-          back, s.skin[kColptn], s.colours,
-          {.row = kWorkRow,
-           .to = {hex.left, hex.top},
-           .from = {kPX[kSwatchPart] + 4, kPY[kSwatchPart] + 3, hex.width, hex.height}});
+      runs.Paint(back, s.colours, kWorkRow, {hex.left, hex.top});
     }
     benchmark::ClobberMemory();
   }

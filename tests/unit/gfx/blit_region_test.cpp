@@ -147,6 +147,55 @@ TEST(Mask, SeveralKeysInOnePassMatchOnePassPerKey) {
   }
 }
 
+TEST(Mask, KeyRunsFoundOncePaintLikeOnePassInEveryPaintAndPlace) {
+  // Runs broken at row ends and inside rows; a black key, a key shared by two entries, a key
+  // absent from the picture; the last column in colours of their own, found only among the
+  // extra keys (more distinct colours than the one-pass table holds).
+  Bitmap pattern(11, 6);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 11; ++x)
+      pattern.set(x, y, x == 10 ? MakePixel(1, y % 3, 1) : MakePixel((x / 3 + y) % 4 * 60, 0, 0));
+  const std::vector<Pixel> keys = {MakePixel(0, 0, 0), MakePixel(60, 0, 0), MakePixel(120, 0, 0),
+                                   MakePixel(60, 0, 0), MakePixel(9, 9, 9)};
+  std::vector<Pixel> many_keys = keys;
+  for (int i = 0; i < 20; ++i) many_keys.push_back(MakePixel(1, i, 1));
+  const auto paints = [](std::size_t n, Pixel salt) {
+    std::vector<Pixel> out;
+    for (std::size_t i = 0; i < n; ++i)
+      out.push_back((static_cast<Pixel>(i) * 0x010305 + salt) & 0xFFFFFF);
+    return out;
+  };
+  const struct {
+    Point at;
+    Rect from;
+  } cases[] = {{{0, 0}, {0, 0, 11, 6}}, {{3, 2}, {2, 1, 7, 4}},    {{-2, -1}, {4, 3, 9, 9}},
+               {{9, 0}, {0, 0, 11, 6}}, {{-3, 5}, {-2, -1, 8, 4}}, {{0, 0}, {5, 5, 0, 1}},
+               {{1, 1}, {12, 0, 3, 3}}};
+  for (const std::vector<Pixel>& k : {keys, many_keys}) {
+    for (const auto& c : cases) {
+      const KeyRuns runs(pattern, c.from, k);
+      // The same runs painted in two sets of paints, and at a second place.
+      for (const Pixel salt : {0x102030u, 0x0A0B0Cu}) {
+        const std::vector<Pixel> p = paints(k.size(), salt);
+        std::vector<KeyPaint> pairs;
+        for (std::size_t i = 0; i < k.size(); ++i) pairs.push_back({k[i], p[i]});
+        for (const Point at : {c.at, Point{c.at.x + 1, c.at.y - 2}}) {
+          const Bitmap start = Pattern(10, 7, 0x0F0F0F);
+          Bitmap one_pass = start;
+          OrKeyColours(one_pass, at, pattern, c.from, pairs);
+          Bitmap by_runs = start;
+          runs.Or(by_runs, at, p);
+          for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 10; ++x)
+              ASSERT_EQ(by_runs.at(x, y), one_pass.at(x, y))
+                  << k.size() << " keys, at " << at.x << "," << at.y << " from " << c.from.left
+                  << "," << c.from.top << ", pixel " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST(Stretch, DoublesByPixelReplicationAndKeepsExactSizeCopies) {
   const Bitmap src = Pattern(3, 2, 0x777);
   Bitmap dst(6, 4);
