@@ -107,9 +107,7 @@ void TTintoMainFM::CloseViewerForAlarm() {
 }
 
 bool TTintoMainFM::HostGameRunning() {
-  for (const char* cls : kHostGameClasses)
-    if (platform_.HostWindowExists(cls)) return true;
-  return false;
+  return platform_.HostWindowExists(kHostGameClasses);
 }
 
 void TTintoMainFM::FirstTick() {

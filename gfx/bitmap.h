@@ -87,6 +87,8 @@ class Mask {
   int height() const { return height_; }
   bool at(int x, int y) const { return bits_[Index(x, y)] != 0; }
   void set(int x, int y, bool on) { bits_[Index(x, y)] = on ? 1 : 0; }
+  // Row y's values, one byte of 0 or 1 for each pixel.
+  const std::uint8_t* row(int y) const { return bits_.data() + Index(0, y); }
 
  private:
   static std::size_t Count(int w, int h) {

@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <string>
 
 #include "gfx/font_finder.h"
 
@@ -98,6 +101,17 @@ void AddJapanese(FcConfig* config, const std::string& family, bool fixed, Collec
   }
 }
 
+// Every candidate for the name, in the order FindFontFiles gives.
+std::vector<FontFile> Search(FcConfig* config, const std::string& name) {
+  const bool fixed = IsFixedPitchFaceName(name);
+  Collector out;
+  if (!name.empty()) AddFamily(config, name, out);
+  AddFamily(config, fixed ? "IPAGothic" : "IPAPGothic", out);
+  AddFamily(config, fixed ? "IPAPGothic" : "IPAGothic", out);
+  AddJapanese(config, name, fixed, out);
+  return out.Take();
+}
+
 }  // namespace
 
 bool IsFixedPitchFaceName(std::string_view face_name) {
@@ -106,17 +120,18 @@ bool IsFixedPitchFaceName(std::string_view face_name) {
 }
 
 std::vector<FontFile> FindFontFiles(std::string_view face_name) {
-  // A configuration of our own, so that nothing is left in fontconfig's global state.
-  ConfigPtr config(FcInitLoadConfigAndFonts());
+  // The system's configuration is read once (every window's font asks, and reading it
+  // takes milliseconds), into a configuration of our own, so that nothing is left in
+  // fontconfig's global state; each name's answer is kept too.
+  static std::mutex mutex;
+  static const ConfigPtr config(FcInitLoadConfigAndFonts());
+  static std::map<std::string, std::vector<FontFile>, std::less<>> found;
+  const std::lock_guard lock(mutex);
+  if (const auto it = found.find(face_name); it != found.end()) return it->second;
   if (!config) return {};
-  const std::string name(face_name);
-  const bool fixed = IsFixedPitchFaceName(face_name);
-  Collector out;
-  if (!name.empty()) AddFamily(config.get(), name, out);
-  AddFamily(config.get(), fixed ? "IPAGothic" : "IPAPGothic", out);
-  AddFamily(config.get(), fixed ? "IPAPGothic" : "IPAGothic", out);
-  AddJapanese(config.get(), name, fixed, out);
-  return out.Take();
+  std::vector<FontFile> files = Search(config.get(), std::string(face_name));
+  found.emplace(std::string(face_name), files);
+  return files;
 }
 
 }  // namespace tinto::gfx

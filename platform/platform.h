@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -152,8 +153,8 @@ class Platform {
   virtual bool ActivateRunningCopy(const std::string& title) = 0;
   // Takes the application title so that later copies find this one.
   virtual void ClaimTitle(const std::string& title) = 0;
-  // True when a top-level window of the host game's window class is present.
-  virtual bool HostWindowExists(const std::string& class_name) = 0;
+  // True when a top-level window of one of the host game's window classes is present.
+  virtual bool HostWindowExists(std::span<const char* const> class_names) = 0;
   virtual gfx::Size ScreenSize() = 0;
   virtual void MinimiseApplication() = 0;
   // The standard error message of the platform (shown modally, or recorded).

@@ -50,6 +50,7 @@ ShiftState ShiftOf(Uint16 mods) {
 }  // namespace
 
 void SdlPlatform::RunMessageLoop() {
+  Audio();
   Pump([] { return false; });
 }
 

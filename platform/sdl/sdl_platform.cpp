@@ -70,8 +70,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
 
 SdlPlatform::SdlPlatform(std::vector<std::string> arguments)
     : arguments_(std::move(arguments)),
-      timers_(&Ticks, static_cast<std::uint32_t>(UptimeMs() - SDL_GetTicks64())),
-      audio_(std::make_unique<SdlAudio>()) {}
+      timers_(&Ticks, static_cast<std::uint32_t>(UptimeMs() - SDL_GetTicks64())) {}
 
 SdlPlatform::~SdlPlatform() {
   session_end_.reset();  // its thread pushes SDL events
@@ -80,6 +79,11 @@ SdlPlatform::~SdlPlatform() {
   if (arrow_ != nullptr) SDL_FreeCursor(arrow_);
   if (busy_ != nullptr) SDL_FreeCursor(busy_);
   SDL_Quit();
+}
+
+SdlAudio& SdlPlatform::Audio() {
+  if (audio_ == nullptr) audio_ = std::make_unique<SdlAudio>();
+  return *audio_;
 }
 
 // --- the application and other programs
@@ -100,8 +104,8 @@ void SdlPlatform::ClaimTitle(const std::string& title) {
 
 // The host game's window classes on an X desktop, or, since the game runs under Wine
 // (whose windows carry Wine's class names), its process.
-bool SdlPlatform::HostWindowExists(const std::string& class_name) {
-  return desktop_.ClassExists(class_name) || ProcessRunning(kHostExecutable);
+bool SdlPlatform::HostWindowExists(std::span<const char* const> class_names) {
+  return desktop_.ClassExists(class_names) || ProcessRunning(kHostExecutable);
 }
 
 gfx::Size SdlPlatform::ScreenSize() {

@@ -38,7 +38,7 @@ class SdlPlatform : public Platform, public Sound {
   std::vector<std::string> Arguments() override { return arguments_; }
   bool ActivateRunningCopy(const std::string& title) override;
   void ClaimTitle(const std::string& title) override;
-  bool HostWindowExists(const std::string& class_name) override;
+  bool HostWindowExists(std::span<const char* const> class_names) override;
   gfx::Size ScreenSize() override;
   void MinimiseApplication() override;
   void ShowError(const std::string& text) override;
@@ -80,14 +80,14 @@ class SdlPlatform : public Platform, public Sound {
   void SetCursorShape(CursorShape shape) override;
 
   // --- sound effects and music
-  void PlayWave(const std::string& path, bool loop) override { audio_->PlayWave(path, loop); }
-  void StopWaves() override { audio_->StopWaves(); }
+  void PlayWave(const std::string& path, bool loop) override { Audio().PlayWave(path, loop); }
+  void StopWaves() override { Audio().StopWaves(); }
   std::optional<std::uint32_t> MusicOpen(const std::string& path) override {
-    return audio_->MusicOpen(path);
+    return Audio().MusicOpen(path);
   }
-  bool MusicPlay() override { return audio_->MusicPlay(); }
-  void MusicStop() override { audio_->MusicStop(); }
-  void MusicClose() override { audio_->MusicClose(); }
+  bool MusicPlay() override { return Audio().MusicPlay(); }
+  void MusicStop() override { Audio().MusicStop(); }
+  void MusicClose() override { Audio().MusicClose(); }
 
  private:
   struct Win {
@@ -143,6 +143,10 @@ class SdlPlatform : public Platform, public Sound {
   TimerQueue timers_;
   X11Desktop desktop_;
   SingleInstance instance_{desktop_};
+  // The sound device is opened when the message loop starts, once the windows and their
+  // timers exist (a sound server can take tens of milliseconds to answer, and the main
+  // window shows at its first tick), or earlier when a sound is asked for first.
+  SdlAudio& Audio();
   std::unique_ptr<SdlAudio> audio_;
 
   std::map<WindowId, std::unique_ptr<Win>> windows_;

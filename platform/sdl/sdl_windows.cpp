@@ -144,14 +144,21 @@ void SdlPlatform::ApplyShapeAlpha(const Win& w, SDL_Surface* surface, gfx::Rect 
   if (part.empty() || (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)) return;
   const bool shaped = w.shape.width() > 0;
   for (int y = part.top; y < part.top + part.height; ++y) {
-    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
-                                          static_cast<std::ptrdiff_t>(y) * surface->pitch);
-    for (int x = part.left; x < part.left + part.width; ++x) {
-      const bool inside =
-          !shaped || (x < w.shape.width() && y < w.shape.height() && w.shape.at(x, y));
-      // Clear means all zero: compositors blend premultiplied colours.
-      row[x] = inside ? (row[x] | 0xFF000000u) : 0u;
+    Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
+                                            static_cast<std::ptrdiff_t>(y) * surface->pitch) +
+                  part.left;
+    // Clear means all zero: compositors blend premultiplied colours.
+    if (!shaped) {
+      for (int i = 0; i < part.width; ++i) row[i] |= 0xFF000000u;
+      continue;
     }
+    // The mask's pixels of the row (none below it), and clear beyond them.
+    const int masked =
+        y < w.shape.height() ? std::clamp(w.shape.width() - part.left, 0, part.width) : 0;
+    const std::uint8_t* inside = masked > 0 ? w.shape.row(y) + part.left : nullptr;
+    for (int i = 0; i < masked; ++i)
+      row[i] = (row[i] | 0xFF000000u) & (0u - static_cast<Uint32>(inside[i]));
+    for (int i = masked; i < part.width; ++i) row[i] = 0u;
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }

@@ -151,7 +151,7 @@ std::vector<X11Desktop::TopLevel> X11Desktop::FindByTitle(const std::string& tit
   return found;
 }
 
-bool X11Desktop::ClassExists(const std::string& name) {
+bool X11Desktop::ClassExists(std::span<const char* const> names) {
   if (display_ == nullptr) return false;
   ErrorTrap trap(display_);
   bool found = false;
@@ -160,8 +160,10 @@ bool X11Desktop::ClassExists(const std::string& name) {
     XClassHint hint{};
     if (XGetClassHint(display_, w, &hint) == 0) return;
     // Window classes compare without regard to case, as the host game's platform does.
-    auto same = [&name](const char* s) { return s != nullptr && strcasecmp(s, name.c_str()) == 0; };
-    found = same(hint.res_name) || same(hint.res_class);
+    for (const char* name : names) {
+      auto same = [name](const char* s) { return s != nullptr && strcasecmp(s, name) == 0; };
+      found = found || same(hint.res_name) || same(hint.res_class);
+    }
     if (hint.res_name != nullptr) XFree(hint.res_name);
     if (hint.res_class != nullptr) XFree(hint.res_class);
   });

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,8 @@ class X11Desktop {
   // Top-level windows whose _NET_WM_NAME (UTF-8) or else WM_NAME is exactly the title,
   // leaving out windows of this process.
   std::vector<TopLevel> FindByTitle(const std::string& title);
-  // True when some top-level window's WM_CLASS instance or class name equals name.
-  bool ClassExists(const std::string& name);
+  // True when some top-level window's WM_CLASS instance or class name is one of names.
+  bool ClassExists(std::span<const char* const> names);
 
   // De-iconifies a minimised window, raises a shown one and asks the window manager to
   // activate it. A withdrawn window (one its program keeps hidden) is not mapped.

@@ -125,8 +125,9 @@ bool SimPlatform::ActivateRunningCopy(const std::string&) {
   return true;
 }
 
-bool SimPlatform::HostWindowExists(const std::string& class_name) {
-  return setup_.host_classes.count(class_name) > 0;
+bool SimPlatform::HostWindowExists(std::span<const char* const> class_names) {
+  return std::any_of(class_names.begin(), class_names.end(),
+                     [this](const char* name) { return setup_.host_classes.count(name) > 0; });
 }
 
 void SimPlatform::MinimiseApplication() {

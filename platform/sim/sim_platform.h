@@ -51,7 +51,7 @@ class SimPlatform : public Platform, public Sound, public PlatformInspector {
   std::vector<std::string> Arguments() override { return setup_.args; }
   bool ActivateRunningCopy(const std::string& title) override;
   void ClaimTitle(const std::string&) override {}
-  bool HostWindowExists(const std::string& class_name) override;
+  bool HostWindowExists(std::span<const char* const> class_names) override;
   gfx::Size ScreenSize() override { return setup_.screen; }
   void MinimiseApplication() override;
   void ShowError(const std::string& text) override;

@@ -2,6 +2,8 @@
 // the program and other programs, the screen, error messages, time, key state, cursor.
 #include "platform/win32/win32_platform.h"
 
+#include <algorithm>
+
 #include "platform/win32/wide.h"
 
 namespace tinto::win32 {
@@ -129,8 +131,10 @@ void Win32Platform::ClaimTitle(const std::string& title) {
   instance_mutex_ = mutex;
 }
 
-bool Win32Platform::HostWindowExists(const std::string& class_name) {
-  return FindWindowW(Widen(class_name).c_str(), nullptr) != nullptr;
+bool Win32Platform::HostWindowExists(std::span<const char* const> class_names) {
+  return std::any_of(class_names.begin(), class_names.end(), [](const char* name) {
+    return FindWindowW(Widen(name).c_str(), nullptr) != nullptr;
+  });
 }
 
 gfx::Size Win32Platform::ScreenSize() {

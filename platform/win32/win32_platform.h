@@ -37,7 +37,7 @@ class Win32Platform : public Platform, public Sound {
   std::vector<std::string> Arguments() override;
   bool ActivateRunningCopy(const std::string& title) override;
   void ClaimTitle(const std::string& title) override;
-  bool HostWindowExists(const std::string& class_name) override;
+  bool HostWindowExists(std::span<const char* const> class_names) override;
   gfx::Size ScreenSize() override;
   void MinimiseApplication() override;
   void ShowError(const std::string& text) override;

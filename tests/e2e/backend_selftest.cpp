@@ -9,6 +9,7 @@
 // result 3), Q quits.
 #include "tests/e2e/backend_selftest.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -23,6 +24,8 @@ constexpr gfx::Pixel kLeftColour = 0xFF8040;
 constexpr gfx::Pixel kRightColour = 0x2080FF;
 constexpr gfx::Pixel kDialogColour = 0x30C030;
 constexpr gfx::Pixel kDialog2Colour = 0xC03030;
+// The host game's main window class.
+constexpr std::array<const char*, 1> kHostClass = {"TFM"};
 
 void Log(const std::string& line) {
   std::printf("%s\n", line.c_str());
@@ -218,7 +221,7 @@ int RunBackendSelftest(tinto::Platform& p, int argc, char** argv) {
         Log("error closed");
         break;
       case 'H':
-        Log("host " + std::to_string(p.HostWindowExists("TFM")));
+        Log("host " + std::to_string(p.HostWindowExists(kHostClass)));
         break;
       case 'Q':
         p.Quit();

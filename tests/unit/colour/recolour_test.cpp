@@ -22,8 +22,8 @@ TEST(PatternRuns, PaintLikeRecolourPatternAndStopFittingWhenTheirSourceChanges) 
     for (int x = 0; x < 9; ++x)
       pattern.set(x, y,
                   (x + y) % 5 == 4 ? gfx::MakePixel(1, 2, 3)
-                                   : gfx::PixelFromColorRef(colours.LookupColour(
-                                         kNormalRow, 1 + (x / 2 + y) % 9)));
+                                   : gfx::PixelFromColorRef(
+                                         colours.LookupColour(kNormalRow, 1 + (x / 2 + y) % 9)));
   const gfx::Rect from{1, 0, 7, 4};
   const PatternRuns runs(pattern, colours, from);
   for (const int row : {2, 3, kWorkRow}) {
