@@ -39,9 +39,11 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PACKAGING = os.path.join(ROOT, "packaging")
 README_JA = "はじめにお読みください.txt"
 README_EN = "README-en.txt"
-# Not found by ldd: the fonts the skin's text and the manual are drawn with, and the
-# soundfont SDL_mixer plays the game's MIDI songs with.
-LINUX_DATA_PACKAGES = ["fonts-ipafont-gothic", "timgm6mb-soundfont"]
+# Not found by ldd: the sound libraries the program loads when it opens the sound device,
+# the fonts the skin's text and the manual are drawn with, and the soundfont the game's
+# MIDI songs are played with.
+LINUX_DATA_PACKAGES = ["libsdl2-mixer-2.0-0", "libfluidsynth3", "fonts-ipafont-gothic",
+                       "timgm6mb-soundfont"]
 MARKER = re.compile(r"^\{\{(windows|linux|end)\}\}$")
 PLACEHOLDER = re.compile(r"@[A-Z_]+@")
 

@@ -12,6 +12,9 @@ struct _fluid_player_t;
 
 namespace tinto::sdl {
 
+struct MixerLibrary;
+struct SynthLibrary;
+
 class MidiSynth {
  public:
   MidiSynth() = default;
@@ -21,8 +24,9 @@ class MidiSynth {
 
   // Makes the synthesizer for the mixer's output and loads the soundfont the mixer would
   // use (its own setting, the SDL_SOUNDFONTS variable, or FluidSynth's default), then
-  // readies the song. False, with nothing held, when either cannot be loaded.
-  bool Open(const std::string& path);
+  // readies the song. False, with nothing held, when FluidSynth, the soundfont or the
+  // song cannot be loaded.
+  bool Open(const MixerLibrary& mix, const std::string& path);
   // Starts the song from its beginning on the music stream, in place of the mixer's own
   // music.
   bool Play();
@@ -35,6 +39,8 @@ class MidiSynth {
   static void Mix(void* self, unsigned char* stream, int length);
   bool NewPlayer();
 
+  const MixerLibrary* mix_ = nullptr;
+  const SynthLibrary* fluid_ = nullptr;
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
   _fluid_player_t* player_ = nullptr;

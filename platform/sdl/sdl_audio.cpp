@@ -2,13 +2,13 @@
 #include "platform/sdl/sdl_audio.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "media/media_length.h"
+#include "platform/sdl/sound_library.h"
 
 namespace tinto::sdl {
 
@@ -32,10 +32,11 @@ SdlAudio::SdlAudio() {
   // environment variable overrides the hint.
   SDL_SetHint(SDL_HINT_AUDIODRIVER,
               access("/dev/snd", F_OK) == 0 ? "pulseaudio,pipewire,alsa" : "pulseaudio,pipewire");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-  Mix_Init(MIX_INIT_MID | MIX_INIT_MP3);
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-    Mix_Quit();
+  mix_ = MixerLibrary::Get();
+  if (mix_ == nullptr || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  mix_->Init(MIX_INIT_MID | MIX_INIT_MP3);
+  if (mix_->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    mix_->Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
   }
@@ -45,33 +46,33 @@ SdlAudio::SdlAudio() {
 SdlAudio::~SdlAudio() {
   MusicClose();
   if (!open_) return;
-  Mix_HaltChannel(-1);
-  if (chunk_ != nullptr) Mix_FreeChunk(chunk_);
-  Mix_CloseAudio();
-  Mix_Quit();
+  mix_->HaltChannel(-1);
+  if (chunk_ != nullptr) mix_->FreeChunk(chunk_);
+  mix_->CloseAudio();
+  mix_->Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlAudio::PlayWave(const std::string& path, bool loop) {
   if (!open_ || !IsPlayableEffect(path)) return;  // the mixer converts a whole file on load
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  Mix_Chunk* chunk = mix_->LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
   if (chunk == nullptr) return;
-  Mix_HaltChannel(kEffectChannel);
-  if (chunk_ != nullptr) Mix_FreeChunk(chunk_);
+  mix_->HaltChannel(kEffectChannel);
+  if (chunk_ != nullptr) mix_->FreeChunk(chunk_);
   chunk_ = chunk;
-  Mix_PlayChannel(kEffectChannel, chunk_, loop ? -1 : 0);
+  mix_->PlayChannelTimed(kEffectChannel, chunk_, loop ? -1 : 0, -1);
 }
 
 void SdlAudio::StopWaves() {
-  if (open_) Mix_HaltChannel(kEffectChannel);
+  if (open_) mix_->HaltChannel(kEffectChannel);
 }
 
 std::optional<std::uint32_t> SdlAudio::MusicOpen(const std::string& path) {
   MusicClose();
   const std::optional<std::uint32_t> length = SongLengthMs(path);
   if (!length) return std::nullopt;
-  if (open_ && !(IsStandardMidiFile(path) && midi_.Open(path))) {
-    music_ = Mix_LoadMUS(path.c_str());
+  if (open_ && !(IsStandardMidiFile(path) && midi_.Open(*mix_, path))) {
+    music_ = mix_->LoadMUS(path.c_str());
     if (music_ == nullptr) return std::nullopt;
   }
   measured_ = true;
@@ -82,19 +83,19 @@ bool SdlAudio::MusicPlay() {
   if (!measured_) return false;
   if (!open_) return true;  // no device: the song runs its length in silence
   if (midi_.is_open()) return midi_.Play();
-  return Mix_PlayMusic(music_, 1) == 0;
+  return mix_->PlayMusic(music_, 1) == 0;
 }
 
 void SdlAudio::MusicStop() {
   midi_.Stop();
-  if (open_) Mix_HaltMusic();
+  if (open_) mix_->HaltMusic();
 }
 
 void SdlAudio::MusicClose() {
   midi_.Close();
   if (music_ != nullptr) {
-    Mix_HaltMusic();
-    Mix_FreeMusic(music_);
+    mix_->HaltMusic();
+    mix_->FreeMusic(music_);
     music_ = nullptr;
   }
   measured_ = false;

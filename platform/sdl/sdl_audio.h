@@ -13,6 +13,9 @@
 #include "platform/sdl/midi_synth.h"
 
 struct Mix_Chunk;
+namespace tinto::sdl {
+struct MixerLibrary;
+}
 struct _Mix_Music;
 
 namespace tinto::sdl {
@@ -38,6 +41,7 @@ class SdlAudio {
   void MusicClose();
 
  private:
+  const MixerLibrary* mix_ = nullptr;  // nullptr: not loaded, and no sound
   bool open_ = false;
   Mix_Chunk* chunk_ = nullptr;
   _Mix_Music* music_ = nullptr;
