@@ -1,11 +1,11 @@
 // Looking for the host game's process under /proc.
 #include "platform/sdl/host_process.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace tinto::sdl {
@@ -24,32 +24,49 @@ bool IsProgram(std::string_view command, std::string_view executable) {
 
 namespace {
 
-std::string FirstLine(const std::filesystem::path& file, char end) {
-  std::ifstream in(file, std::ios::binary);
-  std::string text;
-  std::getline(in, text, end);
-  return text;
+// The file's bytes up to the first `end` (at most 4 kB), read with plain system calls: the
+// look goes through every process of the machine, and is made as the program starts.
+std::string FirstLine(const std::string& file, char end) {
+  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  char buffer[4096];
+  const ssize_t n = read(fd, buffer, sizeof buffer);
+  close(fd);
+  if (n <= 0) return {};
+  const std::string_view text(buffer, static_cast<std::size_t>(n));
+  return std::string(text.substr(0, text.find(end)));
+}
+
+bool AllDigits(const char* name) {
+  if (*name == '\0') return false;
+  for (; *name != '\0'; ++name)
+    if (*name < '0' || *name > '9') return false;
+  return true;
 }
 
 }  // namespace
 
 bool ProcessRunning(std::string_view executable) {
-  namespace fs = std::filesystem;
   const std::string self = std::to_string(getpid());
-  std::error_code ec;
-  for (fs::directory_iterator it("/proc", ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string pid = it->path().filename().string();
-    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos || pid == self)
-      continue;
+  DIR* proc = opendir("/proc");
+  if (proc == nullptr) return false;
+  bool found = false;
+  while (!found) {
+    const dirent* entry = readdir(proc);
+    if (entry == nullptr) break;
+    if (!AllDigits(entry->d_name) || self == entry->d_name) continue;
+    const std::string dir = std::string("/proc/") + entry->d_name;
     // Processes can end while we look: every read may come back empty.
-    if (IsProgram(FirstLine(it->path() / "cmdline", '\0'), executable) ||
-        IsProgram(FirstLine(it->path() / "comm", '\n'), executable))
-      return true;
-    std::error_code link_ec;
-    const fs::path exe = fs::read_symlink(it->path() / "exe", link_ec);
-    if (!link_ec && IsProgram(exe.string(), executable)) return true;
+    found = IsProgram(FirstLine(dir + "/cmdline", '\0'), executable) ||
+            IsProgram(FirstLine(dir + "/comm", '\n'), executable);
+    if (!found) {
+      char exe[4096];
+      const ssize_t n = readlink((dir + "/exe").c_str(), exe, sizeof exe);
+      found = n > 0 && IsProgram(std::string_view(exe, static_cast<std::size_t>(n)), executable);
+    }
   }
-  return false;
+  closedir(proc);
+  return found;
 }
 
 }  // namespace tinto::sdl
