@@ -1,5 +1,6 @@
-// The skin bitmaps: ten slots filled once at start-up from the program's "BMP" resources
-// and read by every window.
+// The skin bitmaps: ten slots filled from the program's "BMP" resources and read by every
+// window. The two help pictures are decoded when first asked for (most sessions never
+// show them: 1.3 MB kept for nothing); the others at start-up.
 #pragma once
 
 #include <array>
@@ -20,13 +21,17 @@ class Skin {
   // Releases every slot (the main window's destruction).
   void Free();
 
-  gfx::Bitmap& operator[](int slot) { return slots_[static_cast<std::size_t>(slot)]; }
-  const gfx::Bitmap& operator[](int slot) const { return slots_[static_cast<std::size_t>(slot)]; }
+  gfx::Bitmap& operator[](int slot) { return Slot(slot); }
+  const gfx::Bitmap& operator[](int slot) const { return Slot(slot); }
   // The slot holding the named bitmap, or nothing.
   const gfx::Bitmap* Find(std::string_view name) const;
 
  private:
-  std::array<gfx::Bitmap, kSkinSlotCount> slots_;
+  // The slot, decoded first if it waits for its first use.
+  gfx::Bitmap& Slot(int slot) const;
+
+  mutable std::array<gfx::Bitmap, kSkinSlotCount> slots_;
+  mutable std::array<bool, kSkinSlotCount> waiting_{};  // decoded at its first use
 };
 
 }  // namespace tinto

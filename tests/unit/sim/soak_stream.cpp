@@ -153,9 +153,20 @@ void Point(SplitMix& rng, const WindowSize& w, std::ostream& out) {
   out << w.name << ' ' << x << ' ' << y;
 }
 
+// A press on the first row of the main window's hotspot table that has the action.
+void ClickHotspot(MainAction action, std::ostream& out) {
+  for (const MainHotspot& row : kMainHotspots) {
+    if (row.action != action) continue;
+    out << "click main " << kSkinOffset.x + row.box.left + row.box.width / 2 << ' '
+        << kSkinOffset.y + row.box.top + row.box.height / 2 << '\n';
+    return;
+  }
+}
+
 // A fixed tour first: every window opened once and everything it can show drawn once
-// (every part's colour names, the hint, the whole manual), so that what the program
-// keeps once drawn (glyphs, sounds) is in place before the first memory reading.
+// (every part's colour names, both help pictures, the hint, the whole manual), so that
+// what the program keeps once drawn (glyphs, sounds, pictures) is in place before the
+// first memory reading.
 void Tour(std::ostream& out) {
   for (const MainHotspot& row : kMainHotspots) {
     if (row.action != MainAction::kPanelPart) continue;
@@ -165,23 +176,19 @@ void Tour(std::ostream& out) {
       const gfx::Rect entry = pk::EntryHotspot(e);
       out << "click picker " << entry.left + 10 << ' ' << entry.top + 10 << "\nwait 100\n";
     }
+    // The picker's help picture (decoded at its first showing).
+    out << "click picker " << pk::kHelp.left + pk::kHelp.width / 2 << ' '
+        << pk::kHelp.top + pk::kHelp.height / 2 << "\nwait 4500\n";
     out << "click picker " << pk::kCancel.left + 10 << ' ' << pk::kCancel.top + 9 << "\nwait 300\n";
   }
+  // The main window's help picture, decoded at its first showing as well.
+  ClickHotspot(MainAction::kHelp, out);
+  out << "wait 4500\n";
   out << "key main SPACE\nwait 300\nkey password F2\nwait 300\nkey message ENTER\nwait 300\n"
          "key password ESC\nwait 300\n";
   out << "move main 560 60\nwheel main -120\nwait 300\n";
   for (int page = 0; page < 60; ++page) out << "key manual PAGEDOWN\nwait 20\n";
   out << "key manual F1\nwait 300\n";
-}
-
-// A press on the first row of the main window's hotspot table that has the action.
-void ClickHotspot(MainAction action, std::ostream& out) {
-  for (const MainHotspot& row : kMainHotspots) {
-    if (row.action != action) continue;
-    out << "click main " << kSkinOffset.x + row.box.left + row.box.width / 2 << ' '
-        << kSkinOffset.y + row.box.top + row.box.height / 2 << '\n';
-    return;
-  }
 }
 
 // The same state before every memory reading: the other windows closed, and photo film 1
