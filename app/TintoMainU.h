@@ -79,6 +79,8 @@ class TTintoMainFM : public WindowEvents {
   void ShapeWindow();
   void ApplyRegion();
   bool HostGameRunning();
+  // The effect the main window shows itself with, at its first tick.
+  static constexpr int kStartUpEffect = 11;
   void FirstTick();
   // A press on a hotspot row: its look, effect, wait and release around its operation.
   void DoHotspot(const MainHotspot& hotspot, ShiftState shift);

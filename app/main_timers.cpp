@@ -115,7 +115,7 @@ void TTintoMainFM::FirstTick() {
     Close();  // never shown; the program ends
     return;
   }
-  app_.PlayEffect(11);
+  app_.PlayEffect(kStartUpEffect);
   platform_.ShowWindow(window_);
 }
 

@@ -86,6 +86,8 @@ void TTintoMainFM::StartUp() {
   PlaceWindow();
   ShapeWindow();
   FormShow();
+  // Read while the window waits for its first tick, which shows it with this effect.
+  app_.effects().PrepareEffect(kStartUpEffect);
 }
 
 void TTintoMainFM::LoadColours() {

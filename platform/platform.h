@@ -112,6 +112,9 @@ class Sound {
   // --- sound effects: one at a time, asynchronous, a missing file is silent
   virtual void PlayWave(const std::string& path, bool loop) = 0;
   virtual void StopWaves() = 0;
+  // Reads the effect ahead of its playing, where that lets the playing start sooner;
+  // plays nothing. Backends that gain nothing from it leave it alone.
+  virtual void PrepareWave(const std::string& path) { (void)path; }
 
   // --- music: one file at a time
   // Opens a MIDI, MP3 or WAV file; returns its length in milliseconds, or nothing when

@@ -14,6 +14,10 @@ void SoundEffects::PlayEffect(int n) {
   sound_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), false);
 }
 
+void SoundEffects::PrepareEffect(int n) {
+  sound_.PrepareWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))));
+}
+
 void SoundEffects::PlayEffectLoop(int n) {
   sound_.PlayWave(Utf8FromPath(folder_.Resolve(EffectFileName(n))), true);
 }

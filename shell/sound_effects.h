@@ -19,6 +19,8 @@ class SoundEffects {
   static std::string EffectFileName(int n);
 
   void PlayEffect(int n);
+  // Reads the effect ahead of its playing (see Sound::PrepareWave).
+  void PrepareEffect(int n);
   void PlayEffectLoop(int n);
   // The alarm sounds loop while the alarm loop toggle is on.
   void PlayAlarmSound(int n, bool alarm_loop) { alarm_loop ? PlayEffectLoop(n) : PlayEffect(n); }

@@ -9,6 +9,7 @@
 
 #include "media/media_length.h"
 #include "platform/sdl/sound_library.h"
+#include "platform/sdl/wave_cache.h"
 
 namespace tinto::sdl {
 
@@ -41,26 +42,30 @@ SdlAudio::SdlAudio() {
     return;
   }
   open_ = true;
+  waves_ = std::make_unique<WaveCache>(*mix_);
 }
 
 SdlAudio::~SdlAudio() {
   MusicClose();
   if (!open_) return;
   mix_->HaltChannel(-1);
-  if (chunk_ != nullptr) mix_->FreeChunk(chunk_);
+  waves_.reset();
   mix_->CloseAudio();
   mix_->Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlAudio::PlayWave(const std::string& path, bool loop) {
-  if (!open_ || !IsPlayableEffect(path)) return;  // the mixer converts a whole file on load
-  Mix_Chunk* chunk = mix_->LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
+  if (!open_) return;
+  Mix_Chunk* chunk = waves_->Get(path, sounding_);
   if (chunk == nullptr) return;
   mix_->HaltChannel(kEffectChannel);
-  if (chunk_ != nullptr) mix_->FreeChunk(chunk_);
-  chunk_ = chunk;
-  mix_->PlayChannelTimed(kEffectChannel, chunk_, loop ? -1 : 0, -1);
+  sounding_ = chunk;
+  mix_->PlayChannelTimed(kEffectChannel, chunk, loop ? -1 : 0, -1);
+}
+
+void SdlAudio::PrepareWave(const std::string& path) {
+  if (open_) waves_->Get(path, sounding_);
 }
 
 void SdlAudio::StopWaves() {

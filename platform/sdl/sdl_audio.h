@@ -7,18 +7,19 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/sdl/midi_synth.h"
 
 struct Mix_Chunk;
-namespace tinto::sdl {
-struct MixerLibrary;
-}
 struct _Mix_Music;
 
 namespace tinto::sdl {
+
+struct MixerLibrary;
+class WaveCache;
 
 class SdlAudio {
  public:
@@ -31,6 +32,8 @@ class SdlAudio {
 
   // A missing or unreadable file plays nothing and leaves the sounding effect alone.
   void PlayWave(const std::string& path, bool loop);
+  // Loads and converts the effect now, so that its playing starts without that work.
+  void PrepareWave(const std::string& path);
   void StopWaves();
 
   // The file's length in milliseconds, or nothing when it cannot be opened or measured.
@@ -43,7 +46,8 @@ class SdlAudio {
  private:
   const MixerLibrary* mix_ = nullptr;  // nullptr: not loaded, and no sound
   bool open_ = false;
-  Mix_Chunk* chunk_ = nullptr;
+  std::unique_ptr<WaveCache> waves_;     // with the device
+  const Mix_Chunk* sounding_ = nullptr;  // the effect last handed to the effect channel
   _Mix_Music* music_ = nullptr;
   MidiSynth midi_;         // plays the open file instead of music_ when it is a standard MIDI file
   bool measured_ = false;  // a file is open (measured, and loaded when there is a device)

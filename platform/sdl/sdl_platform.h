@@ -82,6 +82,7 @@ class SdlPlatform : public Platform, public Sound {
   // --- sound effects and music
   void PlayWave(const std::string& path, bool loop) override { Audio().PlayWave(path, loop); }
   void StopWaves() override { Audio().StopWaves(); }
+  void PrepareWave(const std::string& path) override { Audio().PrepareWave(path); }
   std::optional<std::uint32_t> MusicOpen(const std::string& path) override {
     return Audio().MusicOpen(path);
   }

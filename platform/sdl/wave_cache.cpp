@@ -1,0 +1,81 @@
+// Converted effects, kept within a budget.
+#include "platform/sdl/wave_cache.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "media/media_length.h"
+#include "platform/sdl/sound_library.h"
+
+namespace tinto::sdl {
+
+namespace {
+
+// Converted samples kept at most (the program's own effects take a few hundred kB); one
+// larger effect is still played, and let go when another is asked for.
+constexpr std::uint32_t kBudgetBytes = 4u << 20;
+constexpr std::size_t kMostEffects = 32;
+
+struct Stamp {
+  std::int64_t size = 0;
+  std::int64_t modified_ns = 0;
+};
+
+std::optional<Stamp> StampOf(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return std::nullopt;
+  return Stamp{static_cast<std::int64_t>(st.st_size),
+               static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+}  // namespace
+
+WaveCache::~WaveCache() {
+  for (const Entry& e : entries_) mix_.FreeChunk(e.chunk);
+}
+
+Mix_Chunk* WaveCache::Get(const std::string& path, const Mix_Chunk* sounding) {
+  const std::optional<Stamp> stamp = StampOf(path);
+  if (!stamp) return nullptr;
+  const auto kept = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
+    return e.path == path && e.size == stamp->size && e.modified_ns == stamp->modified_ns;
+  });
+  if (kept != entries_.end()) {
+    std::rotate(entries_.begin(), kept, kept + 1);
+    return entries_.front().chunk;
+  }
+  if (!IsPlayableEffect(path)) return nullptr;
+  Mix_Chunk* chunk = mix_.LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
+  if (chunk == nullptr) return nullptr;
+  // What was kept of an earlier state of the file is of no more use.
+  for (auto it = entries_.begin(); it != entries_.end();) {
+    if (it->path == path && it->chunk != sounding) {
+      mix_.FreeChunk(it->chunk);
+      it = entries_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  entries_.insert(entries_.begin(), Entry{path, stamp->size, stamp->modified_ns, chunk});
+  Trim(chunk, sounding);
+  return chunk;
+}
+
+// Lets the least recently used effects go, but never `keep` or `sounding`, until the rest
+// fit the budget.
+void WaveCache::Trim(const Mix_Chunk* keep, const Mix_Chunk* sounding) {
+  std::uint64_t bytes = 0;
+  for (const Entry& e : entries_) bytes += e.chunk->alen;
+  for (auto it = entries_.end(); it != entries_.begin() &&
+                                 (bytes > kBudgetBytes || entries_.size() > kMostEffects);) {
+    --it;
+    if (it->chunk == keep || it->chunk == sounding) continue;
+    bytes -= it->chunk->alen;
+    mix_.FreeChunk(it->chunk);
+    it = entries_.erase(it);
+  }
+}
+
+}  // namespace tinto::sdl
