@@ -35,7 +35,7 @@ done
 
 # The prefix of the Windows tests (wine_session.sh reads WINE_PREFIX_DIR).
 export WINE_PREFIX_DIR=$build/cross/wine-prefix
-# shellcheck source=../../tests/windows/wine_session.sh
+# shellcheck source=SCRIPTDIR/../../tests/windows/wine_session.sh
 . "$here/../../tests/windows/wine_session.sh"
 start_xvfb
 start_wine
