@@ -17,6 +17,7 @@
 #             damage extension), their period, and CPU time a frame over PLAYBACK_SECONDS
 #             (20). Goals as on Linux: period within 1 ms of the reference's, CPU a frame
 #             at most 1.5 x.
+# WINE_BENCH_PARTS ("startup idle playback") picks some of them.
 #   wine_bench.sh WIN_BUILD   (the build folder of `make windows`; see `make bench-windows`)
 set -uo pipefail
 build=$(cd "${1:?usage: wine_bench.sh WIN_BUILD}" && pwd)
@@ -25,6 +26,7 @@ runs=${STARTUP_RUNS:-15}
 seconds=${IDLE_SECONDS:-20}
 idle_runs=${IDLE_RUNS:-3}
 play_seconds=${PLAYBACK_SECONDS:-20}
+parts=${WINE_BENCH_PARTS:-startup idle playback}
 TINTO_EXE=$build/cross/Tinto.exe
 REFERENCE_EXE=$build/cross/bench/windows/reference_window.exe
 DEMO=$build/host/tools/demo_game/demo_game
@@ -122,6 +124,8 @@ stats() {
     END { print at(0.5), v[1], at(0.25), at(0.75), v[NR] }'
 }
 ratio() { awk -v p="$1" -v r="$2" 'BEGIN { if (r > 0) printf "%.2f", p / r; else print "n/a" }'; }
+# per_frame CPU_MS FRAMES: microseconds a frame.
+per_frame() { awk -v c="$1" -v f="$2" 'BEGIN { if (f > 0) printf "%.0f", c * 1000 / f; else print 0 }'; }
 # verdict RATIO LIMIT: "yes" when the ratio is at most the limit.
 verdict() { awk -v r="$1" -v l="$2" 'BEGIN { print (r != "n/a" && r <= l) ? "yes" : "NO" }'; }
 
@@ -142,27 +146,26 @@ start_ms() {
   [ -s "$mark" ] || { echo "wine_bench: no first paint from the $1" >&2; cat "$WORK/startup-$1.err" >&2; return 1; }
   awk -v t0="$t0" '{ printf "%.1f\n", ($1 - t0) / 1e6 }' "$mark"
 }
-# One start of each first, not counted: the server's caches and the services are warm.
-start_ms reference > /dev/null || exit 1
-start_ms program > /dev/null || exit 1
-SERVER=$(server_pid) || { echo "wine_bench: the prefix's wineserver was not found"; exit 1; }
-ref_starts=() program_starts=()
-for _ in $(seq "$runs"); do
-  r=$(start_ms reference) || exit 1
-  p=$(start_ms program) || exit 1
-  ref_starts+=("$r")
-  program_starts+=("$(awk -v p="$p" 'BEGIN { printf "%.1f", p - 125 }')")
-done
-read -r ref_med ref_lo ref_q1 ref_q3 ref_hi <<< "$(stats "${ref_starts[@]}")"
-read -r p_med p_lo p_q1 p_q3 p_hi <<< "$(stats "${program_starts[@]}")"
-start_ratio=$(ratio "$p_med" "$ref_med")
-echo
-echo "== start-up under Wine (exec to first paint; $runs runs each, interleaved)"
-printf '%-34s median %7.1f ms  (lowest %.1f, quartiles %.1f-%.1f, highest %.1f)\n' \
-  "reference window" "$ref_med" "$ref_lo" "$ref_q1" "$ref_q3" "$ref_hi"
-printf '%-34s median %7.1f ms  (lowest %.1f, quartiles %.1f-%.1f, highest %.1f)\n' \
-  "Tinto.exe, less the 125 ms tick" "$p_med" "$p_lo" "$p_q1" "$p_q3" "$p_hi"
-echo "start-up ratio ${start_ratio}x (goal at most 1.2x: $(verdict "$start_ratio" 1.2))"
+bench_startup() {
+  local ref_starts=() program_starts=() r p
+  local ref_med ref_lo ref_q1 ref_q3 ref_hi p_med p_lo p_q1 p_q3 p_hi start_ratio
+  for _ in $(seq "$runs"); do
+    r=$(start_ms reference) || exit 1
+    p=$(start_ms program) || exit 1
+    ref_starts+=("$r")
+    program_starts+=("$(awk -v p="$p" 'BEGIN { printf "%.1f", p - 125 }')")
+  done
+  read -r ref_med ref_lo ref_q1 ref_q3 ref_hi <<< "$(stats "${ref_starts[@]}")"
+  read -r p_med p_lo p_q1 p_q3 p_hi <<< "$(stats "${program_starts[@]}")"
+  start_ratio=$(ratio "$p_med" "$ref_med")
+  echo
+  echo "== start-up under Wine (exec to first paint; $runs runs each, interleaved)"
+  printf '%-34s median %7.1f ms  (lowest %.1f, quartiles %.1f-%.1f, highest %.1f)\n' \
+    "reference window" "$ref_med" "$ref_lo" "$ref_q1" "$ref_q3" "$ref_hi"
+  printf '%-34s median %7.1f ms  (lowest %.1f, quartiles %.1f-%.1f, highest %.1f)\n' \
+    "Tinto.exe, less the 125 ms tick" "$p_med" "$p_lo" "$p_q1" "$p_q3" "$p_hi"
+  echo "start-up ratio ${start_ratio}x (goal at most 1.2x: $(verdict "$start_ratio" 1.2))"
+}
 
 # --- idle ---------------------------------------------------------------------------------
 # idle_once KIND: starts it, waits for its window, lets it settle and measures; prints
@@ -213,31 +216,29 @@ idle() {
 }
 per_s() { awk -v n="$1" -v s="$seconds" 'BEGIN { printf "%.1f", n / s }'; }
 
-nothing=$(idle nothing) || exit 1
-reference=$(idle reference) || exit 1
-program=$(idle program) || exit 1
-read -r _ _ n_scpu n_swake n_ocpu <<< "$nothing"
-read -r r_cpu r_wake r_scpu r_swake r_ocpu <<< "$reference"
-read -r p_cpu p_wake p_scpu p_swake p_ocpu <<< "$program"
-echo
-echo "== idle under Wine (over $seconds s, median of $idle_runs runs; the program with its viewer closed)"
-printf '%-22s %18s %18s %18s %16s\n' "" "process CPU" "process wake-ups" "wineserver CPU" "server wake-ups"
-printf '%-22s %18s %18s %15s ms %16s\n' "nothing running" "-" "-" "$n_scpu" "$(per_s "$n_swake")/s"
-printf '%-22s %15s ms %16s/s %15s ms %16s\n' "reference window" "$r_cpu" "$(per_s "$r_wake")" "$r_scpu" "$(per_s "$r_swake")/s"
-printf '%-22s %15s ms %16s/s %15s ms %16s\n' "Tinto.exe" "$p_cpu" "$(per_s "$p_wake")" "$p_scpu" "$(per_s "$p_swake")/s"
-echo "process CPU of the runs: reference $(cat "$WORK/idle-reference.runs")ms; Tinto.exe $(cat "$WORK/idle-program.runs")ms"
-echo "the prefix's services (explorer, services, ...): ${n_ocpu} ms with nothing, ${r_ocpu} ms beside the reference, ${p_ocpu} ms beside Tinto.exe"
-idle_ratio=$(ratio "$p_cpu" "$r_cpu")
-echo "idle CPU ratio ${idle_ratio}x (goal at most 0.25x: $(verdict "$idle_ratio" 0.25))"
-echo "wake-ups ratio $(ratio "$p_wake" "$r_wake")x; wineserver CPU ratio $(ratio "$p_scpu" "$r_scpu")x, its wake-ups $(ratio "$p_swake" "$r_swake")x"
+bench_idle() {
+  local nothing reference program n_scpu n_swake n_ocpu r_cpu r_wake r_scpu r_swake r_ocpu
+  local p_cpu p_wake p_scpu p_swake p_ocpu idle_ratio
+  nothing=$(idle nothing) || exit 1
+  reference=$(idle reference) || exit 1
+  program=$(idle program) || exit 1
+  read -r _ _ n_scpu n_swake n_ocpu <<< "$nothing"
+  read -r r_cpu r_wake r_scpu r_swake r_ocpu <<< "$reference"
+  read -r p_cpu p_wake p_scpu p_swake p_ocpu <<< "$program"
+  echo
+  echo "== idle under Wine (over $seconds s, median of $idle_runs runs; the program with its viewer closed)"
+  printf '%-22s %18s %18s %18s %16s\n' "" "process CPU" "process wake-ups" "wineserver CPU" "server wake-ups"
+  printf '%-22s %18s %18s %15s ms %16s\n' "nothing running" "-" "-" "$n_scpu" "$(per_s "$n_swake")/s"
+  printf '%-22s %15s ms %16s/s %15s ms %16s\n' "reference window" "$r_cpu" "$(per_s "$r_wake")" "$r_scpu" "$(per_s "$r_swake")/s"
+  printf '%-22s %15s ms %16s/s %15s ms %16s\n' "Tinto.exe" "$p_cpu" "$(per_s "$p_wake")" "$p_scpu" "$(per_s "$p_swake")/s"
+  echo "process CPU of the runs: reference $(cat "$WORK/idle-reference.runs")ms; Tinto.exe $(cat "$WORK/idle-program.runs")ms"
+  echo "the prefix's services (explorer, services, ...): ${n_ocpu} ms with nothing, ${r_ocpu} ms beside the reference, ${p_ocpu} ms beside Tinto.exe"
+  idle_ratio=$(ratio "$p_cpu" "$r_cpu")
+  echo "idle CPU ratio ${idle_ratio}x (goal at most 0.25x: $(verdict "$idle_ratio" 0.25))"
+  echo "wake-ups ratio $(ratio "$p_wake" "$r_wake")x; wineserver CPU ratio $(ratio "$p_scpu" "$r_scpu")x, its wake-ups $(ratio "$p_swake" "$r_swake")x"
+}
 
 # --- playback -------------------------------------------------------------------------------
-if [ ! -x "$WATCH" ]; then
-  echo
-  echo "== playback: skipped (no $WATCH: the host build needs libxdamage-dev)"
-  stop_wine
-  exit 0
-fi
 # play_measure NAME WINDOW: the presents of the zoomed movie's rectangle (window (0, 45),
 # 428 x 320) and the CPU of the process ($PID) and of the server meanwhile; prints
 # "FRAMES MEAN_MS SPREAD_MS CPU_MS SERVER_CPU_MS".
@@ -254,33 +255,53 @@ click() {
   xdotool mousemove --window "$W" "$1" "$2" sleep 0.05 click 1
   sleep "${3:-0.2}"
 }
-start program play-program
-W=$(wait_window "Quiro EDIT" 60) || { echo "wine_bench: no main window for playback"; exit 1; }
-sleep 1
-# Zoom opens the selected movie (NOMAL 1) zoomed; level 3 starts at index 70 and 29
-# presses of plus bring it to 99.
-click 727 125 0.8
-click 762 140 0.4
-for _ in $(seq 29); do click 740 164; done
-sleep 1
-read -r pf pm ps pc psc <<< "$(play_measure program "$W")"
-end_process "$PID"
-start reference play-reference --stretch
-S=$(wait_window "$REF_TITLE" 60) || { echo "wine_bench: no reference window for playback"; exit 1; }
-sleep 1
-read -r rf rm rs rc rsc <<< "$(play_measure reference "$S")"
-end_process "$PID"
-per_frame() { awk -v c="$1" -v f="$2" 'BEGIN { if (f > 0) printf "%.0f", c * 1000 / f; else print 0 }'; }
-echo
-echo "== playback under Wine (over $play_seconds s; the zoomed movie's rectangle watched from outside)"
-printf '%-32s %5s frames, period %6s ms (spread %5s ms), CPU %5s ms = %5s us a frame, wineserver %5s us a frame\n' \
-  "reference, stretch every 10 ms" "$rf" "$rm" "$rs" "$rc" "$(per_frame "$rc" "$rf")" "$(per_frame "$rsc" "$rf")"
-printf '%-32s %5s frames, period %6s ms (spread %5s ms), CPU %5s ms = %5s us a frame, wineserver %5s us a frame\n' \
-  "Tinto.exe, zoomed movie at 99" "$pf" "$pm" "$ps" "$pc" "$(per_frame "$pc" "$pf")" "$(per_frame "$psc" "$pf")"
-off=$(awk -v p="$pm" -v r="$rm" 'BEGIN { printf "%+.2f", p - r }')
-play_ratio=$(ratio "$(per_frame "$pc" "$pf")" "$(per_frame "$rc" "$rf")")
-echo "period: ${off} ms off the reference's (goal within 1 ms: $(awk -v d="$off" 'BEGIN { print (d <= 1 && d >= -1) ? "yes" : "NO" }'))"
-echo "CPU a frame ratio ${play_ratio}x (goal at most 1.5x: $(verdict "$play_ratio" 1.5))"
+bench_playback() {
+  if [ ! -x "$WATCH" ]; then
+    echo
+    echo "== playback: skipped (no $WATCH: the host build needs libxdamage-dev)"
+    return 0
+  fi
+  local pf pm ps pc psc rf rm rs rc rsc off play_ratio
+  start program play-program
+  W=$(wait_window "Quiro EDIT" 60) || { echo "wine_bench: no main window for playback"; exit 1; }
+  sleep 1
+  # Zoom opens the selected movie (NOMAL 1) zoomed; level 3 starts at index 70 and 29
+  # presses of plus bring it to 99.
+  click 727 125 0.8
+  click 762 140 0.4
+  for _ in $(seq 29); do click 740 164; done
+  sleep 1
+  read -r pf pm ps pc psc <<< "$(play_measure program "$W")"
+  end_process "$PID"
+  start reference play-reference --stretch
+  S=$(wait_window "$REF_TITLE" 60) || { echo "wine_bench: no reference window for playback"; exit 1; }
+  sleep 1
+  read -r rf rm rs rc rsc <<< "$(play_measure reference "$S")"
+  end_process "$PID"
+  echo
+  echo "== playback under Wine (over $play_seconds s; the zoomed movie's rectangle watched from outside)"
+  printf '%-32s %5s frames, period %6s ms (spread %5s ms), CPU %5s ms = %5s us a frame, wineserver %5s us a frame\n' \
+    "reference, stretch every 10 ms" "$rf" "$rm" "$rs" "$rc" "$(per_frame "$rc" "$rf")" "$(per_frame "$rsc" "$rf")"
+  printf '%-32s %5s frames, period %6s ms (spread %5s ms), CPU %5s ms = %5s us a frame, wineserver %5s us a frame\n' \
+    "Tinto.exe, zoomed movie at 99" "$pf" "$pm" "$ps" "$pc" "$(per_frame "$pc" "$pf")" "$(per_frame "$psc" "$pf")"
+  off=$(awk -v p="$pm" -v r="$rm" 'BEGIN { printf "%+.2f", p - r }')
+  play_ratio=$(ratio "$(per_frame "$pc" "$pf")" "$(per_frame "$rc" "$rf")")
+  echo "period: ${off} ms off the reference's (goal within 1 ms: $(awk -v d="$off" 'BEGIN { print (d <= 1 && d >= -1) ? "yes" : "NO" }'))"
+  echo "CPU a frame ratio ${play_ratio}x (goal at most 1.5x: $(verdict "$play_ratio" 1.5))"
+}
+
+# One start of each first, not counted: the server's caches and the services are warm.
+start_ms reference > /dev/null || exit 1
+start_ms program > /dev/null || exit 1
+SERVER=$(server_pid) || { echo "wine_bench: the prefix's wineserver was not found"; exit 1; }
+for part in $parts; do
+  case $part in
+    startup) bench_startup || exit 1 ;;
+    idle) bench_idle || exit 1 ;;
+    playback) bench_playback || exit 1 ;;
+    *) echo "wine_bench: no part named $part"; exit 1 ;;
+  esac
+done
 echo
 echo "load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"
 stop_wine

@@ -21,6 +21,7 @@ constexpr std::uint64_t kIdleWaitMs = 1000;
 }  // namespace
 
 void Win32Platform::RunMessageLoop() {
+  MediaPlayer::WarmUp();
   Pump([] { return false; });
 }
 
