@@ -50,8 +50,8 @@ BITMAPINFO TopDown32(int width, int height) {
 void StretchFrame(HWND hwnd) {
   const std::vector<std::uint32_t>& frame = state.frames[state.ticks[0] % 2];
   HDC dc = GetDC(hwnd);
-  StretchDIBits(dc, 0, kZoomTop, 2 * kFrameWidth, 2 * kFrameHeight, 0, 0, kFrameWidth,
-                kFrameHeight, frame.data(), &state.frame_info, DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(dc, 0, kZoomTop, 2 * kFrameWidth, 2 * kFrameHeight, 0, 0, kFrameWidth, kFrameHeight,
+                frame.data(), &state.frame_info, DIB_RGB_COLORS, SRCCOPY);
   ReleaseDC(hwnd, dc);
 }
 
@@ -85,8 +85,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR command_line,
-                   int /*show*/) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR command_line, int /*show*/) {
   state.stretch = std::strstr(command_line, "--stretch") != nullptr;
   SetProcessDPIAware();
 
