@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end test of Tinto.exe under Wine on a virtual display, in a fresh game folder
 # with a Japanese name: the main window is found by its title, writes the start-up
-# measurements' first-paint marker, has the simulator's shape and shows the skin; the 2P panel's save button writes "Xx.txt" byte for byte as the
-# simulator of this machine writes it, and its random button recolours the panel on
-# screen; a second copy hands over to the first; closing after a save brings the restart
-# notice, and answering it ends the program with status 0.
+# measurements' first-paint marker, has the simulator's shape and shows the skin; the 2P
+# panel's save button writes "Xx.txt" byte for byte as the simulator of this machine
+# writes it, and its random button recolours the panel on screen; a second copy hands
+# over to the first; closing after a save brings the restart notice, and answering it
+# ends the program with status 0.
 #   tinto_wine_test.sh PREFIX TINTO_EXE HOST_SIM XSHAPE_PROBE DEMO_GAME
 set -u
 WINE_PREFIX_DIR=$1 TINTO=$2 SIM=$3 PROBE=$4 DEMO=$5
