@@ -126,6 +126,8 @@ stats() {
     END { print at(0.5), v[1], at(0.25), at(0.75), v[NR] }'
 }
 ratio() { awk -v p="$1" -v r="$2" 'BEGIN { if (r > 0) printf "%.2f", p / r; else print "n/a" }'; }
+# times RATIO: "1.23x", or "n/a" when the reference measured nothing.
+times() { if [ "$1" = n/a ]; then echo n/a; else echo "${1}x"; fi; }
 # per_frame CPU_MS FRAMES: microseconds a frame.
 per_frame() { awk -v c="$1" -v f="$2" 'BEGIN { if (f > 0) printf "%.0f", c * 1000 / f; else print 0 }'; }
 # verdict RATIO LIMIT: "yes" when the ratio is at most the limit.
@@ -170,8 +172,8 @@ bench_startup() {
     "reference window" "$ref_med" "$ref_lo" "$ref_q1" "$ref_q3" "$ref_hi"
   printf '%-34s median %7.1f ms  (lowest %.1f, quartiles %.1f-%.1f, highest %.1f)\n' \
     "Tinto.exe, less the 125 ms tick" "$p_med" "$p_lo" "$p_q1" "$p_q3" "$p_hi"
-  echo "start-up ratio ${start_ratio}x (goal at most 1.2x: $(verdict "$start_ratio" 1.2));" \
-    "lower quartiles $(ratio "$p_q1" "$ref_q1")x"
+  echo "start-up ratio $(times "$start_ratio") (goal at most 1.2x: $(verdict "$start_ratio" 1.2));" \
+    "lower quartiles $(times "$(ratio "$p_q1" "$ref_q1")")"
 }
 
 # --- idle ---------------------------------------------------------------------------------
@@ -241,8 +243,8 @@ bench_idle() {
   echo "process CPU of the runs: reference $(cat "$WORK/idle-reference.runs")ms; Tinto.exe $(cat "$WORK/idle-program.runs")ms"
   echo "the prefix's services (explorer, services, ...): ${n_ocpu} ms with nothing, ${r_ocpu} ms beside the reference, ${p_ocpu} ms beside Tinto.exe"
   idle_ratio=$(ratio "$p_cpu" "$r_cpu")
-  echo "idle CPU ratio ${idle_ratio}x (goal at most 0.25x: $(verdict "$idle_ratio" 0.25))"
-  echo "wake-ups ratio $(ratio "$p_wake" "$r_wake")x; wineserver CPU ratio $(ratio "$p_scpu" "$r_scpu")x, its wake-ups $(ratio "$p_swake" "$r_swake")x"
+  echo "idle CPU ratio $(times "$idle_ratio") (goal at most 0.25x: $(verdict "$idle_ratio" 0.25))"
+  echo "wake-ups ratio $(times "$(ratio "$p_wake" "$r_wake")"); wineserver CPU ratio $(times "$(ratio "$p_scpu" "$r_scpu")"), its wake-ups $(times "$(ratio "$p_swake" "$r_swake")")"
 }
 
 # --- playback -------------------------------------------------------------------------------
@@ -294,7 +296,7 @@ bench_playback() {
   off=$(awk -v p="$pm" -v r="$rm" 'BEGIN { printf "%+.2f", p - r }')
   play_ratio=$(ratio "$(per_frame "$pc" "$pf")" "$(per_frame "$rc" "$rf")")
   echo "period: ${off} ms off the reference's (goal within 1 ms: $(awk -v d="$off" 'BEGIN { print (d <= 1 && d >= -1) ? "yes" : "NO" }'))"
-  echo "CPU a frame ratio ${play_ratio}x (goal at most 1.5x: $(verdict "$play_ratio" 1.5))"
+  echo "CPU a frame ratio $(times "$play_ratio") (goal at most 1.5x: $(verdict "$play_ratio" 1.5))"
 }
 
 # One start of each first, not counted: the server's caches and the services are warm.
