@@ -4,7 +4,7 @@ TEST_BUILD ?= build-test
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps run test bench soak fuzz clean windows windows-deps test-windows dist format format-check tidy
+.PHONY: all deps run test bench bench-windows soak fuzz clean windows windows-deps test-windows dist format format-check tidy
 
 all: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTO_TESTS=OFF $(CMAKE_FLAGS)
@@ -60,6 +60,15 @@ test-windows: windows
 	$(WIN_CMAKE) -DTINTO_TESTS=ON
 	cmake --build $(WIN_BUILD)/cross -j $(JOBS)
 	cd $(WIN_BUILD)/cross && ctest --output-on-failure -j $(JOBS)
+
+# Tinto.exe under Wine against the plainest Win32 program with the same window and timers
+# (bench/windows/reference_window.cpp), on one virtual display and in the Wine prefix of
+# the Windows tests: start-up, idle CPU and wake-ups, playback (see bench/windows/wine_bench.sh).
+bench-windows: windows
+	@bash scripts/install-deps.sh windows-test
+	$(WIN_CMAKE) -DTINTO_TESTS=OFF -DTINTO_BENCH=ON
+	cmake --build $(WIN_BUILD)/cross -j $(JOBS) --target tinto reference_window
+	bash bench/windows/wine_bench.sh $(WIN_BUILD)
 
 # The downloads: dist/QuiroEDIT-<version>-windows.zip (Tinto.exe of `make windows`),
 # dist/quiro-edit-<version>-linux-x86_64.tar.gz (a release build in build-dist), each with

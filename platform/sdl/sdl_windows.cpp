@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/sdl/paint_mark.h"
+#include "platform/paint_mark.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/x11_window.h"
 

@@ -95,7 +95,21 @@ std::vector<unsigned char> ReadEffect(const std::string& path) {
   return bytes;
 }
 
+DWORD WINAPI ReadyWaveOutput(LPVOID /*unused*/) {
+  waveOutGetNumDevs();
+  return 0;
+}
+
 }  // namespace
+
+void MediaPlayer::WarmUp() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  if (HANDLE thread = CreateThread(nullptr, 0, &ReadyWaveOutput, nullptr, 0, nullptr);
+      thread != nullptr)
+    CloseHandle(thread);
+}
 
 void MediaPlayer::PlayWave(const std::string& path, bool loop) {
   // The old effect stops before its bytes go: a new play cuts it anyway.

@@ -22,6 +22,12 @@ class MediaPlayer {
   MediaPlayer(const MediaPlayer&) = delete;
   MediaPlayer& operator=(const MediaPlayer&) = delete;
 
+  // Readies the wave output on a thread of its own: its first use loads the audio drivers,
+  // which takes tens of milliseconds (under Wine, with a thread of the sound system
+  // contending with the window's showing). The program plays its first effect in the same
+  // tick that shows the main window, so the loop starts this while it waits for that tick.
+  static void WarmUp();
+
   // One effect at a time, asynchronous; a missing file plays nothing (no default sound).
   void PlayWave(const std::string& path, bool loop);
   void StopWaves();

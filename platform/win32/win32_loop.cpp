@@ -1,8 +1,11 @@
 // The Windows backend's message loop: timers, messages, modal windows.
 //
-// Every pass runs the timers that are due, arms one window timer for the next tick that
-// can matter (as the timer queue plans it) and sleeps in GetMessage until that timer or
-// another message comes; then it runs the timers due by then and dispatches the message.
+// Every pass runs the timers that are due, takes the next message or, when none waits,
+// sleeps in MsgWaitForMultipleObjectsEx until the next tick that can matter (as the timer
+// queue plans it) or a message; then it runs the timers due by then and dispatches the
+// message. The sleep ends to the millisecond: a window timer cannot be armed for less than
+// 10 ms (USER_TIMER_MINIMUM), so one armed for the 10 ms frame clock's next tick, due in
+// a few milliseconds, rang late, and every frame with it.
 // A modal window runs the same loop nested; while one is open only the topmost modal
 // window takes input, so clicks, keys, wheel turns, drops and close requests for the
 // others are dropped. Quit ends every loop, the nested ones first.
@@ -14,13 +17,13 @@
 namespace tinto::win32 {
 namespace {
 
-constexpr UINT_PTR kWakeTimer = 1;
 // With no timer due the loop still looks around once a second: a bound, not a pace.
 constexpr std::uint64_t kIdleWaitMs = 1000;
 
 }  // namespace
 
 void Win32Platform::RunMessageLoop() {
+  MediaPlayer::WarmUp();
   Pump([] { return false; });
 }
 
@@ -59,15 +62,16 @@ void Win32Platform::Pump(Done done) {
   while (!quit_ && !done()) {
     timers_.RunDue();
     if (quit_ || done()) break;
-    ArmWake();
     MSG msg;
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {  // WM_QUIT: the session ends
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      MsgWaitForMultipleObjectsEx(0, nullptr, WaitTimeout(), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      continue;
+    }
+    if (msg.message == WM_QUIT) {  // the session ends
       quit_ = true;
       PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loops
       break;
     }
-    if (got < 0) break;
     timers_.RunDue();
     if (quit_) break;
     TranslateMessage(&msg);
@@ -75,23 +79,16 @@ void Win32Platform::Pump(Done done) {
   }
 }
 
-// One window timer stands for the whole queue: it fires when the next tick that can
-// matter is due.
-void Win32Platform::ArmWake() {
+// How long the loop may sleep: until the next tick that can matter.
+DWORD Win32Platform::WaitTimeout() const {
   const std::optional<std::uint64_t> wake = timers_.NextWake();
   const std::uint64_t now = GetTickCount64();
-  std::uint64_t delay = kIdleWaitMs;
-  if (wake) delay = *wake <= now ? 0 : std::min(*wake - now, kIdleWaitMs);
-  ::SetTimer(wake_window_, kWakeTimer, static_cast<UINT>(std::max<std::uint64_t>(delay, 1)),
-             nullptr);
-}
-
-LRESULT CALLBACK Win32Platform::WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_TIMER) {
-    ::KillTimer(hwnd, kWakeTimer);  // armed again on the next pass
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
+  if (!wake) return static_cast<DWORD>(kIdleWaitMs);
+  if (*wake <= now) return 0;
+  // One more: the clock counts whole milliseconds, so a sleep of exactly the difference
+  // may end a fraction of one before the tick is due and wake the loop once more for
+  // nothing.
+  return static_cast<DWORD>(std::min(*wake - now + 1, kIdleWaitMs));
 }
 
 bool Win32Platform::TakesInput(WindowId id) const {

@@ -51,7 +51,7 @@ Win32Platform::Win32Platform(HINSTANCE instance)
       timers_(&Ticks, static_cast<std::uint32_t>(GetTickCount() - GetTickCount64())) {
   WNDCLASSEXW wake{};
   wake.cbSize = sizeof(wake);
-  wake.lpfnWndProc = &Win32Platform::WakeProc;
+  wake.lpfnWndProc = &DefWindowProcW;
   wake.hInstance = instance_;
   wake.lpszClassName = L"TintoWake";
   RegisterClassExW(&wake);

@@ -1,11 +1,11 @@
 // The Windows backend: the platform layer on the Win32 API. Borderless top-level windows
-// shaped with SetWindowRgn, their back buffers presented with BitBlt, the timer queue
-// woken by one window timer, modal windows on nested message loops, effects through
+// shaped with SetWindowRgn, their back buffers presented with BitBlt, the timer queue run
+// by the message loop, modal windows on nested message loops, effects through
 // sndPlaySoundW and music through MCI.
 //
 // One thread does everything. The message loop runs the shared timer queue and sleeps in
-// GetMessage; a window timer (SetTimer) is armed for the next tick that matters, so the
-// program wakes only when a tick can change something or a message comes in.
+// MsgWaitForMultipleObjectsEx until the next tick that matters, so the program wakes only
+// when a tick can change something or a message comes in.
 #pragma once
 
 #include <map>
@@ -106,7 +106,6 @@ class Win32Platform : public Platform, public Sound {
   // drag follows it, untouched by the window moving under the pointer meanwhile.
   gfx::Point pointer_{};
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK WakeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT HandleMessage(Win& w, UINT msg, WPARAM wp, LPARAM lp);
   bool HandleMouse(Win& w, UINT msg, WPARAM wp, LPARAM lp);
   void HandleDrop(Win& w, HDROP drop);
@@ -115,7 +114,7 @@ class Win32Platform : public Platform, public Sound {
   // Runs timers and messages until done() holds or Quit is called.
   template <typename Done>
   void Pump(Done done);
-  void ArmWake();
+  DWORD WaitTimeout() const;
   bool TakesInput(WindowId id) const;
   ShiftState Shift() const;
   void DropBuffer(Win& w);
@@ -123,7 +122,7 @@ class Win32Platform : public Platform, public Sound {
   HINSTANCE instance_;
   TimerQueue timers_;
   MediaPlayer media_;
-  HWND wake_window_ = nullptr;  // message-only window of the wake-up timer
+  HWND wake_window_ = nullptr;  // message-only window: a message posted to it wakes the loop
 
   std::map<WindowId, std::unique_ptr<Win>> windows_;
   WindowId next_id_ = 1;

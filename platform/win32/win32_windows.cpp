@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/paint_mark.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 
@@ -195,6 +196,7 @@ void Win32Platform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect 
   BitBlt(dc, target.left, target.top, target.width, target.height, w->buffer_dc, target.left,
          target.top, SRCCOPY);
   ReleaseDC(w->hwnd, dc);
+  if (w->visible) MarkFirstPaint();
 }
 
 void Win32Platform::Repaint(WindowId id) {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end test of Tinto.exe under Wine on a virtual display, in a fresh game folder
-# with a Japanese name: the main window is found by its title, has the simulator's shape
-# and shows the skin; the 2P panel's save button writes "Xx.txt" byte for byte as the
-# simulator of this machine writes it, and its random button recolours the panel on
-# screen; a second copy hands over to the first; closing after a save brings the restart
-# notice, and answering it ends the program with status 0.
+# with a Japanese name: the main window is found by its title, writes the start-up
+# measurements' first-paint marker, has the simulator's shape and shows the skin; the 2P
+# panel's save button writes "Xx.txt" byte for byte as the simulator of this machine
+# writes it, and its random button recolours the panel on screen; a second copy hands
+# over to the first; closing after a save brings the restart notice, and answering it
+# ends the program with status 0.
 #   tinto_wine_test.sh PREFIX TINTO_EXE HOST_SIM XSHAPE_PROBE DEMO_GAME
 set -u
 WINE_PREFIX_DIR=$1 TINTO=$2 SIM=$3 PROBE=$4 DEMO=$5
@@ -30,10 +31,20 @@ sim_area=$(sed -n 's/^0 region main //p' "$WORK/sim.log")
 # start_tinto LOG: runs the program from the game folder; its pid in TINTO_PID.
 start_tinto() { start_wine_tinto "$GAME" "$1"; }
 
+# The start-up measurements' marker: the moment of the first paint, in nanoseconds of the
+# real-time clock, written once to the file named (as a Windows path) in the environment.
+mark="$WORK/first-paint"
 started=$(date +%s%N)
-start_tinto main
+TINTO_FIRST_PAINT_FILE="Z:${mark//\//\\}" start_tinto main
 W=$(wait_window "$TITLE" 60) || { echo "FAIL: the main window did not appear"; cat "$WORK/main.err"; exit 1; }
 echo "start-up under Wine: $(( ($(date +%s%N) - started) / 1000000 )) ms to the main window"
+painted_in_time() {
+  local at
+  at=$(cat "$mark" 2>/dev/null) || return 1
+  [[ $at =~ ^[0-9]+$ ]] && [ "$(wc -l < "$mark")" -eq 1 ] && [ "$at" -gt "$started" ] &&
+    [ "$at" -lt "$(date +%s%N)" ]
+}
+check "the first paint's marker: one line, a moment after the start" poll_for 5 painted_in_time
 expect "one window of the title, the main one" "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" 1
 expect "placed as the simulator places it" \
   "$(xwininfo -id "$W" | awk '/Absolute upper-left [XY]/ {printf "%s ", $4}')" "$sim_position "

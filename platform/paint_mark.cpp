@@ -1,11 +1,11 @@
 // Writes the first-paint marker (see paint_mark.h).
-#include "platform/sdl/paint_mark.h"
+#include "platform/paint_mark.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
-namespace tinto::sdl {
+namespace tinto {
 
 void MarkFirstPaint() {
   static bool marked = false;
@@ -15,10 +15,10 @@ void MarkFirstPaint() {
   if (path == nullptr || *path == '\0') return;
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  if (std::FILE* f = std::fopen(path, "w"); f != nullptr) {
+  if (std::FILE* f = std::fopen(path, "wb"); f != nullptr) {
     std::fprintf(f, "%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
     std::fclose(f);
   }
 }
 
-}  // namespace tinto::sdl
+}  // namespace tinto
