@@ -68,8 +68,8 @@ Mix_Chunk* WaveCache::Get(const std::string& path, const Mix_Chunk* sounding) {
 void WaveCache::Trim(const Mix_Chunk* keep, const Mix_Chunk* sounding) {
   std::uint64_t bytes = 0;
   for (const Entry& e : entries_) bytes += e.chunk->alen;
-  for (auto it = entries_.end(); it != entries_.begin() &&
-                                 (bytes > kBudgetBytes || entries_.size() > kMostEffects);) {
+  for (auto it = entries_.end();
+       it != entries_.begin() && (bytes > kBudgetBytes || entries_.size() > kMostEffects);) {
     --it;
     if (it->chunk == keep || it->chunk == sounding) continue;
     bytes -= it->chunk->alen;

@@ -1,6 +1,4 @@
 // Effects kept converted by the desktop backend, on SDL's silent audio driver.
-#include "platform/sdl/wave_cache.h"
-
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "platform/sdl/sound_library.h"
+#include "platform/sdl/wave_cache.h"
 #include "tests/unit/temp_folder.h"
 
 namespace tinto::sdl {
