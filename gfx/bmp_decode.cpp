@@ -195,7 +195,13 @@ std::optional<Bitmap> LoadBmpFile(const std::filesystem::path& path, std::string
     // so when that starts within the first part, the part decides as the whole file would.
     std::string why;
     const std::optional<BmpHeader> h = ParseBmpHeader(bytes, why, max_pixels);
-    if (h && h->coding != BmpCoding::kRle8 && h->coding != BmpCoding::kRle4 &&
+    if (!h) {
+      // The part holds far more than any header, masks and palette: the whole file would
+      // be refused alike, and a refused strip of the cap's size is not read into memory.
+      SetError(error, why);
+      return std::nullopt;
+    }
+    if (h->coding != BmpCoding::kRle8 && h->coding != BmpCoding::kRle4 &&
         h->pixel_offset <= bytes.size())
       return StreamUncompressed(*file, std::move(bytes), *h, error);
   }

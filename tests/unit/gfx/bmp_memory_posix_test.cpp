@@ -103,5 +103,35 @@ TEST(BmpMemory, FileReadsFollowTheCap) {
   std::filesystem::remove(path);
 }
 
+TEST(BmpMemory, AStripOneFrameOverTheCapIsRefusedWithoutReadingIt) {
+  // A 32-bit movie strip of 129 frames against the cap of 128: within the file size the
+  // cap allows, refused by its header alone, so its 17 MB of pixels are never read.
+  const std::int64_t cap = std::int64_t{214} * 160 * 128;
+  const std::uint32_t width = 214 * 129, height = 160;
+  const std::string path = ::testing::TempDir() + "/strip-over-cap.bmp";
+  {
+    std::vector<std::uint8_t> head = {'B', 'M'};
+    Le32(head, 54 + width * height * 4);
+    Le32(head, 0);
+    Le32(head, 54);
+    Le32(head, 40);
+    Le32(head, width);
+    Le32(head, height);
+    head.insert(head.end(), {1, 0, 32, 0});
+    for (int i = 0; i < 6; ++i) Le32(head, 0);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(head.data()),
+              static_cast<std::streamsize>(head.size()));
+  }
+  std::filesystem::resize_file(path, 54 + std::uintmax_t{width} * height * 4);  // sparse
+  if (!ResetPeak()) GTEST_SKIP() << "the kernel does not let the peak be reset";
+  const long before = PeakKib();
+  std::string error;
+  EXPECT_FALSE(LoadBmpFile(path, &error, cap));
+  EXPECT_EQ(error, "picture too large");
+  EXPECT_LT(PeakKib() - before, 4 * 1024) << "KiB";
+  std::filesystem::remove(path);
+}
+
 }  // namespace
 }  // namespace tinto::gfx
