@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "media/media_length.h"
@@ -13,10 +14,10 @@ namespace tinto::sdl {
 
 namespace {
 
-// Converted samples kept at most (the program's own effects take a few hundred kB); one
+// Converted samples kept at most (a one-second effect takes 176 kB converted); one
 // larger effect is still played, and let go when another is asked for.
-constexpr std::uint32_t kBudgetBytes = 4u << 20;
-constexpr std::size_t kMostEffects = 32;
+constexpr std::uint32_t kBudgetBytes = 512u << 10;
+constexpr std::size_t kMostEffects = 8;
 
 struct Stamp {
   std::int64_t size = 0;
@@ -49,6 +50,15 @@ Mix_Chunk* WaveCache::Get(const std::string& path, const Mix_Chunk* sounding) {
   if (!IsPlayableEffect(path)) return nullptr;
   Mix_Chunk* chunk = mix_.LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
   if (chunk == nullptr) return nullptr;
+  // The mixer keeps the buffer it converted in, several times the samples' size; a chunk
+  // that is kept gets one of its own size.
+  if (chunk->allocated == 1) {
+    if (auto* exact = static_cast<Uint8*>(SDL_malloc(chunk->alen > 0 ? chunk->alen : 1))) {
+      std::memcpy(exact, chunk->abuf, chunk->alen);
+      SDL_free(chunk->abuf);
+      chunk->abuf = exact;
+    }
+  }
   // What was kept of an earlier state of the file is of no more use.
   for (auto it = entries_.begin(); it != entries_.end();) {
     if (it->path == path && it->chunk != sounding) {
