@@ -6,6 +6,10 @@
 #include <cassert>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tinto::gfx {
 
 Bitmap::Bitmap(int width, int height, Pixel fill)
@@ -114,7 +118,16 @@ void StretchBlit(Bitmap& dst, Rect dst_rect, const Bitmap& src, Rect src_rect, R
     if (op == RasterOp::kCopy && doubled) {
       // Exactly twice as wide: each source pixel fills two neighbours.
       const Pixel* in = s + columns[0];
-      for (int i = 0; i < visible.width; i += 2, ++in) d[i] = d[i + 1] = *in;
+      int i = 0;
+#if defined(__SSE2__)
+      // Four source pixels at a time, each interleaved with itself.
+      for (; i + 8 <= visible.width; i += 8, in += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_unpacklo_epi32(four, four));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i + 4), _mm_unpackhi_epi32(four, four));
+      }
+#endif
+      for (; i < visible.width; i += 2, ++in) d[i] = d[i + 1] = *in;
       continue;
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {

@@ -14,6 +14,23 @@ namespace tinto::sdl {
 namespace {
 // Updates up to this many pixels (64 kB) are sent in the request itself.
 constexpr std::int64_t kSmallUpdatePixels = 16 * 1024;
+
+// One row of a window on a visual with alpha, `width` pixels from column `left` of row y:
+// the colours `in` (0x00RRGGBB) opaque where the shape holds them (all of them when there is
+// no shape), clear elsewhere. Clear means all zero: compositors blend premultiplied
+// colours. `in` may be `out`.
+void ShapedRow(const gfx::Mask& shape, int y, int left, int width, const Uint32* in, Uint32* out) {
+  if (shape.width() == 0) {
+    for (int i = 0; i < width; ++i) out[i] = in[i] | 0xFF000000u;
+    return;
+  }
+  // The mask's pixels of the row (none below it), and clear beyond them.
+  const int masked = y < shape.height() ? std::clamp(shape.width() - left, 0, width) : 0;
+  const std::uint8_t* inside = masked > 0 ? shape.row(y) + left : nullptr;
+  for (int i = 0; i < masked; ++i)
+    out[i] = (in[i] | 0xFF000000u) & (0u - static_cast<Uint32>(inside[i]));
+  for (int i = masked; i < width; ++i) out[i] = 0u;
+}
 }  // namespace
 
 SdlPlatform::Win* SdlPlatform::Find(WindowId id) {
@@ -142,23 +159,11 @@ void SdlPlatform::SetWindowRegion(WindowId id, const gfx::Region& region) {
 void SdlPlatform::ApplyShapeAlpha(const Win& w, SDL_Surface* surface, gfx::Rect part) {
   part = gfx::Intersect(part, {0, 0, surface->w, surface->h});
   if (part.empty() || (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)) return;
-  const bool shaped = w.shape.width() > 0;
   for (int y = part.top; y < part.top + part.height; ++y) {
     Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
                                             static_cast<std::ptrdiff_t>(y) * surface->pitch) +
                   part.left;
-    // Clear means all zero: compositors blend premultiplied colours.
-    if (!shaped) {
-      for (int i = 0; i < part.width; ++i) row[i] |= 0xFF000000u;
-      continue;
-    }
-    // The mask's pixels of the row (none below it), and clear beyond them.
-    const int masked =
-        y < w.shape.height() ? std::clamp(w.shape.width() - part.left, 0, part.width) : 0;
-    const std::uint8_t* inside = masked > 0 ? w.shape.row(y) + part.left : nullptr;
-    for (int i = 0; i < masked; ++i)
-      row[i] = (row[i] | 0xFF000000u) & (0u - static_cast<Uint32>(inside[i]));
-    for (int i = masked; i < part.width; ++i) row[i] = 0u;
+    ShapedRow(w.shape, y, part.left, part.width, row, row);
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
@@ -210,17 +215,26 @@ void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect sr
   const gfx::Pixel* in = src.row(sy) + sx;
   const int in_pitch = src.width() * static_cast<int>(sizeof(gfx::Pixel));
   const Uint32 format = surface->format->format;
-  if (format == SDL_PIXELFORMAT_RGB888) {
-    // The usual case: the window's pixels are ours, 0x00RRGGBB.
-    for (int y = 0; y < to.height; ++y)
-      std::memcpy(out + static_cast<std::ptrdiff_t>(y) * surface->pitch, src.row(sy + y) + sx,
-                  static_cast<std::size_t>(to.width) * sizeof(gfx::Pixel));
+  if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+    // The usual cases: the window's pixels are ours, 0x00RRGGBB, or those with an alpha on
+    // top, set in the same pass.
+    for (int y = 0; y < to.height; ++y) {
+      auto* row = reinterpret_cast<Uint32*>(out + static_cast<std::ptrdiff_t>(y) * surface->pitch);
+      const gfx::Pixel* from_row = src.row(sy + y) + sx;
+      if (w->alpha)
+        ShapedRow(w->shape, to.top + y, to.left, to.width, from_row, row);
+      else if (format == SDL_PIXELFORMAT_RGB888)
+        std::memcpy(row, from_row, static_cast<std::size_t>(to.width) * sizeof(gfx::Pixel));
+      else
+        for (int i = 0; i < to.width; ++i) row[i] = from_row[i] | 0xFF000000u;
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   } else {
     SDL_ConvertPixels(to.width, to.height, SDL_PIXELFORMAT_RGB888, in, in_pitch, format, out,
                       surface->pitch);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    if (w->alpha) ApplyShapeAlpha(*w, surface, to);
   }
-  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-  if (w->alpha) ApplyShapeAlpha(*w, surface, to);
   // Sent with whatever else this pass draws (ShowDrawn): the server then answers once.
   w->drawn.push_back({to.left, to.top, to.width, to.height});
 }
