@@ -6,28 +6,12 @@
 #include <system_error>
 
 #include "media/byte_window.h"
+#include "media/file_stamp.h"
 #include "media/length_probes.h"
 
 namespace tinto {
 
 namespace {
-
-// What identifies one version of a file.
-struct FileStamp {
-  std::uintmax_t size = 0;
-  std::filesystem::file_time_type modified;
-  bool operator==(const FileStamp&) const = default;
-};
-
-std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
-  std::error_code error;
-  FileStamp stamp;
-  stamp.size = std::filesystem::file_size(path, error);
-  if (error) return std::nullopt;
-  stamp.modified = std::filesystem::last_write_time(path, error);
-  if (error) return std::nullopt;
-  return stamp;
-}
 
 // Files that failed, by path. The stock holds sixteen songs and the folder seventeen:
 // more than this many failures at once only comes from a folder of junk, and then the

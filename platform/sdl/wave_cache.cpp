@@ -1,12 +1,12 @@
 // Converted effects, kept within a budget.
 #include "platform/sdl/wave_cache.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
+#include "media/file_stamp.h"
 #include "media/media_length.h"
 #include "platform/sdl/sound_library.h"
 
@@ -19,18 +19,6 @@ namespace {
 constexpr std::uint32_t kBudgetBytes = 512u << 10;
 constexpr std::size_t kMostEffects = 8;
 
-struct Stamp {
-  std::int64_t size = 0;
-  std::int64_t modified_ns = 0;
-};
-
-std::optional<Stamp> StampOf(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return std::nullopt;
-  return Stamp{static_cast<std::int64_t>(st.st_size),
-               static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
-}
-
 }  // namespace
 
 WaveCache::~WaveCache() {
@@ -38,10 +26,10 @@ WaveCache::~WaveCache() {
 }
 
 Mix_Chunk* WaveCache::Get(const std::string& path, const Mix_Chunk* sounding) {
-  const std::optional<Stamp> stamp = StampOf(path);
+  const std::optional<FileStamp> stamp = StampOf(path);
   if (!stamp) return nullptr;
   const auto kept = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
-    return e.path == path && e.size == stamp->size && e.modified_ns == stamp->modified_ns;
+    return e.path == path && e.stamp == *stamp;
   });
   if (kept != entries_.end()) {
     std::rotate(entries_.begin(), kept, kept + 1);
@@ -68,7 +56,7 @@ Mix_Chunk* WaveCache::Get(const std::string& path, const Mix_Chunk* sounding) {
       ++it;
     }
   }
-  entries_.insert(entries_.begin(), Entry{path, stamp->size, stamp->modified_ns, chunk});
+  entries_.insert(entries_.begin(), Entry{path, *stamp, chunk});
   Trim(chunk, sounding);
   return chunk;
 }

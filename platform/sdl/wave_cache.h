@@ -4,9 +4,10 @@
 // modification time, so a changed file is read again.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "media/file_stamp.h"
 
 struct Mix_Chunk;
 
@@ -29,8 +30,7 @@ class WaveCache {
  private:
   struct Entry {
     std::string path;
-    std::int64_t size = 0;
-    std::int64_t modified_ns = 0;
+    FileStamp stamp;
     Mix_Chunk* chunk = nullptr;
   };
   void Trim(const Mix_Chunk* keep, const Mix_Chunk* sounding);
