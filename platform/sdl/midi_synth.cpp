@@ -13,11 +13,6 @@ constexpr double kGain = 1.2;
 // Voices sounding at once; a note beyond them takes the quietest voice's place.
 constexpr int kPolyphony = 64;
 
-int LoadSoundfont(const char* path, void* synth) {
-  const SynthLibrary* fluid = SynthLibrary::Get();
-  return fluid->synth_sfload(static_cast<fluid_synth_t*>(synth), path, 1) != FLUID_FAILED ? 1 : 0;
-}
-
 }  // namespace
 
 MidiSynth::~MidiSynth() {
@@ -46,13 +41,13 @@ bool MidiSynth::Open(const MixerLibrary& mix, const std::string& path) {
     Close();
     return false;
   }
-  mix_->EachSoundFont(LoadSoundfont, synth_);
+  mix_->EachSoundFont(LoadSoundfont, this);
   if (fluid_->synth_sfcount(synth_) == 0) {
     // No soundfont named anywhere: FluidSynth's default General MIDI font.
     char* fallback = nullptr;
     if (fluid_->settings_dupstr(settings_, "synth.default-soundfont", &fallback) == FLUID_OK &&
         fallback != nullptr) {
-      LoadSoundfont(fallback, synth_);
+      LoadSoundfont(fallback, this);
       fluid_->free(fallback);
     }
   }
@@ -62,6 +57,11 @@ bool MidiSynth::Open(const MixerLibrary& mix, const std::string& path) {
     return false;
   }
   return true;
+}
+
+int MidiSynth::LoadSoundfont(const char* path, void* self) {
+  const auto* midi = static_cast<MidiSynth*>(self);
+  return midi->fluid_->synth_sfload(midi->synth_, path, 1) != FLUID_FAILED ? 1 : 0;
 }
 
 bool MidiSynth::NewPlayer() {

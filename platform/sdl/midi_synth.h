@@ -37,6 +37,8 @@ class MidiSynth {
 
  private:
   static void Mix(void* self, unsigned char* stream, int length);
+  // Adds the soundfont at path to the synthesizer: 1 when it loaded, else 0.
+  static int LoadSoundfont(const char* path, void* self);
   bool NewPlayer();
 
   const MixerLibrary* mix_ = nullptr;
