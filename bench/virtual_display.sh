@@ -15,7 +15,9 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")"
 export SDL_AUDIODRIVER=none
-hz=$(getconf CLK_TCK)
 
-# The CPU time (user + system) of process $1 so far, in milliseconds.
-cpu_ms() { awk -v hz="$hz" '{ sub(/^.*\) /, ""); print int(($12 + $13) * 1000 / hz) }' "/proc/$1/stat"; }
+# The CPU time of process $1 so far, in microseconds: the scheduler's own count of the time
+# each thread ran (/proc/PID/task/TID/schedstat, in nanoseconds), summed over the threads.
+# /proc/PID/stat's user and system times come in steps of 10 ms, too coarse for an idle
+# program's few milliseconds.
+cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d\n", ns / 1000 }'; }

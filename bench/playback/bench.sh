@@ -29,17 +29,17 @@ find_window() {
 # 428 x 320) and the CPU time meanwhile; prints one line.
 measure() {
   local name=$1 pid=$2 window=$3 c0 c1
-  c0=$(cpu_ms "$pid")
+  c0=$(cpu_us "$pid")
   "$build/bench/playback/present_watch" "$window" "$seconds" 0 45 428 320 > "$work/$name.watch"
-  c1=$(cpu_ms "$pid")
+  c1=$(cpu_us "$pid")
   local frames mean spread
   frames=$(sed -n 's/^frames //p' "$work/$name.watch")
   mean=$(sed -n 's/^mean_ms //p' "$work/$name.watch")
   spread=$(sed -n 's/^spread_ms //p' "$work/$name.watch")
   local per_frame
-  per_frame=$(awk -v c=$((c1 - c0)) -v f="$frames" 'BEGIN { printf "%.1f", (f > 0 ? c * 1000 / f : 0) }')
-  printf '%-34s %5d frames, period %6s ms (spread %5s ms), CPU %5d ms = %6s us a frame\n' \
-    "$name" "$frames" "$mean" "$spread" $((c1 - c0)) "$per_frame"
+  per_frame=$(awk -v c=$((c1 - c0)) -v f="$frames" 'BEGIN { printf "%.1f", (f > 0 ? c / f : 0) }')
+  printf '%-34s %5d frames, period %6s ms (spread %5s ms), CPU %7.1f ms = %6s us a frame\n' \
+    "$name" "$frames" "$mean" "$spread" "$(awk -v c=$((c1 - c0)) 'BEGIN { print c / 1000 }')" "$per_frame"
   echo "$per_frame" > "$work/$name.cpu"
   echo "$mean" > "$work/$name.mean"
 }

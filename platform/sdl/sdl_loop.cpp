@@ -1,8 +1,8 @@
 // The message loop of the desktop backend: timers, events, modal windows.
 //
-// Every pass runs the timers that are due, sends what they drew, then sleeps in
-// SDL_WaitEventTimeout until the next tick that can matter (as the timer queue plans it)
-// or the next event, runs the timers due by then and hands the event to its window. A
+// Every pass runs the timers that are due, sends what they drew, then sleeps on the X
+// connection (X11EventWait) until the next tick that can matter (as the timer queue plans
+// it) or the next event, runs the timers due by then and hands the event to its window. A
 // modal window runs the same loop nested; while one is open only the topmost modal
 // window takes input, so clicks, keys, wheel turns, drops and close requests for the
 // others are dropped. Quit ends every loop, the nested ones first.
@@ -19,6 +19,14 @@ namespace {
 
 // With no timer due the loop still looks around once a second: a bound, not a pace.
 constexpr std::uint64_t kIdleWaitMs = 1000;
+
+// When SDL reads the X connection (see SdlPlatform::event_wait_): after the server sent
+// something, and at least this often.
+constexpr std::uint64_t kFollowUpReadMs = 250;
+constexpr std::uint64_t kQuietReadMs = 1000;
+// Without an X connection of our own to sleep on, SDL's wait, which the session's end
+// cannot interrupt, is cut into slices of this length.
+constexpr int kSdlWaitSliceMs = 100;
 
 // X's button numbers.
 std::optional<MouseButton> ButtonOf(unsigned int button) {
@@ -98,9 +106,9 @@ void SdlPlatform::Pump(Done done) {
     }
     timers_.RunDue();
     if (quit_ || done()) break;
-    ShowDrawn();
+    X11SurfaceSender* held = SendDrawn();
     SDL_Event ev;
-    if (SDL_WaitEventTimeout(&ev, WaitTimeout()) == 0) continue;
+    if (!NextEvent(&ev, WaitTimeout(), held)) continue;
     timers_.RunDue();
     if (quit_) break;
     Dispatch(ev);
@@ -116,6 +124,38 @@ int SdlPlatform::WaitTimeout() {
   // may end a fraction of one before the tick is due and wake the loop once more for
   // nothing.
   return static_cast<int>(std::min(*wake - now + 1, kIdleWaitMs));
+}
+
+bool SdlPlatform::NextEvent(SDL_Event* ev, int timeout_ms, X11SurfaceSender* held) {
+  // Every way below that reads or waits sends Xlib's buffer first; this one does not.
+  if (SDL_PeepEvents(ev, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
+    if (held != nullptr) held->Flush();
+    return true;
+  }
+  if (event_wait_ == nullptr || !event_wait_->Ready())
+    return SDL_WaitEventTimeout(ev, std::min(timeout_ms, kSdlWaitSliceMs)) == 1;
+  // A read SDL owes after input is worth a wake-up of its own; the once-a-second one is
+  // done at the next wake-up from then on.
+  const std::uint64_t now = SDL_GetTicks64();
+  bool input = false;
+  if (now < next_read_) {
+    const int wake_fd = session_end_ != nullptr ? session_end_->WakeFd() : -1;
+    if (follow_up_read_) timeout_ms = std::min(timeout_ms, static_cast<int>(next_read_ - now));
+    switch (event_wait_->Wait(timeout_ms, wake_fd)) {
+      case X11EventWait::Result::kInput:
+        input = true;
+        break;
+      case X11EventWait::Result::kWoken:
+        return false;
+      case X11EventWait::Result::kTimeout:
+        if (!follow_up_read_ || SDL_GetTicks64() < next_read_) return false;
+        break;
+    }
+  }
+  SDL_PumpEvents();
+  follow_up_read_ = input;
+  next_read_ = SDL_GetTicks64() + (input ? kFollowUpReadMs : kQuietReadMs);
+  return SDL_PeepEvents(ev, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
 }
 
 ShiftState SdlPlatform::Shift() const {

@@ -46,8 +46,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
   // that one back when it closes the connection, so ours stays in charge throughout.
   KeepGoingOnXErrors();
   // Before SDL starts: SDL then leaves these signals to us.
-  const Uint32 session_end_event = SDL_RegisterEvents(1);
-  auto session_end = std::make_unique<SessionEndSignals>(session_end_event);
+  auto session_end = std::make_unique<SessionEndSignals>();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     if (error != nullptr) *error = SDL_GetError();
     return nullptr;
@@ -73,7 +72,6 @@ SdlPlatform::SdlPlatform(std::vector<std::string> arguments)
       timers_(&Ticks, static_cast<std::uint32_t>(UptimeMs() - SDL_GetTicks64())) {}
 
 SdlPlatform::~SdlPlatform() {
-  session_end_.reset();  // its thread pushes SDL events
   while (!windows_.empty()) SdlPlatform::DestroyWindow(windows_.begin()->first);
   audio_.reset();
   if (arrow_ != nullptr) SDL_FreeCursor(arrow_);

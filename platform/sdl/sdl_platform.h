@@ -20,6 +20,7 @@
 #include "platform/sdl/session_end.h"
 #include "platform/sdl/single_instance.h"
 #include "platform/sdl/x11_desktop.h"
+#include "platform/sdl/x11_event_wait.h"
 #include "platform/sdl/x11_window.h"
 #include "platform/timer_queue.h"
 
@@ -119,10 +120,16 @@ class SdlPlatform : public Platform, public Sound {
   template <typename Done>
   void Pump(Done done);
   int WaitTimeout();
+  // The next event, waiting up to timeout_ms for one; false when none came (the time
+  // passed, or the session's end woke the wait). Sends what `held` holds (SendDrawn).
+  bool NextEvent(SDL_Event* ev, int timeout_ms, X11SurfaceSender* held);
   // Sends what was drawn into the windows' surfaces since the last time to the server, one
   // request (and one round trip) for each window: before the loop sleeps, before any
   // blocking wait, and before anything else changes a window.
   void ShowDrawn();
+  // The same, leaving small updates in Xlib's buffer for the loop's wait to send; the
+  // sender that holds them, if any.
+  X11SurfaceSender* SendDrawn();
   void Dispatch(const SDL_Event& ev);
   void DispatchWindowEvent(const SDL_WindowEvent& ev);
   void DispatchDrop(const SDL_DropEvent& ev);
@@ -173,6 +180,13 @@ class SdlPlatform : public Platform, public Sound {
   // SIGTERM or SIGHUP ends every loop, modal ones too, and the program with status 0:
   // colours are saved when the user saves them, so nothing is lost and no notice waits.
   std::unique_ptr<SessionEndSignals> session_end_;
+  // The loop sleeps on the X connection (made with the first window) and has SDL read
+  // the connection when the server sent something, 250 ms after that (SDL reports some
+  // focus changes only that long after the server did) and otherwise at the first
+  // wake-up a second after the last reading.
+  std::unique_ptr<X11EventWait> event_wait_;
+  std::uint64_t next_read_ = 0;  // SDL_GetTicks64 time
+  bool follow_up_read_ = false;  // the next reading follows input: it is worth a wake-up
 
   int cursor_counter_ = 0;
   SDL_Cursor* arrow_ = nullptr;

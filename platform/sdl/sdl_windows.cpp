@@ -87,6 +87,7 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
     w->x_window = X11WindowOf(w->window);
     UseCorePointerEvents(w->window);
     w->sender = std::make_unique<X11SurfaceSender>(w->window);
+    if (event_wait_ == nullptr) event_wait_ = std::make_unique<X11EventWait>(w->window);
   }
   const WindowId id = w->id;
   if (first_window_ == 0) first_window_ = id;
@@ -240,6 +241,11 @@ void SdlPlatform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect sr
 }
 
 void SdlPlatform::ShowDrawn() {
+  if (X11SurfaceSender* sender = SendDrawn(); sender != nullptr) sender->Flush();
+}
+
+X11SurfaceSender* SdlPlatform::SendDrawn() {
+  X11SurfaceSender* held = nullptr;
   for (auto& [id, w] : windows_) {
     if (w->drawn.empty()) continue;
     std::int64_t pixels = 0;
@@ -249,11 +255,13 @@ void SdlPlatform::ShowDrawn() {
     // ones (a film's frames, a whole window) through SDL's shared memory.
     const bool sent = pixels <= kSmallUpdatePixels && w->sender != nullptr &&
                       w->sender->Send(SDL_GetWindowSurface(w->window), w->drawn.data(), count);
+    if (sent) held = w->sender.get();
     if (w->window != nullptr && !sent)
       SDL_UpdateWindowSurfaceRects(w->window, w->drawn.data(), count);
     w->drawn.clear();
     if (w->visible) MarkFirstPaint();
   }
+  return held;
 }
 
 void SdlPlatform::Repaint(WindowId id) {

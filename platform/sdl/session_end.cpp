@@ -1,7 +1,7 @@
-// Signals through a self-pipe: nothing but a write(2) happens in the handler.
+// Signals through a self-pipe: nothing but an atomic store and a write(2) happens in the
+// handler.
 #include "platform/sdl/session_end.h"
 
-#include <SDL_events.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,15 +13,17 @@ namespace tinto::sdl {
 namespace {
 
 constexpr char kSignalled = 'S';
-constexpr char kStop = 'Q';
 constexpr int kSignals[] = {SIGTERM, SIGHUP};
 
+std::atomic<bool> g_requested{false};
 std::atomic<int> g_write_fd{-1};
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
+              "the signal handler may only touch lock-free atomics");
 
 void OnSignal(int /*signal*/) {
   const int saved = errno;
-  const int fd = g_write_fd.load();
-  if (fd >= 0) {
+  g_requested.store(true);
+  if (const int fd = g_write_fd.load(); fd >= 0) {
     const ssize_t ignored = write(fd, &kSignalled, 1);
     (void)ignored;
   }
@@ -38,41 +40,26 @@ void SetHandler(void (*handler)(int)) {
 
 }  // namespace
 
-SessionEndSignals::SessionEndSignals(Uint32 wake_event) : wake_event_(wake_event) {
+SessionEndSignals::SessionEndSignals() {
   int fds[2];
-  if (pipe2(fds, O_CLOEXEC) != 0) return;
-  read_fd_ = fds[0];
-  write_fd_ = fds[1];
-  // A full pipe already says what a further byte would.
-  fcntl(write_fd_, F_SETFL, fcntl(write_fd_, F_GETFL) | O_NONBLOCK);
-  g_write_fd.store(write_fd_);
-  watcher_ = std::thread([this] { Watch(); });
+  if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+    // A full pipe already says what a further byte would.
+    read_fd_ = fds[0];
+    write_fd_ = fds[1];
+    g_write_fd.store(write_fd_);
+  }
   SetHandler(&OnSignal);
 }
 
 SessionEndSignals::~SessionEndSignals() {
-  if (read_fd_ < 0) return;
   SetHandler(SIG_IGN);
   g_write_fd.store(-1);
-  ssize_t written;
-  do written = write(write_fd_, &kStop, 1);
-  while (written < 0 && errno == EINTR);
-  watcher_.join();
-  close(read_fd_);
-  close(write_fd_);
+  if (read_fd_ >= 0) close(read_fd_);
+  if (write_fd_ >= 0) close(write_fd_);
 }
 
-void SessionEndSignals::Watch() {
-  for (;;) {
-    char byte = 0;
-    const ssize_t got = read(read_fd_, &byte, 1);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0 || byte == kStop) return;
-    requested_.store(true);
-    SDL_Event wake{};
-    wake.type = wake_event_;
-    SDL_PushEvent(&wake);
-  }
+bool SessionEndSignals::Requested() const {
+  return g_requested.load();
 }
 
 }  // namespace tinto::sdl

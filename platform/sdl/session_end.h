@@ -3,34 +3,28 @@
 // quietly, with nothing left to save, as it does when Windows ends the session.
 #pragma once
 
-#include <SDL_stdinc.h>
-
 #include <atomic>
-#include <thread>
 
 namespace tinto::sdl {
 
 class SessionEndSignals {
  public:
-  // Catches the signals from now on: the handler only writes a byte to a pipe; a thread
-  // reading the pipe pushes an event of type wake_event so that a waiting loop looks at
-  // Requested() at once. Made before SDL starts, SDL then leaves these signals alone.
-  explicit SessionEndSignals(Uint32 wake_event);
-  // Stops the thread; the signals are ignored from then on (the program is ending).
+  // Catches the signals from now on: the handler notes the request and writes a byte to
+  // a pipe, so that a loop sleeping on WakeFd() wakes and looks at Requested() at once.
+  // Made before SDL starts, SDL then leaves these signals alone.
+  SessionEndSignals();
+  // The signals are ignored from then on (the program is ending).
   ~SessionEndSignals();
   SessionEndSignals(const SessionEndSignals&) = delete;
   SessionEndSignals& operator=(const SessionEndSignals&) = delete;
 
-  bool Requested() const { return requested_.load(); }
+  bool Requested() const;
+  // Readable once a session end has been requested (-1 when no pipe could be made).
+  int WakeFd() const { return read_fd_; }
 
  private:
-  void Watch();
-
-  Uint32 wake_event_;
   int read_fd_ = -1;
   int write_fd_ = -1;
-  std::atomic<bool> requested_{false};
-  std::thread watcher_;
 };
 
 }  // namespace tinto::sdl

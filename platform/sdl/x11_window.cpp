@@ -225,7 +225,16 @@ X11SurfaceSender::X11SurfaceSender(SDL_Window* window) {
 }
 
 X11SurfaceSender::~X11SurfaceSender() {
+  ForgetImage();
   if (gc_ != nullptr) XFreeGC(static_cast<Display*>(display_), static_cast<GC>(gc_));
+}
+
+void X11SurfaceSender::ForgetImage() {
+  if (image_ == nullptr) return;
+  auto* image = static_cast<XImage*>(image_);
+  image->data = nullptr;  // the surface's, not the image's to free
+  XDestroyImage(image);
+  image_ = nullptr;
 }
 
 bool X11SurfaceSender::Send(const SDL_Surface* surface, const SDL_Rect* rects, int count) {
@@ -233,28 +242,33 @@ bool X11SurfaceSender::Send(const SDL_Surface* surface, const SDL_Rect* rects, i
       (depth_ != 24 && depth_ != 32))
     return false;
   auto* display = static_cast<Display*>(display_);
-  XImage* image = XCreateImage(
-      display, static_cast<Visual*>(visual_), static_cast<unsigned int>(depth_), ZPixmap, 0,
-      static_cast<char*>(surface->pixels), static_cast<unsigned int>(surface->w),
-      static_cast<unsigned int>(surface->h), 32, surface->pitch);
-  if (image == nullptr) return false;
-  // The surface's pixels are words in this machine's order, as SDL's own image says.
-  image->byte_order = SDL_BYTEORDER == SDL_BIG_ENDIAN ? MSBFirst : LSBFirst;
-  if (image->bits_per_pixel != 32) {
-    image->data = nullptr;
-    XDestroyImage(image);
-    return false;
+  // The image describes the surface's pixels; it is made again when the surface is.
+  auto* image = static_cast<XImage*>(image_);
+  if (image == nullptr || image->width != surface->w || image->height != surface->h ||
+      image->bytes_per_line != surface->pitch) {
+    ForgetImage();
+    image = XCreateImage(display, static_cast<Visual*>(visual_), static_cast<unsigned int>(depth_),
+                         ZPixmap, 0, nullptr, static_cast<unsigned int>(surface->w),
+                         static_cast<unsigned int>(surface->h), 32, surface->pitch);
+    if (image == nullptr) return false;
+    image_ = image;
+    // The surface's pixels are words in this machine's order, as SDL's own image says.
+    image->byte_order = SDL_BYTEORDER == SDL_BIG_ENDIAN ? MSBFirst : LSBFirst;
   }
+  if (image->bits_per_pixel != 32) return false;
+  image->data = static_cast<char*>(surface->pixels);
   for (int i = 0; i < count; ++i) {
     const SDL_Rect& r = rects[i];
     // Xlib copies the pixels into its request: the surface is free to change at once.
     XPutImage(display, window_, static_cast<GC>(gc_), image, r.x, r.y, r.x, r.y,
               static_cast<unsigned int>(r.w), static_cast<unsigned int>(r.h));
   }
-  image->data = nullptr;  // the surface's, not the image's to free
-  XDestroyImage(image);
-  XFlush(display);
+  image->data = nullptr;
   return true;
+}
+
+void X11SurfaceSender::Flush() {
+  if (display_ != nullptr) XFlush(static_cast<Display*>(display_));
 }
 
 unsigned long X11WindowOf(SDL_Window* window) {

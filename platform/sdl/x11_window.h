@@ -71,15 +71,21 @@ class X11SurfaceSender {
   // Frees what it holds on the server: before the window is destroyed.
   ~X11SurfaceSender();
 
-  // Copies the rectangles of the surface to the window and flushes the request; false
-  // (nothing sent) when it cannot, and SDL's own update is to be used.
+  // Copies the rectangles of the surface to the window, in requests that Flush (or the
+  // loop's wait) sends; false (nothing sent) when it cannot, and SDL's own update is to
+  // be used.
   bool Send(const SDL_Surface* surface, const SDL_Rect* rects, int count);
+  // Sends the requests held so far (every sender of the program shares one connection).
+  void Flush();
 
  private:
+  void ForgetImage();
+
   void* display_ = nullptr;  // Display*
   unsigned long window_ = 0;
   void* visual_ = nullptr;  // Visual*
   void* gc_ = nullptr;      // GC
+  void* image_ = nullptr;   // XImage* of the surface's size, without pixels of its own
   int depth_ = 0;
 };
 

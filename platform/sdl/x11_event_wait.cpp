@@ -1,0 +1,33 @@
+#include "platform/sdl/x11_event_wait.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+
+namespace tinto::sdl {
+
+X11EventWait::X11EventWait(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (window != nullptr && SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
+    display_ = info.info.x11.display;
+}
+
+X11EventWait::Result X11EventWait::Wait(int timeout_ms, int wake_fd) {
+  auto* display = static_cast<Display*>(display_);
+  // Sending also reads what has come in by then into Xlib's queue, where poll(2) cannot
+  // see it.
+  XFlush(display);
+  if (XEventsQueued(display, QueuedAlready) > 0) return Result::kInput;
+  pollfd fds[2] = {{.fd = ConnectionNumber(display), .events = POLLIN, .revents = 0},
+                   {.fd = wake_fd, .events = POLLIN, .revents = 0}};
+  const int ready = poll(fds, wake_fd >= 0 ? 2 : 1, timeout_ms);
+  // A signal (SIGINT, which SDL turns into a quit when its events are read) counts as
+  // input, and so does a failed wait or a connection that failed: SDL then finds out.
+  if (ready < 0) return Result::kInput;
+  if (ready == 0) return Result::kTimeout;
+  if (fds[0].revents != 0) return Result::kInput;
+  return Result::kWoken;
+}
+
+}  // namespace tinto::sdl

@@ -1,0 +1,33 @@
+// The message loop's sleep, on the X connection itself.
+//
+// SDL's own wait (SDL_WaitEventTimeout) reads the connection some sixteen times around
+// every sleep, each a system call that finds nothing: most of what an idle wake-up costs.
+// The loop sleeps here instead, in one poll(2) on the connection, and has SDL read it
+// only when the server has sent something.
+#pragma once
+
+#include <SDL_video.h>
+
+namespace tinto::sdl {
+
+class X11EventWait {
+ public:
+  // On the X connection of the window (SDL has one for all windows); not Ready() when the
+  // window does not live on an X server.
+  explicit X11EventWait(SDL_Window* window);
+  bool Ready() const { return display_ != nullptr; }
+
+  enum class Result {
+    kInput,    // the server sent something (or Xlib already holds it), or a signal came
+    kWoken,    // wake_fd became readable
+    kTimeout,  // nothing
+  };
+  // Sends the requests Xlib holds, then sleeps until one of the results above, or for
+  // timeout_ms (0: only looks). wake_fd may be -1.
+  Result Wait(int timeout_ms, int wake_fd);
+
+ private:
+  void* display_ = nullptr;  // Display*
+};
+
+}  // namespace tinto::sdl
