@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "platform/sdl/key_map.h"
+#include "platform/sdl/monotonic_clock.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/x11_window.h"
 
@@ -26,7 +27,7 @@ constexpr std::uint64_t kFollowUpReadMs = 250;
 constexpr std::uint64_t kQuietReadMs = 1000;
 // Without an X connection of our own to sleep on, SDL's wait, which the session's end
 // cannot interrupt, is cut into slices of this length.
-constexpr int kSdlWaitSliceMs = 100;
+constexpr std::uint64_t kSdlWaitSliceMs = 100;
 
 // X's button numbers.
 std::optional<MouseButton> ButtonOf(unsigned int button) {
@@ -108,53 +109,56 @@ void SdlPlatform::Pump(Done done) {
     if (quit_ || done()) break;
     X11SurfaceSender* held = SendDrawn();
     SDL_Event ev;
-    if (!NextEvent(&ev, WaitTimeout(), held)) continue;
+    if (!NextEvent(&ev, WaitNs(), held)) continue;
     timers_.RunDue();
     if (quit_) break;
     Dispatch(ev);
   }
 }
 
-int SdlPlatform::WaitTimeout() {
+std::uint64_t SdlPlatform::WaitNs() {
   const std::optional<std::uint64_t> wake = timers_.NextWake();
-  const std::uint64_t now = SDL_GetTicks64();
-  if (!wake) return static_cast<int>(kIdleWaitMs);
-  if (*wake <= now) return 0;
-  // One more: the clock counts whole milliseconds, so a sleep of exactly the difference
-  // may end a fraction of one before the tick is due and wake the loop once more for
-  // nothing.
-  return static_cast<int>(std::min(*wake - now + 1, kIdleWaitMs));
+  const std::uint64_t now = MonotonicNs();
+  const std::uint64_t bound = kIdleWaitMs * kNsPerMs;
+  if (!wake) return bound;
+  // The timers' clock is MonotonicMs: a tick due at millisecond T is due from T * 10^6 ns.
+  const std::uint64_t due = *wake * kNsPerMs;
+  return due <= now ? 0 : std::min(due - now, bound);
 }
 
-bool SdlPlatform::NextEvent(SDL_Event* ev, int timeout_ms, X11SurfaceSender* held) {
+bool SdlPlatform::NextEvent(SDL_Event* ev, std::uint64_t timeout_ns, X11SurfaceSender* held) {
   // Every way below that reads or waits sends Xlib's buffer first; this one does not.
   if (SDL_PeepEvents(ev, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
     if (held != nullptr) held->Flush();
     return true;
   }
-  if (event_wait_ == nullptr || !event_wait_->Ready())
-    return SDL_WaitEventTimeout(ev, std::min(timeout_ms, kSdlWaitSliceMs)) == 1;
+  if (event_wait_ == nullptr || !event_wait_->Ready()) {
+    const std::uint64_t ms =
+        std::min<std::uint64_t>((timeout_ns + kNsPerMs - 1) / kNsPerMs, kSdlWaitSliceMs);
+    return SDL_WaitEventTimeout(ev, static_cast<int>(ms)) == 1;
+  }
   // A read SDL owes after input is worth a wake-up of its own; the once-a-second one is
   // done at the next wake-up from then on.
-  const std::uint64_t now = SDL_GetTicks64();
+  const std::uint64_t now = MonotonicNs();
+  const std::uint64_t read_at = next_read_ * kNsPerMs;
   bool input = false;
-  if (now < next_read_) {
+  if (now < read_at) {
     const int wake_fd = session_end_ != nullptr ? session_end_->WakeFd() : -1;
-    if (follow_up_read_) timeout_ms = std::min(timeout_ms, static_cast<int>(next_read_ - now));
-    switch (event_wait_->Wait(timeout_ms, wake_fd)) {
+    if (follow_up_read_) timeout_ns = std::min(timeout_ns, read_at - now);
+    switch (event_wait_->Wait(timeout_ns, wake_fd)) {
       case X11EventWait::Result::kInput:
         input = true;
         break;
       case X11EventWait::Result::kWoken:
         return false;
       case X11EventWait::Result::kTimeout:
-        if (!follow_up_read_ || SDL_GetTicks64() < next_read_) return false;
+        if (!follow_up_read_ || MonotonicNs() < read_at) return false;
         break;
     }
   }
   SDL_PumpEvents();
   follow_up_read_ = input;
-  next_read_ = SDL_GetTicks64() + (input ? kFollowUpReadMs : kQuietReadMs);
+  next_read_ = MonotonicMs() + (input ? kFollowUpReadMs : kQuietReadMs);
   return SDL_PeepEvents(ev, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/sdl/error_box.h"
 #include "platform/sdl/host_process.h"
 #include "platform/sdl/key_map.h"
+#include "platform/sdl/monotonic_clock.h"
 
 namespace tinto::sdl {
 
@@ -20,16 +21,7 @@ namespace {
 constexpr const char* kErrorTitle = "Quiro EDIT";
 
 std::uint64_t Ticks() {
-  return SDL_GetTicks64();
-}
-
-// The tick count starts at the system's uptime, like the tick counter the host game's
-// platform has.
-std::uint32_t UptimeMs() {
-  timespec ts{};
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
-                                    static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
+  return MonotonicMs();
 }
 
 }  // namespace
@@ -68,8 +60,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
 }
 
 SdlPlatform::SdlPlatform(std::vector<std::string> arguments)
-    : arguments_(std::move(arguments)),
-      timers_(&Ticks, static_cast<std::uint32_t>(UptimeMs() - SDL_GetTicks64())) {}
+    : arguments_(std::move(arguments)), timers_(&Ticks, 0) {}
 
 SdlPlatform::~SdlPlatform() {
   while (!windows_.empty()) SdlPlatform::DestroyWindow(windows_.begin()->first);

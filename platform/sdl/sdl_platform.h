@@ -119,10 +119,11 @@ class SdlPlatform : public Platform, public Sound {
   // Runs timers and events until done() holds or Quit is called.
   template <typename Done>
   void Pump(Done done);
-  int WaitTimeout();
-  // The next event, waiting up to timeout_ms for one; false when none came (the time
+  // How long the loop may sleep: until the next tick that can matter, at most a second.
+  std::uint64_t WaitNs();
+  // The next event, waiting up to timeout_ns for one; false when none came (the time
   // passed, or the session's end woke the wait). Sends what `held` holds (SendDrawn).
-  bool NextEvent(SDL_Event* ev, int timeout_ms, X11SurfaceSender* held);
+  bool NextEvent(SDL_Event* ev, std::uint64_t timeout_ns, X11SurfaceSender* held);
   // Sends what was drawn into the windows' surfaces since the last time to the server, one
   // request (and one round trip) for each window: before the loop sleeps, before any
   // blocking wait, and before anything else changes a window.
@@ -185,7 +186,7 @@ class SdlPlatform : public Platform, public Sound {
   // focus changes only that long after the server did) and otherwise at the first
   // wake-up a second after the last reading.
   std::unique_ptr<X11EventWait> event_wait_;
-  std::uint64_t next_read_ = 0;  // SDL_GetTicks64 time
+  std::uint64_t next_read_ = 0;  // MonotonicMs time
   bool follow_up_read_ = false;  // the next reading follows input: it is worth a wake-up
 
   int cursor_counter_ = 0;

@@ -3,6 +3,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <poll.h>
+#include <time.h>
 
 namespace tinto::sdl {
 
@@ -13,7 +14,7 @@ X11EventWait::X11EventWait(SDL_Window* window) {
     display_ = info.info.x11.display;
 }
 
-X11EventWait::Result X11EventWait::Wait(int timeout_ms, int wake_fd) {
+X11EventWait::Result X11EventWait::Wait(std::uint64_t timeout_ns, int wake_fd) {
   auto* display = static_cast<Display*>(display_);
   // Sending also reads what has come in by then into Xlib's queue, where poll(2) cannot
   // see it.
@@ -21,7 +22,9 @@ X11EventWait::Result X11EventWait::Wait(int timeout_ms, int wake_fd) {
   if (XEventsQueued(display, QueuedAlready) > 0) return Result::kInput;
   pollfd fds[2] = {{.fd = ConnectionNumber(display), .events = POLLIN, .revents = 0},
                    {.fd = wake_fd, .events = POLLIN, .revents = 0}};
-  const int ready = poll(fds, wake_fd >= 0 ? 2 : 1, timeout_ms);
+  const timespec timeout{.tv_sec = static_cast<time_t>(timeout_ns / 1000000000u),
+                         .tv_nsec = static_cast<long>(timeout_ns % 1000000000u)};
+  const int ready = ppoll(fds, wake_fd >= 0 ? 2 : 1, &timeout, nullptr);
   // A signal (SIGINT, which SDL turns into a quit when its events are read) counts as
   // input, and so does a failed wait or a connection that failed: SDL then finds out.
   if (ready < 0) return Result::kInput;

@@ -8,6 +8,8 @@
 
 #include <SDL_video.h>
 
+#include <cstdint>
+
 namespace tinto::sdl {
 
 class X11EventWait {
@@ -23,8 +25,8 @@ class X11EventWait {
     kTimeout,  // nothing
   };
   // Sends the requests Xlib holds, then sleeps until one of the results above, or for
-  // timeout_ms (0: only looks). wake_fd may be -1.
-  Result Wait(int timeout_ms, int wake_fd);
+  // timeout_ns (0: only looks). wake_fd may be -1.
+  Result Wait(std::uint64_t timeout_ns, int wake_fd);
 
  private:
   void* display_ = nullptr;  // Display*
