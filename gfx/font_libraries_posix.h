@@ -1,9 +1,8 @@
 // FreeType and fontconfig, loaded by name when the first font is opened instead of with
-// the program: with the libraries they pull in (libpng, zlib, brotli, expat) they cost
-// about a millisecond of every start, before the first window could show. The first font
-// is opened while the main window waits for its first tick. Without a library (or with
-// one that lacks a function) no font is found, and the windows draw no text, as on a
-// system without fonts.
+// the program: with the libraries they pull in (libpng, zlib, brotli) they cost about
+// half a millisecond of every start, before `main`. The first font is opened while the
+// main window waits for its first tick. Without a library (or with one that lacks a
+// function) no font is found, and the windows draw no text, as on a system without fonts.
 #pragma once
 
 #include <fontconfig/fontconfig.h>
