@@ -2,12 +2,8 @@
 //
 // Glyphs are hinted and rendered in FreeType's monochrome mode: a pixel is either ink or
 // nothing, as the Windows text output the skins were drawn for does without smoothing.
-// Each font owns its own FreeType library instance, so fonts share no state.
-#include <ft2build.h>
-
-#include "gfx/freetype_font.h"
-#include FT_FREETYPE_H
-
+// Each font owns its own FreeType library instance, so fonts share no state. FreeType
+// itself is loaded at the first font (see font_libraries_posix.h).
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,20 +16,16 @@
 #include <unordered_map>
 #include <vector>
 
+#include "gfx/font_libraries_posix.h"
+#include "gfx/freetype_font.h"
 #include "gfx/utf8.h"
 
 namespace tinto::gfx {
 
 namespace {
 
-struct LibraryDeleter {
-  void operator()(FT_Library l) const { FT_Done_FreeType(l); }
-};
-struct FaceDeleter {
-  void operator()(FT_Face f) const { FT_Done_Face(f); }
-};
-using LibraryPtr = std::unique_ptr<FT_LibraryRec_, LibraryDeleter>;
-using FacePtr = std::unique_ptr<FT_FaceRec_, FaceDeleter>;
+using LibraryPtr = std::unique_ptr<FT_LibraryRec_, decltype(&::FT_Done_FreeType)>;
+using FacePtr = std::unique_ptr<FT_FaceRec_, decltype(&::FT_Done_Face)>;
 
 // A font file read piece by piece as FreeType asks, instead of mapped whole into memory:
 // the system's Japanese fonts are several megabytes, and a mapping keeps in memory every
@@ -60,7 +52,8 @@ void CloseFontFile(FT_Stream stream) {
 }
 
 // Opens face `index` of the file at `path` on such a stream.
-FT_Error OpenFaceFromFile(FT_Library library, const std::string& path, int index, FT_Face* face) {
+FT_Error OpenFaceFromFile(const FreeTypeLibrary& ft, FT_Library library, const std::string& path,
+                          int index, FT_Face* face) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return FT_Err_Cannot_Open_Resource;
   struct stat st {};
@@ -77,7 +70,7 @@ FT_Error OpenFaceFromFile(FT_Library library, const std::string& path, int index
   args.flags = FT_OPEN_STREAM;
   args.stream = stream;
   // FreeType closes the stream itself when the open fails, as when the face is done.
-  return FT_Open_Face(library, &args, index, face);
+  return ft.Open_Face(library, &args, index, face);
 }
 
 // One rendered glyph: its ink as one byte per pixel (0 or 1), placed relative to the pen
@@ -128,8 +121,8 @@ Glyph CopyBitmap(const FT_GlyphSlot slot) {
 
 class FreeTypeFont final : public Font {
  public:
-  FreeTypeFont(LibraryPtr library, FacePtr face, std::string path)
-      : library_(std::move(library)), face_(std::move(face)), path_(std::move(path)) {
+  FreeTypeFont(const FreeTypeLibrary& ft, LibraryPtr library, FacePtr face, std::string path)
+      : ft_(ft), library_(std::move(library)), face_(std::move(face)), path_(std::move(path)) {
     const FT_Size_Metrics& m = face_->size->metrics;
     ascent_ = RoundPixels(m.ascender);
     line_height_ = std::max(1, RoundPixels(m.height));
@@ -150,7 +143,7 @@ class FreeTypeFont final : public Font {
   bool HasGlyphs(std::string_view utf8) const override {
     for (std::size_t pos = 0; pos < utf8.size();) {
       const char32_t c = DecodeUtf8(utf8, pos);
-      if (c == kInvalidCodePoint || FT_Get_Char_Index(face_.get(), c) == 0) return false;
+      if (c == kInvalidCodePoint || ft_.Get_Char_Index(face_.get(), c) == 0) return false;
     }
     return true;
   }
@@ -191,16 +184,17 @@ class FreeTypeFont final : public Font {
     if (found != cache_.end()) return found->second;
     Glyph g;
     FT_Face face = face_.get();
-    const FT_UInt index = FT_Get_Char_Index(face, c);  // 0, the missing-glyph box, if absent
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) == 0 &&
+    const FT_UInt index = ft_.Get_Char_Index(face, c);  // 0, the missing-glyph box, if absent
+    if (ft_.Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) == 0 &&
         (face->glyph->format == FT_GLYPH_FORMAT_BITMAP ||
-         FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) == 0)) {
+         ft_.Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) == 0)) {
       g = CopyBitmap(face->glyph);
     }
     return cache_.emplace(c, std::move(g)).first->second;
   }
 
-  LibraryPtr library_;  // declared first: destroyed after the face
+  const FreeTypeLibrary& ft_;
+  LibraryPtr library_;  // declared before the face: destroyed after it
   FacePtr face_;
   std::string path_;
   int ascent_ = 0;
@@ -212,21 +206,25 @@ class FreeTypeFont final : public Font {
 
 std::unique_ptr<Font> OpenFreeTypeFont(const FontFile& file, int pixel_height) {
   if (pixel_height < 1 || pixel_height > kMaxFontPixelHeight) return nullptr;
+  const FreeTypeLibrary* ft = FreeTypeLibrary::Get();
+  if (ft == nullptr) return nullptr;
   FT_Library raw_library = nullptr;
-  if (FT_Init_FreeType(&raw_library) != 0) return nullptr;
-  LibraryPtr library(raw_library);
+  if (ft->Init_FreeType(&raw_library) != 0) return nullptr;
+  LibraryPtr library(raw_library, ft->Done_FreeType);
   FT_Face raw_face = nullptr;
-  if (OpenFaceFromFile(library.get(), file.path, file.index, &raw_face) != 0) return nullptr;
-  FacePtr face(raw_face);
-  if (FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0) return nullptr;
+  if (OpenFaceFromFile(*ft, library.get(), file.path, file.index, &raw_face) != 0) return nullptr;
+  FacePtr face(raw_face, ft->Done_Face);
+  if (ft->Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0) return nullptr;
   if (!FT_IS_SCALABLE(face.get())) return nullptr;
-  if (FT_Set_Pixel_Sizes(face.get(), 0, static_cast<FT_UInt>(pixel_height)) != 0) return nullptr;
-  if (FT_Get_Char_Index(face.get(), U'あ') == 0) return nullptr;
-  return std::make_unique<FreeTypeFont>(std::move(library), std::move(face), file.path);
+  if (ft->Set_Pixel_Sizes(face.get(), 0, static_cast<FT_UInt>(pixel_height)) != 0) return nullptr;
+  if (ft->Get_Char_Index(face.get(), U'あ') == 0) return nullptr;
+  return std::make_unique<FreeTypeFont>(*ft, std::move(library), std::move(face), file.path);
 }
 
 std::unique_ptr<Font> Font::Open(std::string_view face_name, int pixel_height) {
   if (pixel_height < 1 || pixel_height > kMaxFontPixelHeight) return nullptr;
+  // Without FreeType no file could be opened: the search is not worth making.
+  if (FreeTypeLibrary::Get() == nullptr) return nullptr;
   for (const FontFile& file : FindFontFiles(face_name)) {
     if (auto font = OpenFreeTypeFont(file, pixel_height)) return font;
   }

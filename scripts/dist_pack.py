@@ -10,7 +10,8 @@ the English readme in UTF-8 with a byte-order mark and CR LF, and the licence.
 --linux makes DIR/quiro-edit-V-linux-x86_64.tar.gz: a folder of the same name holding
 the program (stripped), both readmes in UTF-8 and the licence. The readmes name the
 Debian packages the program needs: those holding the libraries it links against (found
-with ldd and dpkg on this machine), the Japanese font and the soundfont for MIDI.
+with ldd and dpkg on this machine), those of the sound and font libraries it loads by
+name, the Japanese font and the soundfont for MIDI.
 
 DIR/SHA256SUMS then lists the archives of this run, for `sha256sum -c`.
 
@@ -40,10 +41,10 @@ PACKAGING = os.path.join(ROOT, "packaging")
 README_JA = "はじめにお読みください.txt"
 README_EN = "README-en.txt"
 # Not found by ldd: the sound libraries the program loads when it opens the sound device,
-# the fonts the skin's text and the manual are drawn with, and the soundfont the game's
-# MIDI songs are played with.
-LINUX_DATA_PACKAGES = ["libsdl2-mixer-2.0-0", "libfluidsynth3", "fonts-ipafont-gothic",
-                       "timgm6mb-soundfont"]
+# the font libraries it loads when it opens the first font, the fonts the skin's text and
+# the manual are drawn with, and the soundfont the game's MIDI songs are played with.
+LINUX_DATA_PACKAGES = ["libsdl2-mixer-2.0-0", "libfluidsynth3", "libfreetype6", "libfontconfig1",
+                       "fonts-ipafont-gothic", "timgm6mb-soundfont"]
 MARKER = re.compile(r"^\{\{(windows|linux|end)\}\}$")
 PLACEHOLDER = re.compile(r"@[A-Z_]+@")
 
@@ -116,7 +117,7 @@ def debian_packages(program):
                 break
         else:
             raise DistError(f"{program}: no Debian package holds {path} ({soname})")
-    return sorted(packages) + LINUX_DATA_PACKAGES
+    return sorted(packages) + [p for p in LINUX_DATA_PACKAGES if p not in packages]
 
 
 def built_on():

@@ -38,7 +38,7 @@ for readme in はじめにお読みください.txt README-en.txt; do
   check "$readme has nothing left to fill in" bash -c "! grep -E '@[A-Z_]+@|\{\{' '$file'"
   # The packages to install: each one Debian knows, the program's libraries among them.
   packages=$(sed -n 's/^ *sudo apt install //p' "$file")
-  for package in libsdl2-2.0-0 libsdl2-mixer-2.0-0 fonts-ipafont-gothic; do
+  for package in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libfreetype6 libfontconfig1 fonts-ipafont-gothic; do
     check "$readme names $package" grep -qw -- "$package" <<< "$packages"
   done
   check "$readme names packages Debian has" bash -c "dpkg-query -W -- ${packages:-none} > /dev/null"

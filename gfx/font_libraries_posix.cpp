@@ -1,0 +1,85 @@
+// Loading the font libraries by name, through the system's dynamic loader.
+#include "gfx/font_libraries_posix.h"
+
+#include <dlfcn.h>
+
+#include <optional>
+
+namespace tinto::gfx {
+
+namespace {
+
+// Fills each function pointer from the library; false when one is missing.
+class Resolver {
+ public:
+  explicit Resolver(const char* library) : handle_(dlopen(library, RTLD_NOW | RTLD_LOCAL)) {}
+  template <typename Function>
+  void operator()(Function& function, const char* name) {
+    if (handle_ == nullptr) return;
+    function = reinterpret_cast<Function>(dlsym(handle_, name));
+    complete_ = complete_ && function != nullptr;
+  }
+  // The library stays loaded when it was complete: its functions are used to the end.
+  bool Done() {
+    if (handle_ != nullptr && !complete_) dlclose(handle_);
+    return handle_ != nullptr && complete_;
+  }
+
+ private:
+  void* handle_;
+  bool complete_ = true;
+};
+
+std::optional<FreeTypeLibrary> LoadFreeType() {
+  FreeTypeLibrary ft;
+  Resolver r("libfreetype.so.6");
+  r(ft.Init_FreeType, "FT_Init_FreeType");
+  r(ft.Done_FreeType, "FT_Done_FreeType");
+  r(ft.Open_Face, "FT_Open_Face");
+  r(ft.Done_Face, "FT_Done_Face");
+  r(ft.Select_Charmap, "FT_Select_Charmap");
+  r(ft.Set_Pixel_Sizes, "FT_Set_Pixel_Sizes");
+  r(ft.Get_Char_Index, "FT_Get_Char_Index");
+  r(ft.Load_Glyph, "FT_Load_Glyph");
+  r(ft.Render_Glyph, "FT_Render_Glyph");
+  if (!r.Done()) return std::nullopt;
+  return ft;
+}
+
+std::optional<FontconfigLibrary> LoadFontconfig() {
+  FontconfigLibrary fc;
+  Resolver r("libfontconfig.so.1");
+  r(fc.InitLoadConfigAndFonts, "FcInitLoadConfigAndFonts");
+  r(fc.ConfigDestroy, "FcConfigDestroy");
+  r(fc.ConfigSubstitute, "FcConfigSubstitute");
+  r(fc.DefaultSubstitute, "FcDefaultSubstitute");
+  r(fc.PatternCreate, "FcPatternCreate");
+  r(fc.PatternDestroy, "FcPatternDestroy");
+  r(fc.PatternAddString, "FcPatternAddString");
+  r(fc.PatternAddInteger, "FcPatternAddInteger");
+  r(fc.PatternGetString, "FcPatternGetString");
+  r(fc.PatternGetInteger, "FcPatternGetInteger");
+  r(fc.PatternGetLangSet, "FcPatternGetLangSet");
+  r(fc.LangSetHasLang, "FcLangSetHasLang");
+  r(fc.ObjectSetBuild, "FcObjectSetBuild");
+  r(fc.ObjectSetDestroy, "FcObjectSetDestroy");
+  r(fc.FontList, "FcFontList");
+  r(fc.FontSort, "FcFontSort");
+  r(fc.FontSetDestroy, "FcFontSetDestroy");
+  if (!r.Done()) return std::nullopt;
+  return fc;
+}
+
+}  // namespace
+
+const FreeTypeLibrary* FreeTypeLibrary::Get() {
+  static const std::optional<FreeTypeLibrary> library = LoadFreeType();
+  return library ? &*library : nullptr;
+}
+
+const FontconfigLibrary* FontconfigLibrary::Get() {
+  static const std::optional<FontconfigLibrary> library = LoadFontconfig();
+  return library ? &*library : nullptr;
+}
+
+}  // namespace tinto::gfx
