@@ -1,38 +1,17 @@
-// Loading the font libraries by name, through the system's dynamic loader.
+// Loading the font libraries by name.
 #include "gfx/font_libraries_posix.h"
 
-#include <dlfcn.h>
-
 #include <optional>
+
+#include "gfx/library_loader_posix.h"
 
 namespace tinto::gfx {
 
 namespace {
 
-// Fills each function pointer from the library; false when one is missing.
-class Resolver {
- public:
-  explicit Resolver(const char* library) : handle_(dlopen(library, RTLD_NOW | RTLD_LOCAL)) {}
-  template <typename Function>
-  void operator()(Function& function, const char* name) {
-    if (handle_ == nullptr) return;
-    function = reinterpret_cast<Function>(dlsym(handle_, name));
-    complete_ = complete_ && function != nullptr;
-  }
-  // The library stays loaded when it was complete: its functions are used to the end.
-  bool Done() {
-    if (handle_ != nullptr && !complete_) dlclose(handle_);
-    return handle_ != nullptr && complete_;
-  }
-
- private:
-  void* handle_;
-  bool complete_ = true;
-};
-
 std::optional<FreeTypeLibrary> LoadFreeType() {
   FreeTypeLibrary ft;
-  Resolver r("libfreetype.so.6");
+  LibraryLoader r("libfreetype.so.6");
   r(ft.Init_FreeType, "FT_Init_FreeType");
   r(ft.Done_FreeType, "FT_Done_FreeType");
   r(ft.Open_Face, "FT_Open_Face");
@@ -48,7 +27,7 @@ std::optional<FreeTypeLibrary> LoadFreeType() {
 
 std::optional<FontconfigLibrary> LoadFontconfig() {
   FontconfigLibrary fc;
-  Resolver r("libfontconfig.so.1");
+  LibraryLoader r("libfontconfig.so.1");
   r(fc.InitLoadConfigAndFonts, "FcInitLoadConfigAndFonts");
   r(fc.ConfigDestroy, "FcConfigDestroy");
   r(fc.ConfigSubstitute, "FcConfigSubstitute");

@@ -1,38 +1,19 @@
-// Loading the sound libraries by name, through SDL's own loader.
+// Loading the sound libraries by name.
 #include "platform/sdl/sound_library.h"
 
-#include <SDL_loadso.h>
-
 #include <optional>
+
+#include "gfx/library_loader_posix.h"
 
 namespace tinto::sdl {
 
 namespace {
 
-// Fills each function pointer from the library; false when one is missing.
-class Resolver {
- public:
-  explicit Resolver(const char* library) : handle_(SDL_LoadObject(library)) {}
-  template <typename Function>
-  void operator()(Function& function, const char* name) {
-    if (handle_ == nullptr) return;
-    function = reinterpret_cast<Function>(SDL_LoadFunction(handle_, name));
-    complete_ = complete_ && function != nullptr;
-  }
-  // The library stays loaded when it was complete: its functions are used to the end.
-  bool Done() {
-    if (handle_ != nullptr && !complete_) SDL_UnloadObject(handle_);
-    return handle_ != nullptr && complete_;
-  }
-
- private:
-  void* handle_;
-  bool complete_ = true;
-};
+using gfx::LibraryLoader;
 
 std::optional<MixerLibrary> LoadMixer() {
   MixerLibrary m;
-  Resolver r("libSDL2_mixer-2.0.so.0");
+  LibraryLoader r("libSDL2_mixer-2.0.so.0");
   r(m.Init, "Mix_Init");
   r(m.Quit, "Mix_Quit");
   r(m.OpenAudio, "Mix_OpenAudio");
@@ -54,7 +35,7 @@ std::optional<MixerLibrary> LoadMixer() {
 
 std::optional<SynthLibrary> LoadSynth() {
   SynthLibrary f;
-  Resolver r("libfluidsynth.so.3");
+  LibraryLoader r("libfluidsynth.so.3");
   r(f.new_settings, "new_fluid_settings");
   r(f.delete_settings, "delete_fluid_settings");
   r(f.settings_setnum, "fluid_settings_setnum");
