@@ -11,6 +11,7 @@
 // others are dropped. Quit ends every loop, the nested ones first.
 #include <algorithm>
 
+#include "platform/win32/precise_clock.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 
@@ -64,7 +65,9 @@ void Win32Platform::Pump(Done done) {
     if (quit_ || done()) break;
     MSG msg;
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      MsgWaitForMultipleObjectsEx(0, nullptr, WaitTimeout(), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      const DWORD timeout = WaitTimeout();
+      pace_.BeforeWait(timeout);
+      MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       continue;
     }
     if (msg.message == WM_QUIT) {  // the session ends
@@ -79,16 +82,15 @@ void Win32Platform::Pump(Done done) {
   }
 }
 
-// How long the loop may sleep: until the next tick that can matter.
+// How long the loop may sleep: until the next tick that can matter (the waits count whole
+// milliseconds: the first one that ends at or after the tick's).
 DWORD Win32Platform::WaitTimeout() const {
   const std::optional<std::uint64_t> wake = timers_.NextWake();
-  const std::uint64_t now = GetTickCount64();
   if (!wake) return static_cast<DWORD>(kIdleWaitMs);
-  if (*wake <= now) return 0;
-  // One more: the clock counts whole milliseconds, so a sleep of exactly the difference
-  // may end a fraction of one before the tick is due and wake the loop once more for
-  // nothing.
-  return static_cast<DWORD>(std::min(*wake - now + 1, kIdleWaitMs));
+  const std::uint64_t now = PreciseUs();
+  const std::uint64_t due = *wake * 1000u;  // the timers count PreciseUs's milliseconds
+  if (due <= now) return 0;
+  return static_cast<DWORD>(std::min((due - now + 999u) / 1000u, kIdleWaitMs));
 }
 
 bool Win32Platform::TakesInput(WindowId id) const {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/precise_clock.h"
 #include "platform/win32/wide.h"
 
 namespace tinto::win32 {
@@ -12,7 +13,7 @@ namespace {
 constexpr const wchar_t* kErrorTitle = L"Quiro EDIT";
 
 std::uint64_t Ticks() {
-  return GetTickCount64();
+  return PreciseUs() / 1000u;
 }
 
 struct TitleSearch {
@@ -47,8 +48,7 @@ HWND FindOtherCopy(const std::wstring& title) {
 }  // namespace
 
 Win32Platform::Win32Platform(HINSTANCE instance)
-    : instance_(instance),
-      timers_(&Ticks, static_cast<std::uint32_t>(GetTickCount() - GetTickCount64())) {
+    : instance_(instance), timers_(&Ticks, static_cast<std::uint32_t>(GetTickCount() - Ticks())) {
   WNDCLASSEXW wake{};
   wake.cbSize = sizeof(wake);
   wake.lpfnWndProc = &DefWindowProcW;

@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "platform/timer_queue.h"
 #include "platform/win32/media_player.h"
+#include "platform/win32/precise_clock.h"
 #include "platform/win32/win32.h"
 
 namespace tinto::win32 {
@@ -121,6 +122,7 @@ class Win32Platform : public Platform, public Sound {
 
   HINSTANCE instance_;
   TimerQueue timers_;
+  SystemTimerPace pace_;
   MediaPlayer media_;
   HWND wake_window_ = nullptr;  // message-only window: a message posted to it wakes the loop
 
