@@ -43,7 +43,6 @@ export WINE_PREFIX_DIR=$build/cross/wine-prefix
 . "$here/../../tests/windows/wine_session.sh"
 start_xvfb
 start_wine
-hz=$(getconf CLK_TCK)
 
 GAME="$WORK/game"
 REF="$WORK/reference"
@@ -82,15 +81,13 @@ end_process() {
   wait "$1" 2>/dev/null
 }
 
-# The CPU time (user + system, all threads) of the processes named, in ms; a process that
-# has gone counts nothing.
+# The CPU time of the processes named (all threads), in ms: the scheduler's own count of
+# each thread's running time (/proc/PID/task/TID/schedstat, in nanoseconds), which
+# /proc/PID/stat would give only in steps of 10 ms; a process that has gone counts nothing.
 cpu_ms() {
-  local p total=0 t
-  for p in "$@"; do
-    t=$(awk -v hz="$hz" '{ sub(/^.*\) /, ""); print int(($12 + $13) * 1000 / hz) }' "/proc/$p/stat" 2>/dev/null) || t=0
-    total=$((total + ${t:-0}))
-  done
-  echo "$total"
+  local p
+  for p in "$@"; do cat /proc/"$p"/task/*/schedstat 2>/dev/null; done |
+    awk '{ ns += $1 } END { printf "%d\n", ns / 1000000 }'
 }
 # The voluntary context switches of all threads of the processes named: each sleep that
 # ended (a timer, a message, an answer of the server or of the X server waited for).
