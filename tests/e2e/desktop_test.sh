@@ -79,10 +79,7 @@ drag() {
 }
 
 # --- the message window: the host game question, dragged, then answered by a click
-xmessage -name TFM -title hostgame -geometry +0+0 "host game" &
-HOST_PID=$!
-STARTED_PIDS+=("$HOST_PID")
-wait_window hostgame 5 > /dev/null
+show_host_game +0+0
 start_tinto first
 M=$(wait_window "$TITLE - message" 15) || fail_now "no question"
 focus_on() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.2; }

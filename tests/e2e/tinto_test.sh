@@ -89,10 +89,7 @@ expect "and the colour file is the saved one" "$(md5sum < "$GAME/Xx.txt")" "$sav
 check "no error reports" clean_stderr main
 
 # --- host game running: the question comes first, in the message window
-xmessage -name TFM -title hostgame -geometry +0+600 "host game" &
-HOST_PID=$!
-STARTED_PIDS+=("$HOST_PID")
-wait_window hostgame 5 > /dev/null
+show_host_game +0+600
 for answer in Escape Return; do
   start_tinto "host-$answer"
   M=$(wait_window "$TITLE - message" 10)

@@ -48,6 +48,23 @@ start_xvfb() {
   unset XAUTHORITY
 }
 
+# show_host_game GEOMETRY: the stand-in for the host game's main window (an xmessage of
+# the game's window class, titled "hostgame"), shown; its process in HOST_PID. Once, on a
+# loaded machine, xmessage could not open a display that answered every other client: a
+# start that shows nothing is tried twice more, and what xmessage said is printed.
+show_host_game() {
+  local attempt
+  for attempt in 1 2 3; do
+    xmessage -name TFM -title hostgame -geometry "$1" "host game" 2>"$WORK/hostgame.err" &
+    HOST_PID=$!
+    STARTED_PIDS+=("$HOST_PID")
+    wait_window hostgame 5 > /dev/null && return 0
+    echo "the host game's stand-in did not show (start $attempt): $(cat "$WORK/hostgame.err")"
+    kill "$HOST_PID" 2>/dev/null
+  done
+  fail_now "no stand-in for the host game"
+}
+
 # Prints the id of the visible window whose title is exactly $1, waiting up to $2
 # seconds (default 30: a sanitizer build starting on a busy machine can take that long).
 # Nothing and status 1 when it does not come.
