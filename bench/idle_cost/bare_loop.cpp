@@ -7,7 +7,12 @@
 //                            a 15 x 16 rectangle in another colour and shows it: the least
 //                            a program can do that shows a moving marker, as the colour
 //                            picker does.
+//   idle_bare_loop --sleep   no window and no SDL: sleeps 100 ms at a time, nothing else.
+//                            What ten wake-ups a second cost on this machine before any
+//                            work: the floor under a window that changes ten times a
+//                            second.
 #include <SDL.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -16,6 +21,10 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--sleep") == 0) {
+    const timespec step{0, 100'000'000};
+    for (;;) nanosleep(&step, nullptr);
+  }
   const bool marker = argc > 1 && std::strcmp(argv[1], "--marker") == 0;
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {

@@ -12,7 +12,9 @@
 # picker shows a change ten times a second (its marker), so it is also set against the
 # plainest SDL2 loop that does that much (idle_bare_loop --marker): a wake-up after 100 ms
 # of sleep costs several times one after 10 ms, so that yardstick, not a tenth of the
-# bare loop's wake-ups, is what such a window can come down to.
+# bare loop's wake-ups, is what such a window can come down to; and against a process that
+# only sleeps 100 ms at a time (idle_bare_loop --sleep), the machine's own price for ten
+# wake-ups a second.
 #   bench.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:?usage: bench.sh BUILD_DIR}" && pwd)
@@ -109,6 +111,8 @@ case " ${IDLE_WINDOWS:-picker} " in
   *" picker "*)
     measure "SDL2 loop, 100 ms marker" open_nothing "$build/bench/idle_cost/idle_bare_loop" --marker
     marker_cpu=$last_cpu marker_wakes=$last_wakes
+    measure "a process that only sleeps 100 ms" open_nothing "$build/bench/idle_cost/idle_bare_loop" --sleep
+    sleep_cpu=$last_cpu
     ;;
 esac
 measure "program, viewer closed" open_nothing "${program[@]}"
@@ -134,5 +138,9 @@ if [ -n "${picker_cpu:-}" ] && [ -n "${marker_cpu:-}" ]; then
   awk -v c="$picker_cpu" -v m="$marker_cpu" -v w="$picker_wakes" -v mw="$marker_wakes" 'BEGIN {
     printf "  picker open against the SDL2 loop with a 100 ms marker (%.1f ms CPU, %.1f wake-ups/s): CPU %.2fx, wake-ups %.2fx\n",
       m / 1000, mw, (m > 0 ? c / m : 0), (mw > 0 ? w / mw : 0)
+  }'
+  awk -v s="$sleep_cpu" -v b="$bare_cpu" 'BEGIN {
+    printf "  ten wake-ups a second and nothing else (a process that only sleeps 100 ms at a time): %.1f ms CPU, %.2fx the bare loop: the floor under the picker\n",
+      s / 1000, (b > 0 ? s / b : 0)
   }'
 fi

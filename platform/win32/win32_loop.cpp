@@ -62,6 +62,7 @@ template <typename Done>
 void Win32Platform::Pump(Done done) {
   while (!quit_ && !done()) {
     timers_.RunDue();
+    ShowDrawn();
     if (quit_ || done()) break;
     MSG msg;
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -112,7 +113,11 @@ LRESULT CALLBACK Win32Platform::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
     const auto id =
         static_cast<WindowId>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, L"TintoWindowId")));
     if (Win* w = self->Find(id); w != nullptr && w->hwnd == hwnd) {
-      return self->HandleMessage(*w, msg, wp, lp);
+      const LRESULT result = self->HandleMessage(*w, msg, wp, lp);
+      // What the message drew is shown before the next one, also in loops that are not
+      // ours (a window's frame dragged, a message box open).
+      self->ShowDrawn();
+      return result;
     }
   }
   return DefWindowProcW(hwnd, msg, wp, lp);

@@ -142,6 +142,7 @@ gfx::Size Win32Platform::ScreenSize() {
 }
 
 void Win32Platform::MinimiseApplication() {
+  ShowDrawn();
   for (auto& [id, w] : windows_) {
     if (w->visible && w->hwnd != nullptr) ::ShowWindow(w->hwnd, SW_MINIMIZE);
   }
@@ -150,6 +151,7 @@ void Win32Platform::MinimiseApplication() {
 void Win32Platform::ShowError(const std::string& text) {
   HWND owner = nullptr;
   if (Win* main = Find(first_window_); main != nullptr && main->visible) owner = main->hwnd;
+  ShowDrawn();
   const std::uint64_t from = Ticks();
   in_error_box_ = true;
   MessageBoxW(owner, Widen(text).c_str(), kErrorTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
@@ -164,6 +166,7 @@ void Win32Platform::ShowError(const std::string& text) {
 // --- time
 
 void Win32Platform::Sleep(int ms) {
+  ShowDrawn();
   const std::uint64_t from = Ticks();
   if (ms > 0) ::Sleep(static_cast<DWORD>(ms));
   timers_.NoteBlockingWait(from, Ticks());

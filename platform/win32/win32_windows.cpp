@@ -46,6 +46,24 @@ HRGN MakeRegion(const gfx::Region& region) {
   return rgn != nullptr ? rgn : CreateRectRgn(0, 0, 0, 0);
 }
 
+// The union of the rectangles; null when GDI could not make it.
+HRGN RegionOf(const std::vector<RECT>& rects) {
+  HRGN all = CreateRectRgn(0, 0, 0, 0);
+  HRGN one = CreateRectRgn(0, 0, 0, 0);
+  bool made = all != nullptr && one != nullptr;
+  for (std::size_t i = 0; made && i < rects.size(); ++i) {
+    const RECT& r = rects[i];
+    made = SetRectRgn(one, r.left, r.top, r.right, r.bottom) &&
+           CombineRgn(all, all, one, RGN_OR) != ERROR;
+  }
+  if (one != nullptr) DeleteObject(one);
+  if (!made && all != nullptr) {
+    DeleteObject(all);
+    all = nullptr;
+  }
+  return all;
+}
+
 }  // namespace
 
 Win32Platform::Win* Win32Platform::Find(WindowId id) {
@@ -98,11 +116,13 @@ void Win32Platform::DropBuffer(Win& w) {
   w.buffer_dc = nullptr;
   w.buffer = nullptr;
   w.pixels = nullptr;
+  w.drawn.clear();  // their pixels went with the buffer
 }
 
 void Win32Platform::DestroyWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  ShowDrawn();
   timers_.RemoveOwner(id);
   modal_.Forget(id);
   if (w->hwnd != nullptr) {
@@ -118,6 +138,7 @@ void Win32Platform::DestroyWindow(WindowId id) {
 void Win32Platform::ShowWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  ShowDrawn();
   w->visible = true;
   ::ShowWindow(w->hwnd, SW_SHOW);
   SetForegroundWindow(w->hwnd);
@@ -126,6 +147,7 @@ void Win32Platform::ShowWindow(WindowId id) {
 void Win32Platform::HideWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  ShowDrawn();
   w->visible = false;
   // A window hidden under the pointer (a dialog closed by a press) gives the mouse back.
   if (GetCapture() == w->hwnd) ReleaseCapture();
@@ -141,12 +163,14 @@ bool Win32Platform::IsWindowVisible(WindowId id) {
 void Win32Platform::SetWindowRegion(WindowId id, const gfx::Region& region) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  ShowDrawn();
   SetWindowRgn(w->hwnd, MakeRegion(region), TRUE);
 }
 
 void Win32Platform::MoveWindow(WindowId id, gfx::Point top_left) {
   Win* w = Find(id);
   if (w == nullptr) return;
+  ShowDrawn();
   SetWindowPos(w->hwnd, nullptr, top_left.x, top_left.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -192,11 +216,29 @@ void Win32Platform::DrawToWindow(WindowId id, const gfx::Bitmap& src, gfx::Rect 
     std::memcpy(w->pixels + static_cast<std::size_t>(target.top + y) * w->width + target.left,
                 src.row(from.top + y) + from.left, static_cast<std::size_t>(target.width) * 4);
   }
-  HDC dc = GetDC(w->hwnd);
-  BitBlt(dc, target.left, target.top, target.width, target.height, w->buffer_dc, target.left,
-         target.top, SRCCOPY);
-  ReleaseDC(w->hwnd, dc);
-  if (w->visible) MarkFirstPaint();
+  w->drawn.push_back({target.left, target.top, target.right(), target.bottom()});
+}
+
+void Win32Platform::ShowDrawn() {
+  for (auto& [id, w] : windows_) {
+    if (w->drawn.empty()) continue;
+    RECT box = w->drawn.front();
+    for (const RECT& r : w->drawn) UnionRect(&box, &box, &r);
+    HRGN clip = RegionOf(w->drawn);
+    w->drawn.clear();
+    HDC dc = w->buffer_dc != nullptr ? GetDC(w->hwnd) : nullptr;
+    if (dc != nullptr) {
+      // The device context's clip: the window's visible part within the rectangles drawn,
+      // a few rectangles instead of the whole shape's hundreds. (Without it the box is
+      // copied whole: the buffer holds the whole window.)
+      if (clip != nullptr) SelectClipRgn(dc, clip);
+      BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, w->buffer_dc,
+             box.left, box.top, SRCCOPY);
+      ReleaseDC(w->hwnd, dc);
+      if (w->visible) MarkFirstPaint();
+    }
+    if (clip != nullptr) DeleteObject(clip);
+  }
 }
 
 void Win32Platform::Repaint(WindowId id) {
