@@ -98,6 +98,11 @@ class Win32Platform : public Platform, public Sound {
     WindowId id = 0;
     HWND hwnd = nullptr;
     WindowEvents* events = nullptr;
+    // What the system's window is made with at its first use (Handle).
+    std::wstring title;
+    DWORD style = 0;
+    DWORD ex_style = 0;
+    bool failed = false;  // the system would not make it
     bool visible = false;
     bool accept_drops = false;
     // The presenting buffer: a DIB of the client size in a memory DC.
@@ -119,6 +124,8 @@ class Win32Platform : public Platform, public Sound {
   void HandleDrop(Win& w, HDROP drop);
 
   Win* Find(WindowId id);
+  // The window's system handle, made now if it is not yet (null when that fails).
+  HWND Handle(Win& w);
   // Runs timers and messages until done() holds or Quit is called.
   template <typename Done>
   void Pump(Done done);

@@ -71,40 +71,52 @@ Win32Platform::Win* Win32Platform::Find(WindowId id) {
   return it == windows_.end() ? nullptr : it->second.get();
 }
 
+// The system's window is made at its first use (`Handle`), as a form's handle is: making
+// the main window's (15 to 20 ms under Wine) then falls within the wait for its first tick,
+// when the application places and shapes it, instead of before its timers start.
 WindowId Win32Platform::CreateWindow(const WindowSpec& spec, WindowEvents* events) {
-  static const ClassRegistration registration(instance_, &Win32Platform::WindowProc);
   auto w = std::make_unique<Win>();
   w->id = next_id_++;
   w->events = events;
   w->width = std::max(1, spec.width);
   w->height = std::max(1, spec.height);
-  DWORD style = WS_POPUP | WS_CLIPCHILDREN;
-  DWORD ex_style = 0;
+  w->title = Widen(spec.title);
+  w->style = WS_POPUP | WS_CLIPCHILDREN;
   // The manual: a resizable tool window, with no box to minimise or maximise a modal one.
   if (spec.resizable) {
-    style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
-    ex_style |= WS_EX_TOOLWINDOW;
+    w->style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+    w->ex_style |= WS_EX_TOOLWINDOW;
   }
-  if (spec.topmost) ex_style |= WS_EX_TOPMOST;
-  // The dialogs belong to the main window (the first one made): one taskbar button, and
-  // they stay above it.
-  HWND owner = nullptr;
-  if (Win* main = Find(first_window_)) owner = main->hwnd;
-  RECT frame{0, 0, w->width, w->height};
-  AdjustWindowRectEx(&frame, style, FALSE, ex_style);
-  // Windows open in the middle of the screen until the application places them.
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - w->width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - w->height) / 2;
-  w->hwnd = CreateWindowExW(ex_style, kWindowClass, Widen(spec.title).c_str(), style, x, y,
-                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
-                            instance_, nullptr);
-  if (w->hwnd == nullptr) return 0;
-  SetWindowLongPtrW(w->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetPropW(w->hwnd, L"TintoWindowId", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(w->id)));
+  if (spec.topmost) w->ex_style |= WS_EX_TOPMOST;
   const WindowId id = w->id;
   if (first_window_ == 0) first_window_ = id;
   windows_[id] = std::move(w);
   return id;
+}
+
+HWND Win32Platform::Handle(Win& w) {
+  if (w.hwnd != nullptr || w.failed) return w.hwnd;
+  static const ClassRegistration registration(instance_, &Win32Platform::WindowProc);
+  // The dialogs belong to the main window (the first one made): one taskbar button, and
+  // they stay above it.
+  HWND owner = nullptr;
+  if (Win* main = Find(first_window_); main != nullptr && main != &w) owner = Handle(*main);
+  RECT frame{0, 0, w.width, w.height};
+  AdjustWindowRectEx(&frame, w.style, FALSE, w.ex_style);
+  // Windows open in the middle of the screen until the application places them.
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - w.width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - w.height) / 2;
+  w.hwnd = CreateWindowExW(w.ex_style, kWindowClass, w.title.c_str(), w.style, x, y,
+                           frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                           instance_, nullptr);
+  if (w.hwnd == nullptr) {
+    w.failed = true;  // the window stays a buffer nobody sees; asked once
+    return nullptr;
+  }
+  SetWindowLongPtrW(w.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetPropW(w.hwnd, L"TintoWindowId", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(w.id)));
+  if (w.accept_drops) DragAcceptFiles(w.hwnd, TRUE);
+  return w.hwnd;
 }
 
 void Win32Platform::DropBuffer(Win& w) {
@@ -139,6 +151,7 @@ void Win32Platform::ShowWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
   ShowDrawn();
+  if (Handle(*w) == nullptr) return;
   w->visible = true;
   ::ShowWindow(w->hwnd, SW_SHOW);
   SetForegroundWindow(w->hwnd);
@@ -150,6 +163,7 @@ void Win32Platform::HideWindow(WindowId id) {
   ShowDrawn();
   w->visible = false;
   // A window hidden under the pointer (a dialog closed by a press) gives the mouse back.
+  if (w->hwnd == nullptr) return;
   if (GetCapture() == w->hwnd) ReleaseCapture();
   ::ShowWindow(w->hwnd, SW_HIDE);
 }
@@ -164,13 +178,14 @@ void Win32Platform::SetWindowRegion(WindowId id, const gfx::Region& region) {
   Win* w = Find(id);
   if (w == nullptr) return;
   ShowDrawn();
-  SetWindowRgn(w->hwnd, MakeRegion(region), TRUE);
+  if (Handle(*w) != nullptr) SetWindowRgn(w->hwnd, MakeRegion(region), TRUE);
 }
 
 void Win32Platform::MoveWindow(WindowId id, gfx::Point top_left) {
   Win* w = Find(id);
   if (w == nullptr) return;
   ShowDrawn();
+  if (Handle(*w) == nullptr) return;
   SetWindowPos(w->hwnd, nullptr, top_left.x, top_left.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -178,7 +193,7 @@ void Win32Platform::MoveWindow(WindowId id, gfx::Point top_left) {
 gfx::Point Win32Platform::WindowPosition(WindowId id) {
   Win* w = Find(id);
   RECT r{};
-  if (w == nullptr || !GetWindowRect(w->hwnd, &r)) return {0, 0};
+  if (w == nullptr || Handle(*w) == nullptr || !GetWindowRect(w->hwnd, &r)) return {0, 0};
   return {r.left, r.top};
 }
 
@@ -226,7 +241,8 @@ void Win32Platform::ShowDrawn() {
     for (const RECT& r : w->drawn) UnionRect(&box, &box, &r);
     HRGN clip = RegionOf(w->drawn);
     w->drawn.clear();
-    HDC dc = w->buffer_dc != nullptr ? GetDC(w->hwnd) : nullptr;
+    // A window not made yet shows nothing: its first showing paints the whole buffer.
+    HDC dc = w->buffer_dc != nullptr && w->hwnd != nullptr ? GetDC(w->hwnd) : nullptr;
     if (dc != nullptr) {
       // The device context's clip: the window's visible part within the rectangles drawn,
       // a few rectangles instead of the whole shape's hundreds. (Without it the box is
@@ -249,7 +265,7 @@ void Win32Platform::AcceptDroppedFiles(WindowId id, bool accept) {
   Win* w = Find(id);
   if (w == nullptr) return;
   w->accept_drops = accept;
-  DragAcceptFiles(w->hwnd, accept ? TRUE : FALSE);
+  if (w->hwnd != nullptr) DragAcceptFiles(w->hwnd, accept ? TRUE : FALSE);
 }
 
 // The topmost modal window counts as holding the focus: it is the only one taking input.
