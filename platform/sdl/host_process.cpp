@@ -24,10 +24,11 @@ bool IsProgram(std::string_view command, std::string_view executable) {
 
 namespace {
 
-// The file's bytes up to the first `end` (at most 4 kB), read with plain system calls: the
-// look goes through every process of the machine, and is made as the program starts.
-std::string FirstLine(const std::string& file, char end) {
-  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+// The bytes of the file in `dir` up to the first `end` (at most 4 kB), read with plain
+// system calls: the look goes through every process of the machine, and is made as the
+// program starts.
+std::string FirstLine(int dir, const char* file, char end) {
+  const int fd = openat(dir, file, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return {};
   char buffer[4096];
   const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -55,15 +56,20 @@ bool ProcessRunning(std::string_view executable) {
     const dirent* entry = readdir(proc);
     if (entry == nullptr) break;
     if (!AllDigits(entry->d_name) || self == entry->d_name) continue;
-    const std::string dir = std::string("/proc/") + entry->d_name;
-    // Processes can end while we look: every read may come back empty.
-    found = IsProgram(FirstLine(dir + "/cmdline", '\0'), executable) ||
-            IsProgram(FirstLine(dir + "/comm", '\n'), executable);
-    if (!found) {
-      char exe[4096];
-      const ssize_t n = readlink((dir + "/exe").c_str(), exe, sizeof exe);
-      found = n > 0 && IsProgram(std::string_view(exe, static_cast<std::size_t>(n)), executable);
+    const int dir = openat(dirfd(proc), entry->d_name, O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) continue;
+    // Processes can end while we look: every read may come back empty. A process without
+    // a command line is a kernel thread or one that has ended.
+    const std::string command = FirstLine(dir, "cmdline", '\0');
+    if (!command.empty()) {
+      found = IsProgram(command, executable) || IsProgram(FirstLine(dir, "comm", '\n'), executable);
+      if (!found) {
+        char exe[4096];
+        const ssize_t n = readlinkat(dir, "exe", exe, sizeof exe);
+        found = n > 0 && IsProgram(std::string_view(exe, static_cast<std::size_t>(n)), executable);
+      }
     }
+    close(dir);
   }
   closedir(proc);
   return found;
