@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The program's peak memory on hostile pictures, against the 64 MB it must stay under: in
-# a folder of pictures at and beyond the viewer's caps, every movie and photo film is
-# opened in turn, twice, and the wallpaper gallery paged through; first on the simulator
-# (the same application code), then the program itself on a virtual display. Peak = the
-# largest resident set (ru_maxrss of the simulator, VmHWM of the program).
+# The program's peak memory on hostile pictures (goal: under 48 MB, well inside the 64 MB
+# it must stay under): in a folder of pictures at and beyond the viewer's caps, every
+# movie and photo film is opened in turn, twice, and the wallpaper gallery paged through;
+# first on the simulator (the same application code), then the program itself on a
+# virtual display. Peak = the largest resident set (ru_maxrss of the simulator, VmHWM of
+# the program).
 #   bench.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:?usage: bench.sh BUILD_DIR}" && pwd)
@@ -35,7 +36,7 @@ python3 - "$build/tinto-sim" "$work/script" <<'PY'
 import resource, subprocess, sys
 subprocess.run([sys.argv[1], sys.argv[2]], stdout=subprocess.DEVNULL, check=True)
 peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss / 1024
-print(f"{'simulator, hostile pictures':34} peak {peak:6.1f} MB (limit 64 MB)")
+print(f"{'simulator, hostile pictures':34} peak {peak:6.1f} MB (goal under 48 MB: {'yes' if peak < 48 else 'NO'})")
 PY
 
 cp "$build/tinto" "$work/game/tinto"
@@ -60,4 +61,4 @@ for _ in 1 2 3 4; do press 778,285 1 0.6; done
 peak=$(awk '/^VmHWM/ {print $2}' "/proc/$tinto_pid/status")
 kill -TERM "$tinto_pid"
 wait "$tinto_pid" 2>/dev/null || true
-awk -v kib="$peak" 'BEGIN { printf "%-34s peak %6.1f MB (limit 64 MB)\n", "program, hostile pictures", kib / 1024 }'
+awk -v kib="$peak" 'BEGIN { printf "%-34s peak %6.1f MB (goal under 48 MB: %s)\n", "program, hostile pictures", kib / 1024, kib < 48 * 1024 ? "yes" : "NO" }'

@@ -3,13 +3,13 @@
 # program (in the demo game folder, without sound) against the plainest SDL2 program
 # (startup_first_window). Both write the moment of their first paint to
 # TINTO_FIRST_PAINT_FILE; the program's first main tick (125 ms, the moment it shows its
-# window by design) is taken off its figure. The two run in turn, STARTUP_RUNS (15) times
+# window by design) is taken off its figure. The two run in turn, STARTUP_RUNS (31) times
 # each, so that the machine's moods fall on both alike; the median of each and its spread
 # (the middle half of the runs, and the whole range) are given.
 #   bench.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:?usage: bench.sh BUILD_DIR}" && pwd)
-runs=${STARTUP_RUNS:-15}
+runs=${STARTUP_RUNS:-31}
 source "$(dirname "$0")/../x_bench.sh"
 export SDL_AUDIODRIVER=dummy
 
