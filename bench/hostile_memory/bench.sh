@@ -48,7 +48,18 @@ for _ in $(seq 200); do
   W=$(xdotool search --onlyvisible --name '^Quiro EDIT$' 2>/dev/null | head -n1) && [ -n "$W" ] && break
   sleep 0.05
 done
-[ -n "$W" ] || { echo "hostile_memory: the program did not show its window"; exit 1; }
+if [ -z "$W" ]; then
+  how="still running"
+  if ! kill -0 "$tinto_pid" 2> /dev/null; then
+    status=0
+    wait "$tinto_pid" || status=$?
+    how="ended with status $status"
+  fi
+  echo "hostile_memory: the program did not show its window ($how; windows of its title:" \
+    "$(xdotool search --name 'Quiro EDIT' getwindowname %@ 2> /dev/null | tr '\n' ',' || true))"
+  cat "$work/tinto.out"
+  exit 1
+fi
 press() { xdotool mousemove --window "$W" "${1%,*}" "${1#*,}" click "$2"; sleep "$3"; }
 for pass in 1 2; do
   for point in $points; do
