@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 
@@ -22,6 +23,20 @@ constexpr const char* kErrorTitle = "Quiro EDIT";
 
 std::uint64_t Ticks() {
   return MonotonicMs();
+}
+
+// Why SDL found no display: the one named could not be opened, or none is named.
+std::string NoDisplayReason() {
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((x == nullptr || *x == '\0') && (wayland == nullptr || *wayland == '\0'))
+    return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+  std::string reason = "could not open";
+  if (x != nullptr && *x != '\0') reason += std::string(" the X display \"") + x + "\"";
+  if (wayland != nullptr && *wayland != '\0')
+    reason += std::string(x != nullptr && *x != '\0' ? " nor" : "") + " the Wayland display \"" +
+              wayland + "\"";
+  return reason;
 }
 
 }  // namespace
@@ -41,6 +56,16 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(int argc, char** argv, std::str
   auto session_end = std::make_unique<SessionEndSignals>();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     if (error != nullptr) *error = SDL_GetError();
+    return nullptr;
+  }
+  // Where no display can be opened SDL falls back to drawing off screen: the program would
+  // run with windows nobody sees, holding the lock a later start waits on. A driver
+  // without a screen serves only when asked for by name.
+  if (const char* driver = SDL_GetCurrentVideoDriver();
+      driver != nullptr && std::getenv("SDL_VIDEODRIVER") == nullptr &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    if (error != nullptr) *error = NoDisplayReason();
+    SDL_Quit();
     return nullptr;
   }
   // Keys are read as keys; no input method stands between them and the windows.

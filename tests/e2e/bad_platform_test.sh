@@ -4,7 +4,8 @@
 # that are garbage, in a folder whose name has a blank and a non-ASCII letter. In each case the main window
 # and the manual still come up, a song button and a command-line song play nothing but
 # break nothing, the colour file is saved whole, and the program ends normally when the
-# session ends (SIGHUP) while its restart notice waits.
+# session ends (SIGHUP) while its restart notice waits. With no display at all it says so
+# and ends.
 #   bad_platform_test.sh TINTO
 set -u
 TINTO=$1
@@ -66,4 +67,13 @@ for entry in "${CASES[@]}"; do
   clean() { ! grep -Eq 'runtime error|Sanitizer|X Error' "$WORK/$n.err"; }
   check "$name: no error reports" clean
 done
+
+# No display to be had: the program says so and ends, instead of running on SDL's
+# off-screen driver with windows nobody sees.
+(cd "$WORK" && exec env -u WAYLAND_DISPLAY DISPLAY=:7999 SDL_AUDIODRIVER=dummy timeout 20 "$TINTO") \
+  > "$WORK/nodisplay.out" 2>&1
+expect "no display: ends at once with status 1" "$?" 1 || cat "$WORK/nodisplay.out"
+check "no display: says which display it could not open" grep -qF \
+  'Quiro EDIT: no display to show the windows on (could not open the X display ":7999")' \
+  "$WORK/nodisplay.out"
 finish

@@ -32,11 +32,14 @@ cleanup() {
 trap cleanup EXIT
 
 # Starts Xvfb on a free display (it picks one itself and tells us: never a fixed number).
-# The root window is white so that unpainted or unshaped pixels show.
+# The root window is white so that unpainted or unshaped pixels show. Without -noreset the
+# server starts afresh whenever its last client leaves, and refuses whoever connects
+# meanwhile: a window search of xdotool ending as the program started left the program
+# (or xmessage) without a display, a few starts in a hundred.
 start_xvfb() {
   local fdfile="$WORK/display"
   : > "$fdfile"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -wr 3>"$fdfile" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -wr 3>"$fdfile" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   local i
   for i in $(seq 200); do
@@ -49,9 +52,9 @@ start_xvfb() {
 }
 
 # show_host_game GEOMETRY: the stand-in for the host game's main window (an xmessage of
-# the game's window class, titled "hostgame"), shown; its process in HOST_PID. Once, on a
-# loaded machine, xmessage could not open a display that answered every other client: a
-# start that shows nothing is tried twice more, and what xmessage said is printed.
+# the game's window class, titled "hostgame"), shown; its process in HOST_PID. A start
+# that shows nothing is tried twice more, and what xmessage said is printed (once it could
+# not open the display: it had connected while the server started afresh, see start_xvfb).
 show_host_game() {
   local attempt
   for attempt in 1 2 3; do

@@ -26,7 +26,7 @@ ALSA
 export ALSA_CONFIG_PATH=$prefix/asound.conf
 
 # A display of our own.
-exec {fd}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+exec {fd}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null & echo "pid $!")
 read -r _ xvfb_pid <&$fd
 display=""
 for _ in $(seq 1 100); do
