@@ -52,13 +52,11 @@ std::optional<FontconfigLibrary> LoadFontconfig() {
 }  // namespace
 
 const FreeTypeLibrary* FreeTypeLibrary::Get() {
-  static const std::optional<FreeTypeLibrary> library = LoadFreeType();
-  return library ? &*library : nullptr;
+  return LoadOnce<FreeTypeLibrary, LoadFreeType>();
 }
 
 const FontconfigLibrary* FontconfigLibrary::Get() {
-  static const std::optional<FontconfigLibrary> library = LoadFontconfig();
-  return library ? &*library : nullptr;
+  return LoadOnce<FontconfigLibrary, LoadFontconfig>();
 }
 
 }  // namespace tinto::gfx

@@ -5,6 +5,8 @@
 
 #include <dlfcn.h>
 
+#include <optional>
+
 namespace tinto::gfx {
 
 // Fills each function pointer from the library; Done() is false when the library or one
@@ -31,5 +33,13 @@ class LibraryLoader {
   void* handle_;
   bool complete_ = true;
 };
+
+// The library Load makes, loaded at the first call and kept to the program's end; null
+// when it could not be loaded.
+template <typename Library, std::optional<Library> (*Load)()>
+const Library* LoadOnce() {
+  static const std::optional<Library> library = Load();
+  return library ? &*library : nullptr;
+}
 
 }  // namespace tinto::gfx

@@ -60,13 +60,11 @@ std::optional<SynthLibrary> LoadSynth() {
 }  // namespace
 
 const MixerLibrary* MixerLibrary::Get() {
-  static const std::optional<MixerLibrary> library = LoadMixer();
-  return library ? &*library : nullptr;
+  return gfx::LoadOnce<MixerLibrary, LoadMixer>();
 }
 
 const SynthLibrary* SynthLibrary::Get() {
-  static const std::optional<SynthLibrary> library = LoadSynth();
-  return library ? &*library : nullptr;
+  return gfx::LoadOnce<SynthLibrary, LoadSynth>();
 }
 
 }  // namespace tinto::sdl
