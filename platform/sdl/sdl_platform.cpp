@@ -29,13 +29,13 @@ std::uint64_t Ticks() {
 std::string NoDisplayReason() {
   const char* x = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  if ((x == nullptr || *x == '\0') && (wayland == nullptr || *wayland == '\0'))
-    return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+  const bool x_named = x != nullptr && *x != '\0';
+  const bool wayland_named = wayland != nullptr && *wayland != '\0';
+  if (!x_named && !wayland_named) return "neither DISPLAY nor WAYLAND_DISPLAY is set";
   std::string reason = "could not open";
-  if (x != nullptr && *x != '\0') reason += std::string(" the X display \"") + x + "\"";
-  if (wayland != nullptr && *wayland != '\0')
-    reason += std::string(x != nullptr && *x != '\0' ? " nor" : "") + " the Wayland display \"" +
-              wayland + "\"";
+  if (x_named) reason += std::string(" the X display \"") + x + "\"";
+  if (wayland_named)
+    reason += std::string(x_named ? " nor" : "") + " the Wayland display \"" + wayland + "\"";
   return reason;
 }
 
