@@ -26,3 +26,15 @@ export SDL_AUDIODRIVER=none
 # /proc/PID/stat's user and system times come in steps of 10 ms, too coarse for an idle
 # program's few milliseconds.
 cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d\n", ns / 1000 }'; }
+
+# no_window_report PID TITLE: what a start that showed no window came to, for the bench's
+# message, in $no_window_report: whether the program still runs or how it ended (then it
+# is waited for: call it in the shell that started it), and the windows of its title.
+no_window_report() {
+  local how="still running" status=0
+  if ! kill -0 "$1" 2> /dev/null; then
+    wait "$1" || status=$?
+    how="ended with status $status"
+  fi
+  no_window_report="$how; windows of its title: $(xdotool search --name "$2" getwindowname %@ 2> /dev/null | tr '\n' ',' || true)"
+}

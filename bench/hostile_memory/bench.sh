@@ -49,14 +49,8 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 if [ -z "$W" ]; then
-  how="still running"
-  if ! kill -0 "$tinto_pid" 2> /dev/null; then
-    status=0
-    wait "$tinto_pid" || status=$?
-    how="ended with status $status"
-  fi
-  echo "hostile_memory: the program did not show its window ($how; windows of its title:" \
-    "$(xdotool search --name 'Quiro EDIT' getwindowname %@ 2> /dev/null | tr '\n' ',' || true))"
+  no_window_report "$tinto_pid" "Quiro EDIT"
+  echo "hostile_memory: the program did not show its window ($no_window_report)"
   cat "$work/tinto.out"
   exit 1
 fi

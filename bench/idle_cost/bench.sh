@@ -57,15 +57,10 @@ once() {
     pid=$!
     [ "$opener" = open_nothing ] && break
     main=$(wait_for_window "^$title\$") && break
-    local how="still running"
-    if ! kill -0 "$pid" 2> /dev/null; then
-      local status=0
-      wait "$pid" || status=$?
-      how="ended with status $status"
-    fi
+    no_window_report "$pid" "$title"
     kill "$pid" 2> /dev/null
     wait "$pid" 2>/dev/null || true
-    echo "idle_cost: no main window on start $attempt ($how; its windows: $(xdotool search --name "$title" getwindowname %@ 2> /dev/null | tr '\n' ',' || true))" >&2
+    echo "idle_cost: no main window on start $attempt ($no_window_report)" >&2
     cat "$work/program.out" >&2
     [ "$attempt" = 3 ] && exit 1
   done
