@@ -11,6 +11,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,9 @@ class SdlPlatform : public Platform, public Sound {
  private:
   struct Win {
     WindowId id = 0;
+    // What the system window is made from, until it is made (at the window's first use).
+    std::optional<WindowSpec> to_make;
+    bool taskbar = false;  // the window has a task bar entry
     SDL_Window* window = nullptr;
     unsigned long x_window = 0;
     WindowEvents* events = nullptr;
@@ -113,7 +117,9 @@ class SdlPlatform : public Platform, public Sound {
   };
   explicit SdlPlatform(std::vector<std::string> arguments);
 
+  // The window, its system window made if it was not yet.
   Win* Find(WindowId id);
+  void Make(Win& w);
   Win* FindSdl(Uint32 sdl_window_id);
   Win* FindX(unsigned long x_window);
   // Runs timers and events until done() holds or Quit is called.

@@ -35,7 +35,10 @@ void ShapedRow(const gfx::Mask& shape, int y, int left, int width, const Uint32*
 
 SdlPlatform::Win* SdlPlatform::Find(WindowId id) {
   const auto it = windows_.find(id);
-  return it == windows_.end() ? nullptr : it->second.get();
+  if (it == windows_.end()) return nullptr;
+  Win* w = it->second.get();
+  if (w->to_make) Make(*w);
+  return w;
 }
 
 SdlPlatform::Win* SdlPlatform::FindX(unsigned long x_window) {
@@ -53,46 +56,54 @@ SdlPlatform::Win* SdlPlatform::FindSdl(Uint32 sdl_window_id) {
   return nullptr;
 }
 
+// A window's system window is made at its first use, as the Windows backend makes its
+// handles: the main window's while the program waits for its first tick, not before its
+// timers start.
 WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events) {
   auto w = std::make_unique<Win>();
   w->id = next_id_++;
   w->events = events;
   w->topmost = spec.topmost;
-  // Skinned windows have no frame; the manual is an ordinary framed, resizable window.
   // Only the first window (the main one) has a task bar entry.
+  w->taskbar = first_window_ == 0;
+  w->to_make = spec;
+  const WindowId id = w->id;
+  if (first_window_ == 0) first_window_ = id;
+  windows_.emplace(id, std::move(w));
+  return id;
+}
+
+void SdlPlatform::Make(Win& w) {
+  const WindowSpec spec = std::move(*w.to_make);
+  w.to_make.reset();
+  // Skinned windows have no frame; the manual is an ordinary framed, resizable window.
   Uint32 flags = SDL_WINDOW_HIDDEN;
   flags |= spec.resizable ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS;
   if (spec.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-  if (first_window_ != 0) flags |= SDL_WINDOW_SKIP_TASKBAR;
+  if (!w.taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
   // Skinned windows are shaped. Compositors that never read a window's shape (Wayland
   // compositors showing XWayland windows, for one) show what its alpha says, so they go
   // on a visual with alpha when the server offers one; the shape stays for the others.
   const std::optional<unsigned long> visual = spec.resizable ? std::nullopt : desktop_.ArgbVisual();
   if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(*visual).c_str());
-  w->window = SDL_CreateWindow(spec.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               std::max(1, spec.width), std::max(1, spec.height), flags);
+  w.window = SDL_CreateWindow(spec.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                              std::max(1, spec.width), std::max(1, spec.height), flags);
   if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
-  if (w->window != nullptr) {
-    // The window's pixels live in a surface of our own, made now, while the window is
-    // hidden and before it is shaped. On the visual with alpha its top byte is the alpha
-    // (SDL may call the format RGB888 all the same), and it starts clear.
-    const SDL_Surface* surface = SDL_GetWindowSurface(w->window);
-    // (A visual with alpha chosen by the user through SDL's own setting counts too.)
-    w->alpha =
-        surface != nullptr &&
-        (surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
-         (visual && surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0xFF0000 &&
-          surface->format->Gmask == 0xFF00 && surface->format->Bmask == 0xFF));
-    SetDropTarget(w->window, false);
-    w->x_window = X11WindowOf(w->window);
-    UseCorePointerEvents(w->window);
-    w->sender = std::make_unique<X11SurfaceSender>(w->window);
-    if (event_wait_ == nullptr) event_wait_ = std::make_unique<X11EventWait>(w->window);
-  }
-  const WindowId id = w->id;
-  if (first_window_ == 0) first_window_ = id;
-  windows_.emplace(id, std::move(w));
-  return id;
+  if (w.window == nullptr) return;
+  // The window's pixels live in a surface of our own, made now, while the window is
+  // hidden and before it is shaped. On the visual with alpha its top byte is the alpha
+  // (SDL may call the format RGB888 all the same), and it starts clear.
+  const SDL_Surface* surface = SDL_GetWindowSurface(w.window);
+  // (A visual with alpha chosen by the user through SDL's own setting counts too.)
+  w.alpha = surface != nullptr &&
+            (surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
+             (visual && surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0xFF0000 &&
+              surface->format->Gmask == 0xFF00 && surface->format->Bmask == 0xFF));
+  SetDropTarget(w.window, w.accept_drops);
+  w.x_window = X11WindowOf(w.window);
+  UseCorePointerEvents(w.window);
+  w.sender = std::make_unique<X11SurfaceSender>(w.window);
+  if (event_wait_ == nullptr) event_wait_ = std::make_unique<X11EventWait>(w.window);
 }
 
 void SdlPlatform::DestroyWindow(WindowId id) {
