@@ -22,7 +22,7 @@ case "${1:-}" in
   *)
     packages=(
       build-essential cmake ninja-build pkg-config
-      libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libx11-dev libxext-dev libxi-dev libxdamage-dev
+      libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libx11-dev libx11-xcb-dev libxext-dev libxi-dev libxdamage-dev
       libfreetype-dev libfontconfig-dev libjpeg-dev
       libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
       fonts-ipafont-gothic timgm6mb-soundfont

@@ -2,12 +2,17 @@
 #include "platform/sdl/x11_desktop.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 namespace tinto::sdl {
 
@@ -82,40 +87,77 @@ X11Desktop::~X11Desktop() {
   if (display_ != nullptr) XCloseDisplay(display_);
 }
 
-template <typename Visit>
-void X11Desktop::ForEachTopLevel(Visit visit) {
-  Display* d = display_;
-  Window root = DefaultRootWindow(d);
-  Window root_ret = 0, parent_ret = 0;
-  Window* children = nullptr;
-  unsigned int count = 0;
-  if (XQueryTree(d, root, &root_ret, &parent_ret, &children, &count) == 0) return;
-  for (unsigned int i = 0; i < count; ++i) {
-    visit(children[i]);
-    // Window managers put each client into a frame of their own: look one level down.
-    Window* grand = nullptr;
-    unsigned int grand_count = 0;
-    if (XQueryTree(d, children[i], &root_ret, &parent_ret, &grand, &grand_count) != 0) {
-      for (unsigned int j = 0; j < grand_count; ++j) visit(grand[j]);
-      if (grand != nullptr) XFree(grand);
-    }
+namespace {
+
+// The queries below go out all at once and their replies are read afterwards: one round
+// trip to the server for the lot instead of one for each window (a desktop has dozens of
+// windows, and both looks are made as the program starts). A window that vanishes while
+// we look answers with an error, which only that window's reply sees.
+
+// The children of each window.
+std::vector<std::vector<xcb_window_t>> ChildrenOf(xcb_connection_t* c,
+                                                  const std::vector<xcb_window_t>& parents) {
+  std::vector<xcb_query_tree_cookie_t> cookies;
+  cookies.reserve(parents.size());
+  for (const xcb_window_t parent : parents) cookies.push_back(xcb_query_tree(c, parent));
+  std::vector<std::vector<xcb_window_t>> children(parents.size());
+  for (std::size_t i = 0; i < cookies.size(); ++i) {
+    xcb_generic_error_t* error = nullptr;
+    xcb_query_tree_reply_t* reply = xcb_query_tree_reply(c, cookies[i], &error);
+    std::free(error);
+    if (reply == nullptr) continue;
+    const xcb_window_t* first = xcb_query_tree_children(reply);
+    children[i].assign(first, first + xcb_query_tree_children_length(reply));
+    std::free(reply);
   }
-  if (children != nullptr) XFree(children);
+  return children;
 }
 
-std::optional<std::string> X11Desktop::NameOf(unsigned long window) {
-  Display* d = display_;
-  {
-    Property p;
-    if (ReadProperty(d, window, XInternAtom(d, "_NET_WM_NAME", False),
-                     XInternAtom(d, "UTF8_STRING", False), p) &&
-        p.format == 8)
-      return std::string(reinterpret_cast<const char*>(p.data), p.count);
+// A text property asked for by name and type (XCB_GET_PROPERTY_TYPE_ANY: any type).
+struct TextProperty {
+  xcb_atom_t name;
+  xcb_atom_t type;
+};
+
+// For each window, the bytes of the first of `asked` it has as 8-bit text; nothing when it
+// has none of them.
+std::vector<std::optional<std::string>> FirstTextOf(xcb_connection_t* c,
+                                                    const std::vector<xcb_window_t>& windows,
+                                                    std::span<const TextProperty> asked) {
+  std::vector<xcb_get_property_cookie_t> cookies;
+  cookies.reserve(windows.size() * asked.size());
+  for (const xcb_window_t w : windows)
+    for (const TextProperty& p : asked)
+      cookies.push_back(xcb_get_property(c, 0, w, p.name, p.type, 0, 1 << 16));
+  std::vector<std::optional<std::string>> texts(windows.size());
+  for (std::size_t i = 0; i < cookies.size(); ++i) {
+    xcb_generic_error_t* error = nullptr;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookies[i], &error);
+    std::free(error);
+    if (reply == nullptr) continue;
+    std::optional<std::string>& text = texts[i / asked.size()];
+    if (!text && reply->type != XCB_NONE && reply->format == 8)
+      text.emplace(static_cast<const char*>(xcb_get_property_value(reply)),
+                   static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+    std::free(reply);
   }
-  Property p;
-  if (ReadProperty(d, window, XA_WM_NAME, AnyPropertyType, p) && p.format == 8)
-    return std::string(reinterpret_cast<const char*>(p.data), p.count);
-  return std::nullopt;
+  return texts;
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> X11Desktop::TopLevelWindows() {
+  xcb_connection_t* c = XGetXCBConnection(display_);
+  const std::vector<xcb_window_t> children =
+      ChildrenOf(c, {static_cast<xcb_window_t>(DefaultRootWindow(display_))}).front();
+  // Window managers put each client into a frame of their own: look one level down.
+  const std::vector<std::vector<xcb_window_t>> grandchildren = ChildrenOf(c, children);
+  std::vector<xcb_window_t> windows;
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    windows.push_back(children[i]);
+    windows.insert(windows.end(), grandchildren[i].begin(), grandchildren[i].end());
+  }
+  return windows;
 }
 
 bool X11Desktop::OwnedByUs(unsigned long window) {
@@ -128,14 +170,27 @@ bool X11Desktop::OwnedByUs(unsigned long window) {
 std::vector<X11Desktop::TopLevel> X11Desktop::FindByTitle(const std::string& title) {
   std::vector<TopLevel> found;
   if (display_ == nullptr) return found;
-  ErrorTrap trap(display_);
   Display* d = display_;
+  char* names[] = {const_cast<char*>("_NET_WM_NAME"), const_cast<char*>("UTF8_STRING")};
+  Atom atoms[2] = {};
+  XInternAtoms(d, names, 2, False, atoms);
+  // The title is _NET_WM_NAME (UTF-8), or else WM_NAME.
+  const TextProperty title_properties[] = {
+      {static_cast<xcb_atom_t>(atoms[0]), static_cast<xcb_atom_t>(atoms[1])},
+      {XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY}};
+  const std::vector<std::uint32_t> windows = TopLevelWindows();
+  const std::vector<std::optional<std::string>> titles =
+      FirstTextOf(XGetXCBConnection(d), windows, title_properties);
+  std::vector<Window> named;
+  for (std::size_t i = 0; i < windows.size(); ++i)
+    if (titles[i] == title) named.push_back(windows[i]);
+  if (named.empty()) return found;
+  ErrorTrap trap(display_);
   const Atom wm_state = XInternAtom(d, "WM_STATE", False);
   const Atom net_state = XInternAtom(d, "_NET_WM_STATE", False);
   const Atom hidden = XInternAtom(d, "_NET_WM_STATE_HIDDEN", False);
-  ForEachTopLevel([&](Window w) {
-    const std::optional<std::string> name = NameOf(w);
-    if (!name || *name != title || OwnedByUs(w)) return;
+  for (const Window w : named) {
+    if (OwnedByUs(w)) continue;
     TopLevel t{.window = w};
     XWindowAttributes attrs{};
     if (XGetWindowAttributes(d, w, &attrs) != 0) t.viewable = attrs.map_state == IsViewable;
@@ -147,27 +202,29 @@ std::vector<X11Desktop::TopLevel> X11Desktop::FindByTitle(const std::string& tit
       for (unsigned long i = 0; i < net.count; ++i)
         if (static_cast<Atom>(net.Long(i)) == hidden) t.iconified = true;
     found.push_back(t);
-  });
+  }
   return found;
 }
 
 bool X11Desktop::ClassExists(std::span<const char* const> names) {
   if (display_ == nullptr) return false;
-  ErrorTrap trap(display_);
-  bool found = false;
-  ForEachTopLevel([&](Window w) {
-    if (found) return;
-    XClassHint hint{};
-    if (XGetClassHint(display_, w, &hint) == 0) return;
-    // Window classes compare without regard to case, as the host game's platform does.
-    for (const char* name : names) {
-      auto same = [name](const char* s) { return s != nullptr && strcasecmp(s, name) == 0; };
-      found = found || same(hint.res_name) || same(hint.res_class);
-    }
-    if (hint.res_name != nullptr) XFree(hint.res_name);
-    if (hint.res_class != nullptr) XFree(hint.res_class);
-  });
-  return found;
+  const TextProperty wm_class[] = {{XCB_ATOM_WM_CLASS, XCB_ATOM_STRING}};
+  // Window classes compare without regard to case, as the host game's platform does.
+  auto is_wanted = [names](std::string_view v) {
+    for (const char* name : names)
+      if (std::strlen(name) == v.size() && strncasecmp(v.data(), name, v.size()) == 0) return true;
+    return false;
+  };
+  for (const std::optional<std::string>& text :
+       FirstTextOf(XGetXCBConnection(display_), TopLevelWindows(), wm_class)) {
+    if (!text) continue;
+    // WM_CLASS holds the instance name and the class name, each ended by a zero byte.
+    const std::string_view all(*text);
+    const std::string_view instance = all.substr(0, all.find('\0'));
+    const std::string_view rest = all.substr(std::min(all.size(), instance.size() + 1));
+    if (is_wanted(instance) || is_wanted(rest.substr(0, rest.find('\0')))) return true;
+  }
+  return false;
 }
 
 bool X11Desktop::HasWindowManager() {

@@ -52,9 +52,9 @@ class X11Desktop {
   bool KeysymDown(unsigned long keysym);
 
  private:
-  template <typename Visit>
-  void ForEachTopLevel(Visit visit);
-  std::optional<std::string> NameOf(unsigned long window);
+  // The root's children and, under each, its own children (the clients of a window
+  // manager's frames), in that order.
+  std::vector<std::uint32_t> TopLevelWindows();
   bool OwnedByUs(unsigned long window);
   bool HasWindowManager();
 
