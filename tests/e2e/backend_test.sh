@@ -178,6 +178,20 @@ xdotool key --window "$W" h
 check "host game window by its class" saw 'host 1'
 kill "$HOST_PID"
 wait "$HOST_PID" 2>/dev/null
+# WM_CLASS holds two names, the instance's and the class's: either may be the game's.
+xmessage -name other -title host -geometry +600+600 "host" &
+HOST_PID=$!
+STARTED_PIDS+=("$HOST_PID")
+H=$(wait_window host 5)
+mark
+xdotool key --window "$W" h
+check "a window whose class names are others' is not the game" saw 'host 0'
+xdotool set_window --class tfm "$H"
+mark
+xdotool key --window "$W" h
+check "host game window by the second of its class names, in any case" saw 'host 1'
+kill "$HOST_PID"
+wait "$HOST_PID" 2>/dev/null
 cp "$(command -v sleep)" "$WORK/rondelay.EXE"
 "$WORK/rondelay.EXE" 30 &
 GAME_PID=$!
