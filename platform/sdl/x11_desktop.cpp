@@ -148,11 +148,34 @@ std::vector<std::optional<std::string>> FirstTextOf(xcb_connection_t* c,
 
 std::vector<std::uint32_t> X11Desktop::TopLevelWindows() {
   xcb_connection_t* c = XGetXCBConnection(display_);
-  const std::vector<xcb_window_t> children =
-      ChildrenOf(c, {static_cast<xcb_window_t>(DefaultRootWindow(display_))}).front();
-  // Window managers put each client into a frame of their own: look one level down.
+  const xcb_window_t root = DefaultRootWindow(display_);
+  // The root's children and the list of clients a window manager keeps on the root
+  // (_NET_CLIENT_LIST), asked for together.
+  const xcb_get_property_cookie_t list_cookie = xcb_get_property(
+      c, 0, root, XInternAtom(display_, "_NET_CLIENT_LIST", False), XCB_ATOM_WINDOW, 0, 1 << 16);
+  std::vector<xcb_window_t> windows = ChildrenOf(c, {root}).front();
+  xcb_generic_error_t* error = nullptr;
+  xcb_get_property_reply_t* list = xcb_get_property_reply(c, list_cookie, &error);
+  std::free(error);
+  if (list != nullptr && list->type == XCB_ATOM_WINDOW && list->format == 32) {
+    // Windows nobody manages (a hidden one among them) are the root's children; the list
+    // names the managed ones wherever their frames put them.
+    const auto* clients = static_cast<const xcb_window_t*>(xcb_get_property_value(list));
+    const int count = xcb_get_property_value_length(list) / 4;
+    std::vector<xcb_window_t> children = windows;
+    std::sort(children.begin(), children.end());
+    for (int i = 0; i < count; ++i)
+      if (!std::binary_search(children.begin(), children.end(), clients[i]))
+        windows.push_back(clients[i]);
+    std::free(list);
+    return windows;
+  }
+  std::free(list);
+  // Without that list: window managers put each client into a frame of their own, so look
+  // one level down.
+  const std::vector<xcb_window_t> children = std::move(windows);
   const std::vector<std::vector<xcb_window_t>> grandchildren = ChildrenOf(c, children);
-  std::vector<xcb_window_t> windows;
+  windows.clear();
   for (std::size_t i = 0; i < children.size(); ++i) {
     windows.push_back(children[i]);
     windows.insert(windows.end(), grandchildren[i].begin(), grandchildren[i].end());
@@ -171,9 +194,11 @@ std::vector<X11Desktop::TopLevel> X11Desktop::FindByTitle(const std::string& tit
   std::vector<TopLevel> found;
   if (display_ == nullptr) return found;
   Display* d = display_;
-  char* names[] = {const_cast<char*>("_NET_WM_NAME"), const_cast<char*>("UTF8_STRING")};
-  Atom atoms[2] = {};
-  XInternAtoms(d, names, 2, False, atoms);
+  // One round trip for the atoms of this look and of TopLevelWindows (Xlib keeps them).
+  char* names[] = {const_cast<char*>("_NET_WM_NAME"), const_cast<char*>("UTF8_STRING"),
+                   const_cast<char*>("_NET_CLIENT_LIST")};
+  Atom atoms[3] = {};
+  XInternAtoms(d, names, 3, False, atoms);
   // The title is _NET_WM_NAME (UTF-8), or else WM_NAME.
   const TextProperty title_properties[] = {
       {static_cast<xcb_atom_t>(atoms[0]), static_cast<xcb_atom_t>(atoms[1])},

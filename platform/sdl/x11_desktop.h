@@ -26,7 +26,7 @@ class X11Desktop {
   bool connected() const { return display_ != nullptr; }
 
   // A top-level client window: either a child of the root or, under a window manager
-  // that reparents, a child of a child (its frame).
+  // that reparents, a client in the manager's frame.
   struct TopLevel {
     unsigned long window = 0;
     bool viewable = false;   // mapped and shown
@@ -52,8 +52,8 @@ class X11Desktop {
   bool KeysymDown(unsigned long keysym);
 
  private:
-  // The root's children and, under each, its own children (the clients of a window
-  // manager's frames), in that order.
+  // The root's children and the clients a window manager keeps in frames of its own: those
+  // it lists on the root or, without its list, the children of each of the root's.
   std::vector<std::uint32_t> TopLevelWindows();
   bool OwnedByUs(unsigned long window);
   bool HasWindowManager();
