@@ -214,17 +214,29 @@ stacking() {
   done | tr '\n' ' '
 }
 expect "the cover lies above the window" "$(stacking)" "cover main "
-second=$(SDL_AUDIODRIVER=dummy "$SELFTEST" "$TITLE" 2>/dev/null)
+second=$(SDL_AUDIODRIVER=dummy timeout 10 "$SELFTEST" "$TITLE" 2>/dev/null)
 expect "second copy ends at once, status 0" "$?:$second" "0:activated"
 expect "still one window of that title" "$(xdotool search --name "^$TITLE\$" | wc -l)" 1
 expect "the first copy's window is raised" "$(stacking)" "main cover "
 expect "the first copy's window has the focus" "$(xdotool getwindowfocus)" "$W"
 kill "$COVER_PID"
 # A window the first copy keeps hidden (withdrawn) stays hidden.
-hidden=$(SDL_AUDIODRIVER=dummy "$SELFTEST" "$TITLE dialog" 2>/dev/null)
+hidden=$(SDL_AUDIODRIVER=dummy timeout 10 "$SELFTEST" "$TITLE dialog" 2>/dev/null)
 expect "a hidden window counts as a running copy" "$hidden" activated
 check "and is not shown by the second copy" \
   bash -c "xwininfo -id $D | grep -q 'Map State: IsUnMapped'"
+# Under a window manager the shown window sits in the manager's frame and is found among
+# the clients the manager lists on the root; the hidden one is still a child of the root.
+start_wm openbox
+WM_PID=${STARTED_PIDS[-1]}
+check "the window manager lists the shown window" \
+  bash -c "for i in \$(seq 100); do xprop -root _NET_CLIENT_LIST | grep -qi \"$(printf '0x%x' "$W")\" && exit 0; sleep 0.05; done; exit 1"
+second=$(SDL_AUDIODRIVER=dummy timeout 10 "$SELFTEST" "$TITLE" 2>/dev/null)
+expect "under a window manager, a second copy finds the framed window" "$second" activated
+hidden=$(SDL_AUDIODRIVER=dummy timeout 10 "$SELFTEST" "$TITLE dialog" 2>/dev/null)
+expect "under a window manager, the hidden window counts as a running copy" "$hidden" activated
+kill "$WM_PID"
+wait "$WM_PID" 2>/dev/null
 
 # --- closing: the window system's close button, then the session's SIGTERM
 mark
