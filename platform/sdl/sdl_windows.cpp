@@ -122,9 +122,17 @@ void SdlPlatform::ShowWindow(WindowId id) {
   Win* w = Find(id);
   if (w == nullptr) return;
   ShowDrawn();
-  if (w->window != nullptr && !w->visible) PrepareDialogShowing(*w);
+  const bool was_hidden = !w->visible;
+  if (w->window != nullptr && was_hidden) PrepareDialogShowing(*w);
   w->visible = true;
-  if (w->window != nullptr) SDL_ShowWindow(w->window);
+  if (w->window == nullptr) return;
+  SDL_ShowWindow(w->window);
+  if (!was_hidden) return;
+  // The surface holds the window's picture, drawn while it was hidden: it goes to the
+  // screen as soon as the window is there, not when the server next asks for a paint
+  // (which shows the same pixels again).
+  SDL_UpdateWindowSurface(w->window);
+  MarkFirstPaint();
 }
 
 // Every other window belongs to the main window (one task bar entry for the program), and
