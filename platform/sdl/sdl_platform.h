@@ -97,7 +97,6 @@ class SdlPlatform : public Platform, public Sound {
     WindowId id = 0;
     // What the system window is made from, until it is made (at the window's first use).
     std::optional<WindowSpec> to_make;
-    bool taskbar = false;  // the window has a task bar entry
     SDL_Window* window = nullptr;
     unsigned long x_window = 0;
     WindowEvents* events = nullptr;

@@ -64,8 +64,6 @@ WindowId SdlPlatform::CreateWindow(const WindowSpec& spec, WindowEvents* events)
   w->id = next_id_++;
   w->events = events;
   w->topmost = spec.topmost;
-  // Only the first window (the main one) has a task bar entry.
-  w->taskbar = first_window_ == 0;
   w->to_make = spec;
   const WindowId id = w->id;
   if (first_window_ == 0) first_window_ = id;
@@ -80,7 +78,8 @@ void SdlPlatform::Make(Win& w) {
   Uint32 flags = SDL_WINDOW_HIDDEN;
   flags |= spec.resizable ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS;
   if (spec.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-  if (!w.taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
+  // Only the first window (the main one) has a task bar entry.
+  if (w.id != first_window_) flags |= SDL_WINDOW_SKIP_TASKBAR;
   // Skinned windows are shaped. Compositors that never read a window's shape (Wayland
   // compositors showing XWayland windows, for one) show what its alpha says, so they go
   // on a visual with alpha when the server offers one; the shape stays for the others.
