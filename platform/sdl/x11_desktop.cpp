@@ -153,33 +153,32 @@ std::vector<std::uint32_t> X11Desktop::TopLevelWindows() {
   // (_NET_CLIENT_LIST), asked for together.
   const xcb_get_property_cookie_t list_cookie = xcb_get_property(
       c, 0, root, XInternAtom(display_, "_NET_CLIENT_LIST", False), XCB_ATOM_WINDOW, 0, 1 << 16);
-  std::vector<xcb_window_t> windows = ChildrenOf(c, {root}).front();
+  const std::vector<xcb_window_t> children = ChildrenOf(c, {root}).front();
   xcb_generic_error_t* error = nullptr;
   xcb_get_property_reply_t* list = xcb_get_property_reply(c, list_cookie, &error);
   std::free(error);
+  std::vector<xcb_window_t> windows;
   if (list != nullptr && list->type == XCB_ATOM_WINDOW && list->format == 32) {
     // Windows nobody manages (a hidden one among them) are the root's children; the list
     // names the managed ones wherever their frames put them.
     const auto* clients = static_cast<const xcb_window_t*>(xcb_get_property_value(list));
     const int count = xcb_get_property_value_length(list) / 4;
-    std::vector<xcb_window_t> children = windows;
-    std::sort(children.begin(), children.end());
+    std::vector<xcb_window_t> sorted = children;
+    std::sort(sorted.begin(), sorted.end());
+    windows = children;
     for (int i = 0; i < count; ++i)
-      if (!std::binary_search(children.begin(), children.end(), clients[i]))
+      if (!std::binary_search(sorted.begin(), sorted.end(), clients[i]))
         windows.push_back(clients[i]);
-    std::free(list);
-    return windows;
+  } else {
+    // Without that list: window managers put each client into a frame of their own, so
+    // look one level down.
+    const std::vector<std::vector<xcb_window_t>> grandchildren = ChildrenOf(c, children);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      windows.push_back(children[i]);
+      windows.insert(windows.end(), grandchildren[i].begin(), grandchildren[i].end());
+    }
   }
   std::free(list);
-  // Without that list: window managers put each client into a frame of their own, so look
-  // one level down.
-  const std::vector<xcb_window_t> children = std::move(windows);
-  const std::vector<std::vector<xcb_window_t>> grandchildren = ChildrenOf(c, children);
-  windows.clear();
-  for (std::size_t i = 0; i < children.size(); ++i) {
-    windows.push_back(children[i]);
-    windows.insert(windows.end(), grandchildren[i].begin(), grandchildren[i].end());
-  }
   return windows;
 }
 
