@@ -230,7 +230,7 @@ check "and is not shown by the second copy" \
 start_wm openbox
 WM_PID=${STARTED_PIDS[-1]}
 check "the window manager lists the shown window" \
-  bash -c "for i in \$(seq 100); do xprop -root _NET_CLIENT_LIST | grep -qi \"$(printf '0x%x' "$W")\" && exit 0; sleep 0.05; done; exit 1"
+  bash -c "for i in \$(seq 100); do xprop -root _NET_CLIENT_LIST | grep -qiw \"$(printf '0x%x' "$W")\" && exit 0; sleep 0.05; done; exit 1"
 second=$(SDL_AUDIODRIVER=dummy timeout 10 "$SELFTEST" "$TITLE" 2>/dev/null)
 expect "under a window manager, a second copy finds the framed window" "$second" activated
 hidden=$(SDL_AUDIODRIVER=dummy timeout 10 "$SELFTEST" "$TITLE dialog" 2>/dev/null)
