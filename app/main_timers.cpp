@@ -79,21 +79,24 @@ void TTintoMainFM::Timer2Timer() {
 // clock), and the first time. Every other tick only keeps books (the clock's fields, the
 // frame clock's last frame): it is replayed at its own time, the wall clock read as it was
 // then. The second change is foreseen from the wall clock's milliseconds, a few early: the
-// tick counter and the wall clock are two clocks read one after the other.
+// tick counter and the wall clock are two clocks read one after the other. Such a tick (a
+// new second, a song's end) may wait up to 100 ms for another timer's tick: with the
+// colour picker open, its marker's wake-ups (every 100 ms) then always take it along.
 TickPlan TTintoMainFM::MainTickPlan() {
   constexpr std::uint32_t kSecondMargin = 3;
+  constexpr std::uint32_t kSlackMs = 100;
   if (app_.closing()) return {TickPlan::Mode::kSkipAll, 0};
   const ClockState& clock = app_.clock();
   if (first_tick_ || clock.countdown.Ringing() || !(frame_clock_.paused || viewer_.Idle()))
     return {};
   const std::uint32_t now = platform_.TickCount();
   const LocalTime time = platform_.Now();
-  if (time.second != clock.last_seconds) return {};
+  if (time.second != clock.last_seconds) return {.slack_ms = kSlackMs};
   std::uint32_t until = now + static_cast<std::uint32_t>(1000 - time.millisecond) - kSecondMargin;
   if (const MusicState& music = app_.music();
       music.Playing() && static_cast<std::int32_t>(music.song_end_time - until) < 0)
     until = music.song_end_time;
-  return {TickPlan::Mode::kReplayUntil, until};
+  return {TickPlan::Mode::kReplayUntil, until, kSlackMs};
 }
 
 void TTintoMainFM::DrawCountdown() {

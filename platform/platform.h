@@ -97,6 +97,10 @@ struct TickPlan {
   Mode mode = Mode::kEvery;
   // For kSkipUntil and kReplayUntil: the tick count of the first tick that may matter.
   std::uint32_t until_tick = 0;
+  // How much later than its time a tick that may matter may run, so that the loop wakes
+  // once for it and another timer's tick. It still runs at its own time (tick count and
+  // clock read as they were then); only what it draws shows up later.
+  std::uint32_t slack_ms = 0;
 };
 
 struct TimerSpec {

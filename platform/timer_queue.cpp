@@ -52,41 +52,44 @@ bool TimerQueue::Quiet(const TickPlan& plan, std::uint64_t time) const {
 }
 
 std::optional<std::uint64_t> TimerQueue::NextWake() const {
-  std::optional<std::uint64_t> wake;
-  auto consider = [&wake](std::uint64_t t) {
-    if (!wake || t < *wake) wake = t;
-  };
+  wakes_.clear();
   for (const Timer& t : timers_) {
     if (t.late) {
-      consider(t.next_due);
+      wakes_.push_back({t.next_due, t.next_due});
       continue;
     }
     const TickPlan plan = PlanOf(t);
-    if (!Quiet(plan, t.next_due)) {
-      consider(t.next_due);
-    } else if (plan.mode == TickPlan::Mode::kSkipUntil ||
-               plan.mode == TickPlan::Mode::kReplayUntil) {
+    std::uint64_t at = t.next_due;
+    if (Quiet(plan, t.next_due)) {
+      if (plan.mode != TickPlan::Mode::kSkipUntil && plan.mode != TickPlan::Mode::kReplayUntil)
+        continue;
       // The first tick on the grid whose tick count reaches until_tick.
       const std::uint64_t gap = static_cast<std::uint32_t>(plan.until_tick - TickAt(t.next_due));
-      const std::uint64_t steps = (gap + t.spec.interval_ms - 1) / t.spec.interval_ms;
-      consider(t.next_due + steps * t.spec.interval_ms);
+      at += (gap + t.spec.interval_ms - 1) / t.spec.interval_ms * t.spec.interval_ms;
     }
+    wakes_.push_back({at, at + plan.slack_ms});
   }
+  if (wakes_.empty()) return std::nullopt;
+  // The loop must be up by the earliest of the latest times; it wakes at the last tick due
+  // by then, which takes every earlier one along.
+  std::uint64_t deadline = wakes_.front().latest;
+  for (const Wake& w : wakes_) deadline = std::min(deadline, w.latest);
+  std::uint64_t wake = 0;
+  for (const Wake& w : wakes_)
+    if (w.at <= deadline) wake = std::max(wake, w.at);
   return wake;
 }
 
-void TimerQueue::Fire(TimerId id, std::uint64_t at, bool replay) {
+void TimerQueue::Fire(TimerId id, std::uint64_t at, Firing firing) {
   Timer* t = Find(id);
   if (t == nullptr || !t->spec.on_tick) return;
   const std::function<void()> on_tick = t->spec.on_tick;
   const std::optional<std::uint64_t> outer = replay_time_;
-  if (replay) {
-    replay_time_ = at;
-    ++ticks_replayed_;
-  } else {
+  if (firing == Firing::kNow)
     replay_time_.reset();
-    ++ticks_run_;
-  }
+  else
+    replay_time_ = at;
+  ++(firing == Firing::kReplay ? ticks_replayed_ : ticks_run_);
   on_tick();
   replay_time_ = outer;
 }
@@ -116,14 +119,20 @@ void TimerQueue::RunDue() {
         // The loop slept through this tick on purpose: it runs (or is dropped) at its
         // own time.
         next->next_due = due + interval;
-        if (Replays(plan)) Fire(id, due, true);
+        if (Replays(plan)) Fire(id, due, Firing::kReplay);
+        continue;
+      }
+      if (!was_late && now - due <= plan.slack_ms) {
+        // Put off to share a wake-up with another timer's tick.
+        next->next_due = due + interval;
+        Fire(id, due, Firing::kPutOff);
         continue;
       }
       next->next_due = due + ((now - due) / interval + 1) * interval;
       if (Quiet(plan, now)) {
-        if (Replays(plan)) Fire(id, now, true);
+        if (Replays(plan)) Fire(id, now, Firing::kReplay);
       } else {
-        Fire(id, now, false);
+        Fire(id, now, Firing::kNow);
       }
       continue;
     }
@@ -131,9 +140,9 @@ void TimerQueue::RunDue() {
     const std::uint64_t due = next->next_due;
     next->next_due = due + interval;
     if (Quiet(plan, due)) {
-      if (Replays(plan)) Fire(id, due, true);
+      if (Replays(plan)) Fire(id, due, Firing::kReplay);
     } else {
-      Fire(id, due, false);
+      Fire(id, due, Firing::kNow);
     }
   }
 }

@@ -9,7 +9,9 @@
 // ticks that can matter: ticks that do nothing are dropped, ticks that only keep books are
 // replayed, each with its own tick count, before anything else is dispatched. The
 // application therefore sees exactly the ticks it would have seen with a loop that woke
-// for every one of them; the reference mode (skipping off) does exactly that.
+// for every one of them; the reference mode (skipping off) does exactly that. A plan may
+// also let a tick that matters run a little late (its slack): the loop then wakes once for
+// it and the next tick of another timer, and runs it at its own time.
 #pragma once
 
 #include <cstdint>
@@ -41,11 +43,11 @@ class TimerQueue {
   // A blocking wait ran from `from` to `to`: ticks due in between are merged into one.
   void NoteBlockingWait(std::uint64_t from, std::uint64_t to);
 
-  // The tick counter as the application reads it: during a replayed tick, that tick's
-  // own time.
+  // The tick counter as the application reads it: during a replayed or put-off tick, that
+  // tick's own time.
   std::uint32_t TickCount() const;
   // How long ago (in the now() clock) the tick now running fell due: non-zero only for a
-  // replayed tick. A clock the application reads is read as it was then.
+  // replayed or put-off tick. A clock the application reads is read as it was then.
   std::uint64_t ReplayLag() const { return replay_time_ ? now_() - *replay_time_ : 0; }
 
   // Off: wake for every tick and run it (the reference behaviour).
@@ -73,7 +75,10 @@ class TimerQueue {
     return plan.mode == TickPlan::Mode::kReplayAll || plan.mode == TickPlan::Mode::kReplayUntil;
   }
   Timer* Find(TimerId id);
-  void Fire(TimerId id, std::uint64_t at, bool replay);
+  // kNow: a tick run at the moment it runs; kReplay: a bookkeeping tick run at its own
+  // time; kPutOff: a tick that matters, run within its slack at its own time.
+  enum class Firing { kNow, kReplay, kPutOff };
+  void Fire(TimerId id, std::uint64_t at, Firing firing);
 
   std::function<std::uint64_t()> now_;
   std::uint32_t tick_base_;
@@ -81,6 +86,12 @@ class TimerQueue {
   TimerId next_id_ = 1;
   bool skipping_ = true;
   std::optional<std::uint64_t> replay_time_;
+  // NextWake's list of each timer's next tick that matters and the latest it may run.
+  struct Wake {
+    std::uint64_t at;
+    std::uint64_t latest;
+  };
+  mutable std::vector<Wake> wakes_;
   std::uint64_t ticks_run_ = 0;
   std::uint64_t ticks_replayed_ = 0;
 };

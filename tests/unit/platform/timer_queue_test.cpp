@@ -113,6 +113,37 @@ TEST(TimerQueue, TickCountWrapsInPlans) {
   EXPECT_EQ(*queue.NextWake(), 40u);  // 0xFFFFFFF0 + 40 wraps to 0x18, the first tick past 0x10
 }
 
+// A tick with slack waits for another timer's next tick when that comes within the slack,
+// and still sees its own time; alone, or with nothing near enough, it runs on time.
+TEST(TimerQueue, ATickWithSlackSharesTheNextWakeUpOfAnotherTimer) {
+  struct Case {
+    std::uint32_t marker_ms;  // 0: no other timer
+    std::vector<std::string> seen;
+  };
+  const Case cases[] = {
+      // Main ticks at 125 and 250 wait for the marker's 200 and 300.
+      {100, {"m1100@100", "c1125@200", "m1200@200", "c1250@300", "m1300@300"}},
+      // The marker's ticks come too late (more than 100 ms on): nothing waits.
+      {240, {"c1125@125", "m1240@240", "c1250@250"}},
+      {0, {"c1125@125", "c1250@250"}},
+  };
+  for (const Case& c : cases) {
+    FakeLoop loop;
+    std::vector<std::string> seen;
+    const auto note = [&](const char* name) {
+      seen.push_back(name + std::to_string(loop.queue.TickCount()) + "@" +
+                     std::to_string(loop.now));
+    };
+    loop.queue.Add({.interval_ms = 125,
+                    .on_tick = [&] { note("c"); },
+                    .plan = [] { return TickPlan{.slack_ms = 100}; }});
+    if (c.marker_ms != 0)
+      loop.queue.Add({.interval_ms = c.marker_ms, .on_tick = [&] { note("m"); }});
+    loop.Pass(300);
+    EXPECT_EQ(seen, c.seen) << c.marker_ms;
+  }
+}
+
 // A frame-clock-like timer under a random life of plan changes, blocking waits and other
 // ticks: the handler must see exactly the same (tick, state) sequence whether the loop
 // wakes for every tick or sleeps through the quiet ones.
