@@ -175,8 +175,11 @@ LocalTime SdlPlatform::Now() {
     ts.tv_sec = static_cast<time_t>(ns / 1000000000LL);
     ts.tv_nsec = static_cast<long>(ns % 1000000000LL);
   }
-  std::tm tm{};
-  localtime_r(&ts.tv_sec, &tm);
+  if (ts.tv_sec != local_second_) {
+    localtime_r(&ts.tv_sec, &local_time_);
+    local_second_ = ts.tv_sec;
+  }
+  const std::tm& tm = local_time_;
   return {.year = tm.tm_year + 1900,
           .month = tm.tm_mon + 1,
           .day = tm.tm_mday,

@@ -2,13 +2,15 @@
 // and, where SDL stops short, Xlib (window shapes, other programs' windows, the live
 // keyboard state).
 //
-// One thread does everything. The message loop runs the shared timer queue and sleeps in
-// SDL_WaitEventTimeout until the next tick that matters or the next event. A modal window
+// One thread does everything. The message loop runs the shared timer queue and sleeps on
+// the X connection (in SDL_WaitEventTimeout without one) until the next tick that matters
+// or the next event. A modal window
 // runs the same loop nested, with input for every other window dropped.
 #pragma once
 
 #include <SDL.h>
 
+#include <ctime>
 #include <map>
 #include <memory>
 #include <optional>
@@ -155,6 +157,10 @@ class SdlPlatform : public Platform, public Sound {
 
   std::vector<std::string> arguments_;
   TimerQueue timers_;
+  // The local time of the last whole second Now() was asked about: the main tick asks
+  // several times a second.
+  std::int64_t local_second_ = -1;
+  std::tm local_time_{};
   X11Desktop desktop_;
   SingleInstance instance_{desktop_};
   // The sound device is opened when the message loop starts, once the windows and their
