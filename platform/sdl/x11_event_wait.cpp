@@ -1,7 +1,9 @@
 #include "platform/sdl/x11_event_wait.h"
 
 #include <SDL_syswm.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
+#include <X11/Xlibint.h>
 #include <poll.h>
 #include <time.h>
 
@@ -16,9 +18,12 @@ X11EventWait::X11EventWait(SDL_Window* window) {
 
 X11EventWait::Result X11EventWait::Wait(std::uint64_t timeout_ns, int wake_fd) {
   auto* display = static_cast<Display*>(display_);
-  // Sending also reads what has come in by then into Xlib's queue, where poll(2) cannot
-  // see it.
-  XFlush(display);
+  if (!SendWithoutReading()) {
+    // Sending also reads what has come in by then into Xlib's queue, where poll(2) cannot
+    // see it.
+    XFlush(display);
+    taken_in_at_ = xcb_total_read(XGetXCBConnection(display));
+  }
   if (XEventsQueued(display, QueuedAlready) > 0) return Result::kInput;
   pollfd fds[2] = {{.fd = ConnectionNumber(display), .events = POLLIN, .revents = 0},
                    {.fd = wake_fd, .events = POLLIN, .revents = 0}};
@@ -31,6 +36,22 @@ X11EventWait::Result X11EventWait::Wait(std::uint64_t timeout_ns, int wake_fd) {
   if (ready == 0) return Result::kTimeout;
   if (fds[0].revents != 0) return Result::kInput;
   return Result::kWoken;
+}
+
+// XFlush reads the connection after sending, in two system calls that mostly find nothing:
+// what came in may have been read into libxcb's queue, out of poll(2)'s sight, by an
+// earlier wait for an answer or while the buffer was being written (libxcb reads what is
+// there while it waits to write). When the count of bytes read is still where it was
+// after the last XFlush, nothing of that kind happened: everything that came in is in
+// Xlib's queue or still in the socket.
+bool X11EventWait::SendWithoutReading() {
+  auto* display = static_cast<Display*>(display_);
+  xcb_connection_t* connection = XGetXCBConnection(display);
+  if (!taken_in_at_ || xcb_total_read(connection) != *taken_in_at_) return false;
+  LockDisplay(display);
+  _XSend(display, nullptr, 0);
+  UnlockDisplay(display);
+  return xcb_total_read(connection) == *taken_in_at_;
 }
 
 }  // namespace tinto::sdl

@@ -9,6 +9,7 @@
 #include <SDL_video.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace tinto::sdl {
 
@@ -29,7 +30,13 @@ class X11EventWait {
   Result Wait(std::uint64_t timeout_ns, int wake_fd);
 
  private:
+  // Sends what Xlib holds without reading the connection, when nothing was read from it
+  // since it was last read to the end; false when the read is still to be made.
+  bool SendWithoutReading();
+
   void* display_ = nullptr;  // Display*
+  // The connection's count of bytes read when Xlib last took in all there was.
+  std::optional<std::uint64_t> taken_in_at_;
 };
 
 }  // namespace tinto::sdl

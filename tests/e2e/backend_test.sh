@@ -3,9 +3,9 @@
 # of its own (sdl_selftest) that logs every event it gets: window shape and pixels, mouse
 # and keys, modal windows and focus, dropped files, single instance, host game detection,
 # closing, and sound through SDL's disk audio driver.
-#   backend_test.sh SDL_SELFTEST XSHAPE_PROBE XDND_SEND XCLOSE
+#   backend_test.sh SDL_SELFTEST XSHAPE_PROBE XDND_SEND XCLOSE X11_WAIT_PROBE
 set -u
-SELFTEST=$1 PROBE=$2 DND=$3 XCLOSE=$4
+SELFTEST=$1 PROBE=$2 DND=$3 XCLOSE=$4 WAIT_PROBE=$5
 . "$(dirname "$0")/x_session.sh"
 start_xvfb
 
@@ -280,6 +280,21 @@ kill -TERM "$Q"
 wait_exit "$Q" 10
 expect "a quit during nested modal windows ends the program, status 0" "$EXIT_STATUS" 0
 check "every modal loop ended" grep -q 'modal end 0' "$WORK/quit.log"
+
+# --- the loop's sleep on the X connection: events already read off the socket (by a
+# round trip, or while sending) wake it at once; with nothing to read it sleeps its time
+waits=$(timeout 20 "$WAIT_PROBE" 2>&1)
+# wait_case CASE RESULT AWK-CONDITION-ON-MS
+wait_case() {
+  awk -v c="$1" -v r="$2" '$1 == c && $2 == r && ('"$3"') { ok = 1 } END { exit !ok }' <<< "$waits" ||
+    { echo "the wait probe printed: $waits"; return 1; }
+}
+for case in after-round-trip while-sending; do
+  check "the wait sees an event read $case" wait_case "$case" input '$3 < 500'
+done
+for case in nothing nothing-again; do
+  check "with nothing sent the wait sleeps ($case)" wait_case "$case" timeout '$3 >= 190'
+done
 
 # --- sound through SDL's disk driver (real-time raw 16-bit stereo at 44.1 kHz)
 if command -v sox >/dev/null 2>&1; then
