@@ -34,7 +34,9 @@ TimerQueue::Timer* TimerQueue::Find(TimerId id) {
 
 TickPlan TimerQueue::PlanOf(const Timer& t) const {
   if (!skipping_ || !t.spec.plan) return {};
-  return t.spec.plan();
+  TickPlan plan = t.spec.plan();
+  if (!sharing_wake_ups_) plan.slack_ms = 0;
+  return plan;
 }
 
 bool TimerQueue::Quiet(const TickPlan& plan, std::uint64_t time) const {

@@ -52,6 +52,9 @@ class TimerQueue {
 
   // Off: wake for every tick and run it (the reference behaviour).
   void set_skipping(bool on) { skipping_ = on; }
+  // Off: no tick waits for another timer's, whatever its plan's slack (where wake-ups cost
+  // nothing, as in the simulator, whose log gives each tick's effects its own time).
+  void set_sharing_wake_ups(bool on) { sharing_wake_ups_ = on; }
 
   // Number of ticks run and replayed so far (for measurements).
   std::uint64_t ticks_run() const { return ticks_run_; }
@@ -85,6 +88,7 @@ class TimerQueue {
   std::vector<Timer> timers_;
   TimerId next_id_ = 1;
   bool skipping_ = true;
+  bool sharing_wake_ups_ = true;
   std::optional<std::uint64_t> replay_time_;
   // NextWake's list of each timer's next tick that matters and the latest it may run.
   struct Wake {

@@ -114,21 +114,25 @@ TEST(TimerQueue, TickCountWrapsInPlans) {
 }
 
 // A tick with slack waits for another timer's next tick when that comes within the slack,
-// and still sees its own time; alone, or with nothing near enough, it runs on time.
+// and still sees its own time; alone, with nothing near enough, or with sharing off, it
+// runs on time.
 TEST(TimerQueue, ATickWithSlackSharesTheNextWakeUpOfAnotherTimer) {
   struct Case {
     std::uint32_t marker_ms;  // 0: no other timer
+    bool sharing;
     std::vector<std::string> seen;
   };
   const Case cases[] = {
       // Main ticks at 125 and 250 wait for the marker's 200 and 300.
-      {100, {"m1100@100", "c1125@200", "m1200@200", "c1250@300", "m1300@300"}},
+      {100, true, {"m1100@100", "c1125@200", "m1200@200", "c1250@300", "m1300@300"}},
+      {100, false, {"m1100@100", "c1125@125", "m1200@200", "c1250@250", "m1300@300"}},
       // The marker's ticks come too late (more than 100 ms on): nothing waits.
-      {240, {"c1125@125", "m1240@240", "c1250@250"}},
-      {0, {"c1125@125", "c1250@250"}},
+      {240, true, {"c1125@125", "m1240@240", "c1250@250"}},
+      {0, true, {"c1125@125", "c1250@250"}},
   };
   for (const Case& c : cases) {
     FakeLoop loop;
+    loop.queue.set_sharing_wake_ups(c.sharing);
     std::vector<std::string> seen;
     const auto note = [&](const char* name) {
       seen.push_back(name + std::to_string(loop.queue.TickCount()) + "@" +
@@ -140,7 +144,7 @@ TEST(TimerQueue, ATickWithSlackSharesTheNextWakeUpOfAnotherTimer) {
     if (c.marker_ms != 0)
       loop.queue.Add({.interval_ms = c.marker_ms, .on_tick = [&] { note("m"); }});
     loop.Pass(300);
-    EXPECT_EQ(seen, c.seen) << c.marker_ms;
+    EXPECT_EQ(seen, c.seen) << c.marker_ms << (c.sharing ? " shared" : " alone");
   }
 }
 
