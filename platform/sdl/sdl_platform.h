@@ -4,8 +4,8 @@
 //
 // One thread does everything. The message loop runs the shared timer queue and sleeps on
 // the X connection (in SDL_WaitEventTimeout without one) until the next tick that matters
-// or the next event. A modal window
-// runs the same loop nested, with input for every other window dropped.
+// or the next event. A modal window runs the same loop nested, with input for every other
+// window dropped.
 #pragma once
 
 #include <SDL.h>
@@ -159,7 +159,7 @@ class SdlPlatform : public Platform, public Sound {
   TimerQueue timers_;
   // The local time of the last whole second Now() was asked about: the main tick asks
   // several times a second.
-  std::int64_t local_second_ = -1;
+  std::time_t local_second_ = -1;
   std::tm local_time_{};
   X11Desktop desktop_;
   SingleInstance instance_{desktop_};
