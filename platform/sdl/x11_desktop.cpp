@@ -12,7 +12,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string_view>
+#include <type_traits>
 
 namespace tinto::sdl {
 
@@ -94,6 +96,22 @@ namespace {
 // windows, and both looks are made as the program starts). A window that vanishes while
 // we look answers with an error, which only that window's reply sees.
 
+// xcb's replies are allocated with malloc and freed by their owner.
+struct FreeReply {
+  void operator()(void* reply) const { std::free(reply); }
+};
+
+// The reply to a cookie through xcb's reply function for its request (xcb_query_tree_reply,
+// ...); nothing when the request failed, whose error is dropped.
+template <typename ReplyFunction, typename Cookie>
+auto ReplyOf(ReplyFunction reply_function, xcb_connection_t* c, Cookie cookie) {
+  xcb_generic_error_t* error = nullptr;
+  using Reply = std::remove_pointer_t<decltype(reply_function(c, cookie, &error))>;
+  std::unique_ptr<Reply, FreeReply> reply(reply_function(c, cookie, &error));
+  std::free(error);
+  return reply;
+}
+
 // The children of each window.
 std::vector<std::vector<xcb_window_t>> ChildrenOf(xcb_connection_t* c,
                                                   const std::vector<xcb_window_t>& parents) {
@@ -102,13 +120,10 @@ std::vector<std::vector<xcb_window_t>> ChildrenOf(xcb_connection_t* c,
   for (const xcb_window_t parent : parents) cookies.push_back(xcb_query_tree(c, parent));
   std::vector<std::vector<xcb_window_t>> children(parents.size());
   for (std::size_t i = 0; i < cookies.size(); ++i) {
-    xcb_generic_error_t* error = nullptr;
-    xcb_query_tree_reply_t* reply = xcb_query_tree_reply(c, cookies[i], &error);
-    std::free(error);
+    const auto reply = ReplyOf(xcb_query_tree_reply, c, cookies[i]);
     if (reply == nullptr) continue;
-    const xcb_window_t* first = xcb_query_tree_children(reply);
-    children[i].assign(first, first + xcb_query_tree_children_length(reply));
-    std::free(reply);
+    const xcb_window_t* first = xcb_query_tree_children(reply.get());
+    children[i].assign(first, first + xcb_query_tree_children_length(reply.get()));
   }
   return children;
 }
@@ -131,15 +146,12 @@ std::vector<std::optional<std::string>> FirstTextOf(xcb_connection_t* c,
       cookies.push_back(xcb_get_property(c, 0, w, p.name, p.type, 0, 1 << 16));
   std::vector<std::optional<std::string>> texts(windows.size());
   for (std::size_t i = 0; i < cookies.size(); ++i) {
-    xcb_generic_error_t* error = nullptr;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookies[i], &error);
-    std::free(error);
+    const auto reply = ReplyOf(xcb_get_property_reply, c, cookies[i]);
     if (reply == nullptr) continue;
     std::optional<std::string>& text = texts[i / asked.size()];
     if (!text && reply->type != XCB_NONE && reply->format == 8)
-      text.emplace(static_cast<const char*>(xcb_get_property_value(reply)),
-                   static_cast<std::size_t>(xcb_get_property_value_length(reply)));
-    std::free(reply);
+      text.emplace(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                   static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
   }
   return texts;
 }
@@ -154,15 +166,13 @@ std::vector<std::uint32_t> X11Desktop::TopLevelWindows() {
   const xcb_get_property_cookie_t list_cookie = xcb_get_property(
       c, 0, root, XInternAtom(display_, "_NET_CLIENT_LIST", False), XCB_ATOM_WINDOW, 0, 1 << 16);
   const std::vector<xcb_window_t> children = ChildrenOf(c, {root}).front();
-  xcb_generic_error_t* error = nullptr;
-  xcb_get_property_reply_t* list = xcb_get_property_reply(c, list_cookie, &error);
-  std::free(error);
+  const auto list = ReplyOf(xcb_get_property_reply, c, list_cookie);
   std::vector<xcb_window_t> windows;
   if (list != nullptr && list->type == XCB_ATOM_WINDOW && list->format == 32) {
     // Windows nobody manages (a hidden one among them) are the root's children; the list
     // names the managed ones wherever their frames put them.
-    const auto* clients = static_cast<const xcb_window_t*>(xcb_get_property_value(list));
-    const int count = xcb_get_property_value_length(list) / 4;
+    const auto* clients = static_cast<const xcb_window_t*>(xcb_get_property_value(list.get()));
+    const int count = xcb_get_property_value_length(list.get()) / 4;
     std::vector<xcb_window_t> sorted = children;
     std::sort(sorted.begin(), sorted.end());
     windows = children;
@@ -178,7 +188,6 @@ std::vector<std::uint32_t> X11Desktop::TopLevelWindows() {
       windows.insert(windows.end(), grandchildren[i].begin(), grandchildren[i].end());
     }
   }
-  std::free(list);
   return windows;
 }
 
